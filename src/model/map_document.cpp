@@ -1,0 +1,103 @@
+#include "map_document.h"
+
+#include <limits>
+
+#include "image_info.h"
+#include "map_block_format.h"
+#include "text_helpers.h"
+
+namespace ornix {
+namespace {
+
+// Every image file name ends in a four-character extension (".gif", "jpeg");
+// the map is named after the rest.
+constexpr std::size_t extensionLength = 4;
+
+std::string buildImageTagTail(const std::string& fileName, const ImageInfo& info,
+                              const std::string& mapName) {
+  return fileName + "\" width=" + std::to_string(info.width) +
+         " height=" + std::to_string(info.height) + " border=0 USEMAP=\"#" + mapName + "\">";
+}
+
+std::string buildMapOpening(const std::string& mapName) {
+  return std::string(signatureComment) + std::string(crlf) + "<MAP NAME=\"" + mapName + "\">";
+}
+
+}  // namespace
+
+MapDocument::MapDocument(MapView& view, Notifier& notifier, std::string startFolder)
+    : view(view), notifier(notifier), path(std::move(startFolder)) {}
+
+bool MapDocument::imgSpecs(const std::string& sFile) {
+  // Everything that can fail comes before the first change, so the tag pieces
+  // always describe the picture on screen.
+  const std::string fileName = fileNameOf(sFile);
+  if (fileName.size() < extensionLength) return false;
+  const ImageInfo info = getImgInfo(sFile, notifier);
+  if (!view.loadPicture(sFile)) return false;
+
+  loaded = true;
+  clearAreas();
+  path = sFile;
+  const std::string mapName = fileName.substr(0, fileName.size() - extensionLength);
+  tagTail = buildImageTagTail(fileName, info, mapName);
+  opening = buildMapOpening(mapName);
+  view.enableMake(false);
+  view.fitWindowToImage();
+  return true;
+}
+
+bool MapDocument::addArea(std::string areaText, std::int32_t region, std::string coordText) {
+  if (count == std::numeric_limits<std::int16_t>::max()) return false;
+  areas.push_back(std::move(areaText));
+  regions.push_back(region);
+  coords.push_back(std::move(coordText));
+  ++count;
+  return true;
+}
+
+void MapDocument::addAreaDefaults() {
+  appendAttributes(std::string(defaultHref), std::string(targetPlaceholder),
+                   std::string(altPlaceholder));
+}
+
+void MapDocument::appendAttributes(std::string href, std::string target, std::string alt) {
+  hrefs.push_back(std::move(href));
+  targets.push_back(std::move(target));
+  alts.push_back(std::move(alt));
+}
+
+void MapDocument::clearAreas() {
+  if (count == 0) return;
+  count = 0;
+  for (const std::int32_t region : regions) view.releaseRegion(region);
+  areas.clear();
+  regions.clear();
+  coords.clear();
+}
+
+void MapDocument::clearAreaAttributes() {
+  hrefs.clear();
+  targets.clear();
+  alts.clear();
+}
+
+bool MapDocument::restartMap() {
+  const bool reloaded = imgSpecs(path);
+  state.popupPending = false;
+  clearAreas();
+  clearAreaAttributes();
+  return reloaded;
+}
+
+void MapDocument::holdSourcePage(std::unique_ptr<ChtmlPage> newPage, bool savable) {
+  page = std::move(newPage);
+  pageSavable = savable;
+}
+
+void MapDocument::dropSourcePage() {
+  page.reset();
+  pageSavable = false;
+}
+
+}  // namespace ornix

@@ -1,0 +1,45 @@
+#include "numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace ornix {
+namespace {
+
+template <typename Int>
+std::optional<Int> roundChecked(double value) {
+  if (!std::isfinite(value)) return std::nullopt;
+  // nearbyint rounds with the current mode, which the program never changes
+  // from round-to-nearest-even.
+  const double rounded = std::nearbyint(value);
+  if (rounded < std::numeric_limits<Int>::min() || rounded > std::numeric_limits<Int>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<Int>(rounded);
+}
+
+}  // namespace
+
+std::optional<std::int16_t> roundToInt16(double value) { return roundChecked<std::int16_t>(value); }
+
+std::optional<std::int32_t> roundToInt32(double value) { return roundChecked<std::int32_t>(value); }
+
+std::optional<std::int16_t> checkedInt16(long long value) {
+  if (value < std::numeric_limits<std::int16_t>::min() ||
+      value > std::numeric_limits<std::int16_t>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<std::int16_t>(value);
+}
+
+std::string formatFloat(float value) {
+  char text[32];
+  const auto [end, error] = std::to_chars(std::begin(text), std::end(text), value,
+                                          std::chars_format::general, 7);
+  if (error != std::errc{}) return {};
+  return std::string(text, end);
+}
+
+}  // namespace ornix

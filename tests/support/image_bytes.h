@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <unistd.h>
+#include <string>
+#include <vector>
+
+namespace ornix::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline Bytes operator+(Bytes a, const Bytes& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+// A GIF header: signature, version, little-endian screen size and the packed byte.
+inline Bytes gifHeader(std::uint16_t width, std::uint16_t height, std::uint8_t packed = 0xF7) {
+  return {'G', 'I', 'F', '8', '9', 'a',
+          static_cast<std::uint8_t>(width & 0xFF), static_cast<std::uint8_t>(width >> 8),
+          static_cast<std::uint8_t>(height & 0xFF), static_cast<std::uint8_t>(height >> 8),
+          packed, 0, 0};
+}
+
+// A BMP file header and information header up to the bits-per-pixel field.
+inline Bytes bmpHeader(std::int32_t width, std::int32_t height, std::uint8_t bitsPerPixel = 24) {
+  Bytes bytes(54, 0);
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  bytes[14] = 40;
+  for (std::size_t i = 0; i < 4; ++i) {
+    bytes[18 + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(width) >> (8 * i));
+    bytes[22 + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(height) >> (8 * i));
+  }
+  bytes[26] = 1;
+  bytes[28] = bitsPerPixel;
+  return bytes;
+}
+
+// A JPEG segment: FF, the marker code, a big-endian length that counts itself, the payload.
+inline Bytes jpegSegment(std::uint8_t code, std::size_t payloadSize, std::uint8_t fill = 0) {
+  const std::size_t length = payloadSize + 2;
+  Bytes bytes{0xFF, code, static_cast<std::uint8_t>(length >> 8),
+              static_cast<std::uint8_t>(length & 0xFF)};
+  bytes.resize(bytes.size() + payloadSize, fill);
+  return bytes;
+}
+
+// A frame header segment: precision, height, width (both big-endian), component count.
+inline Bytes jpegFrame(std::uint8_t code, std::uint16_t width, std::uint16_t height,
+                       std::uint8_t components = 3) {
+  Bytes bytes{0xFF, code, 0, 17, 8,
+              static_cast<std::uint8_t>(height >> 8), static_cast<std::uint8_t>(height & 0xFF),
+              static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(width & 0xFF),
+              components};
+  bytes.resize(19, 0);
+  return bytes;
+}
+
+inline const Bytes jpegStart{0xFF, 0xD8};
+
+// A JPEG laid out as cameras write it: APP0, a quantisation table, a Huffman
+// table (0xC4, not a frame), then the baseline frame header.
+inline Bytes typicalJpeg(std::uint16_t width, std::uint16_t height) {
+  return jpegStart + jpegSegment(0xE0, 14) + jpegSegment(0xDB, 65) + jpegSegment(0xC4, 29) +
+         jpegFrame(0xC0, width, height) + Bytes{0xFF, 0xD9};
+}
+
+// A folder removed with everything in it when the test ends.
+class TempDir {
+ public:
+  TempDir() {
+    static int serial = 0;
+    path = std::filesystem::temp_directory_path() /
+           ("ornix-test-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
+    std::filesystem::create_directories(path);
+  }
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  std::string write(const std::string& name, const Bytes& bytes) const {
+    const std::filesystem::path file = path / name;
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return file.string();
+  }
+
+  std::filesystem::path path;
+};
+
+}  // namespace ornix::test
