@@ -1,8 +1,11 @@
 # Warnings for Ornix's own targets: on, and clean.
 function(ornix_warnings target)
   target_compile_options(${target} PRIVATE
-    -Wall -Wextra -Wpedantic -Wshadow=local -Wconversion -Wsign-conversion
-    -Wnon-virtual-dtor -Woverloaded-virtual -Wold-style-cast)
+    -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion
+    -Wnon-virtual-dtor -Woverloaded-virtual -Wold-style-cast
+    # A constructor parameter named after the member it sets is fine; other shadowing is not.
+    $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local>
+    $<$<CXX_COMPILER_ID:Clang>:-Wshadow>)
   if(ORNIX_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Ornix's set-up commands. Each installs the Debian packages a fresh machine
+# lacks (when run as root; otherwise it prints the one apt-get line needed),
+# then configures and builds.
+#
+#   ./dev.sh run              build and start the editor
+#   ./dev.sh test             build and run every test
+#   ./dev.sh sanitize         the model's tests under AddressSanitizer and UBSan
+#   ./dev.sh fuzz [SECONDS]   each fuzz target for SECONDS (60 unless given)
+#   ./dev.sh bench            build and run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev)
+clang_packages=(clang libclang-rt-14-dev)
+
+need_packages() {
+  command -v dpkg-query > /dev/null || return 0  # not Debian: CMake says what is missing
+  local missing=()
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}\n' "$package" 2> /dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Ornix needs these Debian packages; install them with:" >&2
+    echo "  sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+  echo "Installing ${missing[*]}"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" > /dev/null
+}
+
+# build DIR [CMAKE OPTIONS...]
+build() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORNIX_WERROR=ON "$@" > /dev/null
+  cmake --build "$dir" -j2
+}
+
+case "${1:-}" in
+  run)
+    need_packages "${build_packages[@]}"
+    build build
+    echo "Built. The editor window is not part of this build yet; ./dev.sh test runs what there is."
+    ;;
+  test)
+    need_packages "${build_packages[@]}"
+    build build
+    ctest --test-dir build --output-on-failure -j2
+    ;;
+  sanitize)
+    need_packages "${build_packages[@]}"
+    build build-sanitize -DORNIX_SANITIZE=ON -DORNIX_BENCH=OFF
+    ctest --test-dir build-sanitize --output-on-failure -j2 -L model
+    ;;
+  fuzz)
+    need_packages "${build_packages[@]}" "${clang_packages[@]}"
+    build build-fuzz -DORNIX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+    for target in build-fuzz/fuzz/*_fuzz; do
+      name=$(basename "$target" _fuzz)
+      mkdir -p "build-fuzz/corpus/$name"
+      "$target" -max_total_time="${2:-60}" -max_len=4096 -print_final_stats=1 \
+        "build-fuzz/corpus/$name" "fuzz/corpus/$name"
+    done
+    ;;
+  bench)
+    need_packages "${build_packages[@]}"
+    build build -DORNIX_BENCH=ON
+    build/bench/ornix_bench
+    ;;
+  *)
+    sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+    exit 2
+    ;;
+esac
