@@ -98,12 +98,5 @@ TEST_F(MapBlockWriterTest, HasNoSourcePageOutputWithoutAPageToWriteInto) {
   EXPECT_EQ(buildOutput(doc, OutputKind::sourcePage, "images/"), std::nullopt);
 }
 
-TEST(SignatureComment, IsOneHtmlCommentLine) {
-  EXPECT_TRUE(signatureComment.starts_with("<!-- "));
-  EXPECT_TRUE(signatureComment.ends_with(" -->"));
-  EXPECT_EQ(signatureComment.find_first_of("\r\n"), std::string_view::npos);
-  EXPECT_NE(signatureComment.find("Quillmere"), std::string_view::npos);
-}
-
 }  // namespace
 }  // namespace ornix

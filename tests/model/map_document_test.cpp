@@ -28,15 +28,6 @@ class MapDocumentTest : public testing::Test {
   MapDocument doc{view, notifier, "/home/author/"};
 };
 
-TEST_F(MapDocumentTest, StartsWithNoPictureAndAnEmptyMap) {
-  EXPECT_EQ(doc.imagePath(), "/home/author/");
-  EXPECT_FALSE(doc.imageLoaded());
-  EXPECT_FALSE(doc.isUnsaved());
-  EXPECT_EQ(doc.areaCount(), 0);
-  EXPECT_FALSE(doc.hasSourcePage());
-  EXPECT_EQ(doc.editorState().currentTool, Tool::rectangle);
-}
-
 struct TagCase {
   const char* name;
   std::string fileName;
