@@ -74,4 +74,19 @@ std::string attributePart(std::string_view href, std::string_view target, std::s
   return part;
 }
 
+std::string escapeAttributeValue(std::string_view value) {
+  std::string escaped;
+  escaped.reserve(value.size());
+  for (const char c : value) {
+    if (c == '"') {
+      escaped += "&quot;";
+    } else if (c == '>') {
+      escaped += "&gt;";
+    } else {
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
 }  // namespace ornix

@@ -42,4 +42,9 @@ ShapeTexts polyShape(std::span<const Point32> points);
 // only when one is given, then `" ALT="` and the ALT only when one is given.
 std::string attributePart(std::string_view href, std::string_view target, std::string_view alt);
 
+// A typed attribute value made safe inside a double-quoted attribute of a tag
+// that ends at its first ">": each `"` becomes &quot; and each `>` &gt;, which
+// browsers read back as the characters typed. Nothing else changes.
+std::string escapeAttributeValue(std::string_view value);
+
 }  // namespace ornix

@@ -76,10 +76,6 @@ class MapDocument {
   bool hasSourcePage() const { return pageSavable && page != nullptr; }
   const ChtmlPage* sourcePage() const { return page.get(); }
 
-  // The HREF handed to the attributes dialog and taken back from it.
-  const std::string& curHREF() const { return currentHref; }
-  void setCurHREF(std::string href) { currentHref = std::move(href); }
-
   EditorState& editorState() { return state; }
   const EditorState& editorState() const { return state; }
 
@@ -99,7 +95,6 @@ class MapDocument {
   std::int16_t count = 0;
   std::unique_ptr<ChtmlPage> page;
   bool pageSavable = false;
-  std::string currentHref;
   EditorState state;
 };
 

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QMimeData>
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "attribute_exchange.h"
+#include "model/map_document.h"
+#include "platform/regions.h"
+#include "ui_notifier.h"
+
+class QAction;
+class QMenu;
+
+class QScrollBar;
+class QToolButton;
+
+namespace ornix {
+
+class DropArea;
+class MapSurface;
+class Ui;
+
+// The editor window: the tool strip, the picture being mapped, its scroll bars
+// and the drop area behind it, and the File menu that pops up on the right
+// button. It owns the map document and shows it. Commands whose work lies
+// outside the window are raised as signals.
+class frmMap final : public QWidget, public MapView {
+  Q_OBJECT
+
+ public:
+  explicit frmMap(Ui& ui);
+  ~frmMap() override;
+
+  MapDocument& document() { return doc; }
+  Regions& regions() { return areaRegions; }
+
+  // The owner flag through which the question dialogs answer: "please" is yes.
+  std::string tag;
+  // The texts the attributes dialog reads and answers through.
+  AttributeExchange attributes;
+  // Set by the exit flow while the window closes: no more layout.
+  bool closingWindow = false;
+
+  bool loadPicture(const std::string& path) override;
+  void fitWindowToImage() override;
+  void enableMake(bool enabled) override;
+  void releaseRegion(std::int32_t handle) override;
+
+  void Form_Resize();
+  void showFileMenu();
+
+ signals:
+  void openRequested();
+  void saveToClipboardRequested();
+  void saveToFileRequested(int entry);  // 0 map file, 1 HTML, 2 text, 3 source page
+  void imageSourceRequested(int entry);
+  void helpRequested();
+  void uninstallHelpRequested();
+  void exitRequested();
+  void dropReceived(const QMimeData* data);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void buildToolStrip();
+  QToolButton* addToolButton(const char* name, const char* picture, int topTwips,
+                             int heightTwips, QSize pictureSize, const char* tip);
+  void buildSurface();
+  void buildFileMenu();
+  QAction* addMenuEntry(QMenu* menu, const char* name, const QString& caption);
+  void chooseTool(Tool tool);
+  void applyFileMenuRule();
+  void mnuFile_Click();
+  void mapee_MouseUp(Qt::MouseButton button, QPointF position);
+  void Image1_MouseUp(Qt::MouseButton button, QPointF position);
+  void VScroll1_Change(int value);
+  void HScroll1_Change(int value);
+  void setOuterSizeTwips(int width, int height);
+  QSize outerSizeTwips() const;
+
+  Ui& ui;
+  UiNotifier notifier;
+  Regions areaRegions;
+  MapDocument doc;
+
+  QWidget* Picture1 = nullptr;
+  QToolButton* cmdMake = nullptr;
+  MapSurface* mapee = nullptr;
+  QScrollBar* HScroll1 = nullptr;
+  QScrollBar* VScroll1 = nullptr;
+  DropArea* Image1 = nullptr;
+  QMenu* mnuFile = nullptr;
+  QAction* mnuFileSave1 = nullptr;
+  std::array<QAction*, 4> mnuFileSave2File{};
+};
+
+}  // namespace ornix

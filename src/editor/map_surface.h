@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QImage>
+#include <QMimeData>
+#include <QWidget>
+
+
+
+namespace ornix {
+
+// The drawing surface `mapee`: one persistent 32-bit RGB image, the loaded
+// picture plus everything drawn on it, inside a one-pixel border. Positions
+// it reports are pixels of the picture, measured inside the border.
+class MapSurface final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit MapSurface(QWidget* parent);
+
+  // Shows a picture; the surface takes its size plus the border.
+  void setPicture(const QImage& picture);
+  QImage& canvas() { return image; }
+  // Repaints the part of the picture that changed (picture coordinates).
+  void updatePicture(const QRect& changed);
+
+ signals:
+  void pressed(Qt::MouseButton button, QPointF position);
+  void moved(Qt::MouseButtons held, QPointF position);
+  void released(Qt::MouseButton button, QPointF position);
+  // The second press of a double click; it is not a press.
+  void doubleClicked(Qt::MouseButton button, QPointF position);
+  void dragEntered();
+  void dropped(const QMimeData* data);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  QImage image;
+};
+
+// The transparent drop area `Image1` behind the picture: it takes drops and
+// the right-button release that shows the File menu.
+class DropArea final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit DropArea(QWidget* parent);
+
+ signals:
+  void released(Qt::MouseButton button, QPointF position);
+  void dropped(const QMimeData* data);
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+};
+
+}  // namespace ornix

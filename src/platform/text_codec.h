@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace ornix {
+
+// The program keeps every text as bytes in the system's 8-bit code page and
+// turns them into QString only to show them. Bytes that are not valid in that
+// code page (a Latin-1 page opened on a UTF-8 system) are shown as Latin-1.
+QString toDisplay(std::string_view bytes);
+
+// The bytes of a text the user has seen and may have edited. Shown from
+// `original` and left as it was, it gives back exactly `original`.
+std::string fromDisplay(const QString& text, std::string_view original);
+
+}  // namespace ornix

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QPoint>
+#include <optional>
+#include <string>
+
+class QDialog;
+class QMenu;
+
+namespace ornix {
+
+enum class MessageIcon { none, information, exclamation, stop, question };
+enum class MessageButtons { ok, okCancel, yesNo, yesNoCancel };
+enum class Answer { ok, cancel, yes, no };
+
+// A terse note or question in the system message box. Texts are the program's
+// bytes; several lines are joined with CR LF.
+struct Message {
+  std::string title;
+  std::string text;
+  MessageIcon icon = MessageIcon::none;
+  MessageButtons buttons = MessageButtons::ok;
+
+  friend bool operator==(const Message&, const Message&) = default;
+};
+
+// Every window-system service the program asks for that waits on the user or
+// on time. The program talks only to this; tests hand it a scripted stand-in.
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  virtual Answer messageBox(const Message& message) = 0;
+  // The system input box; nothing when cancelled.
+  virtual std::optional<std::string> inputBox(const std::string& title, const std::string& prompt) = 0;
+  // Shows one of the program's own dialogs modally; returns once it has closed.
+  virtual void showModal(QDialog& dialog) = 0;
+  // Shows a popup menu at a screen position; returns once it has closed.
+  virtual void popupMenu(QMenu& menu, QPoint screenPos) = 0;
+  // Waits, keeping the windows painted but holding back the user's input.
+  virtual void pause(int milliseconds) = 0;
+  // Lets the window events that are waiting run.
+  virtual void processEvents() = 0;
+  // The busy (hourglass) pointer on or off.
+  virtual void setBusy(bool busy) = 0;
+};
+
+class QtUi final : public Ui {
+ public:
+  Answer messageBox(const Message& message) override;
+  std::optional<std::string> inputBox(const std::string& title, const std::string& prompt) override;
+  void showModal(QDialog& dialog) override;
+  void popupMenu(QMenu& menu, QPoint screenPos) override;
+  void pause(int milliseconds) override;
+  void processEvents() override;
+  void setBusy(bool busy) override;
+};
+
+}  // namespace ornix
