@@ -1,11 +1,11 @@
-#include <QGuiApplication>
+#include <QApplication>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
 // Tests that need Qt run without a display unless one is asked for.
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

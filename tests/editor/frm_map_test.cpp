@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <QImageWriter>
+#include <cmath>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "editor/frm_map.h"
+#include "editor/map_surface.h"
+#include "model/area_text.h"
+#include "support/fake_ui.h"
+#include "support/image_bytes.h"
+
+namespace ornix {
+namespace {
+
+class FrmMapTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  }
+
+  // A JPEG of the given size, measured and shown as a user's picture would be.
+  std::string picture(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    const std::string path = (dir.path / ("p" + std::to_string(width) + "x" + std::to_string(height) + ".jpg")).string();
+    EXPECT_TRUE(QImageWriter(QString::fromStdString(path), "jpeg").write(image));
+    return path;
+  }
+  template <typename T>
+  T* child(const char* name) {
+    T* found = window.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  void release(QWidget* target, Qt::MouseButton button) {
+    QMouseEvent event(QEvent::MouseButtonRelease, QPointF(20, 20), target->mapToGlobal(QPointF(20, 20)),
+                      button, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+  }
+  QSize screenPixels() const { return window.screen()->geometry().size(); }
+
+  test::TempDir dir;
+  test::FakeUi ui;
+  frmMap window{ui};
+};
+
+TEST_F(FrmMapTest, StartsWithTheStartPictureAndNoScrollBars) {
+  EXPECT_EQ(window.windowTitle(), "Ornix");
+  EXPECT_EQ(child<MapSurface>("mapee")->geometry(), QRect(36, 0, 502, 302));
+  EXPECT_FALSE(child<QScrollBar>("HScroll1")->isVisible());
+  EXPECT_FALSE(child<QScrollBar>("VScroll1")->isVisible());
+  EXPECT_FALSE(child<QToolButton>("cmdMake")->isEnabled());
+  const std::vector<std::pair<const char*, const char*>> tips = {
+      {"cmdSquare", "SQUARE selection tool"}, {"cmdCircle", "CIRCLE selection tool"},
+      {"cmdPoly", "POLYGON selection tol"},   {"cmdMake", "Save to ClipBoard"},
+      {"cmdHelp", "Help File"},               {"cmdClose", "Close"}};
+  for (const auto& [name, tip] : tips) {
+    auto* button = child<QToolButton>(name);
+    EXPECT_EQ(button->toolTip(), tip);
+    EXPECT_EQ(button->accessibleName(), tip);
+    EXPECT_TRUE(button->text().isEmpty() || button->toolButtonStyle() == Qt::ToolButtonIconOnly);
+  }
+}
+
+// The rules size the window's outer frame.
+TEST_F(FrmMapTest, FitsItselfToEachNewPicture) {
+  struct Case {
+    int width;
+    int height;
+    QSize windowPixels;
+  };
+  const std::vector<Case> cases = {
+      {300, 200, {5415 / 15, 3630 / 15}},
+      {150, 100, {3165 / 15, 243}},  // 3650 twips, rounded to pixels
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(window.document().imgSpecs(picture(c.width, c.height)));
+    EXPECT_EQ(window.frameGeometry().size(), c.windowPixels) << c.width << "x" << c.height;
+    EXPECT_EQ(child<MapSurface>("mapee")->size(), QSize(c.width + 2, c.height + 2));
+  }
+  const QSize screen = screenPixels();
+  window.move(50, 50);
+  ASSERT_TRUE(window.document().imgSpecs(picture(screen.width(), screen.height() / 2)));
+  EXPECT_EQ(window.pos(), QPoint(0, 0));
+  const auto lessMargin = [](int screenPixels) { return static_cast<int>(std::nearbyint((screenPixels * 15 - 500) / 15.0)); };
+  EXPECT_EQ(window.frameGeometry().size(), QSize(lessMargin(screen.width()), lessMargin(screen.height())));
+}
+
+TEST_F(FrmMapTest, ScrollBarsMoveThePictureAndALayoutShowsItsCorner) {
+  ASSERT_TRUE(window.document().imgSpecs(picture(400, 300)));
+  window.resize(300, 240);
+  auto* hBar = child<QScrollBar>("HScroll1");
+  auto* vBar = child<QScrollBar>("VScroll1");
+  auto* mapee = child<MapSurface>("mapee");
+  ASSERT_TRUE(hBar->isVisible());
+  ASSERT_TRUE(vBar->isVisible());
+  EXPECT_EQ(hBar->maximum(), 402 - (300 - 13 - 36) - 2);
+  EXPECT_EQ(vBar->maximum(), 302 - (240 - 13));
+  vBar->setValue(25);
+  hBar->setValue(40);
+  EXPECT_EQ(mapee->pos(), QPoint(36 - 40, -25));
+  window.resize(310, 240);
+  EXPECT_EQ(mapee->pos(), QPoint(36, 0));
+  EXPECT_EQ(vBar->value(), 25);
+}
+
+TEST_F(FrmMapTest, FileMenuEnablesSavesByTheMapItHolds) {
+  using Entries = std::map<std::string, bool>;
+  auto expectSaves = [&](const Entries& shown, bool clipboard, bool files, bool original) {
+    EXPECT_EQ(shown.at("Save To ClipBoard\tF5"), clipboard);
+    for (const char* entry : {"Save As an ORNX\tF6", "Save As HTML\tF7", "Save As Text\tF8"}) {
+      EXPECT_EQ(shown.at(entry), files) << entry;
+    }
+    EXPECT_EQ(shown.at("Save in Original Page\tF9"), original);
+  };
+  MapDocument& doc = window.document();
+  window.showFileMenu();
+  expectSaves(ui.menusShown.back(), false, false, false);
+
+  ASSERT_TRUE(doc.addArea(rectShape(1, 2, 30, 40).areaText, 0, "1|2|30|40"));
+  doc.addAreaDefaults();
+  doc.holdSourcePage(std::make_unique<ChtmlPage>(), true);
+  window.showFileMenu();
+  expectSaves(ui.menusShown.back(), true, true, true);
+
+  doc.clearAreas();  // no areas: the page entry keeps its state
+  window.showFileMenu();
+  expectSaves(ui.menusShown.back(), false, false, true);
+  EXPECT_EQ(ui.menusShown.back().at("Exit" + std::string(29, ' ') + "Esc"), true);
+}
+
+TEST_F(FrmMapTest, RightButtonReleasePopsUpTheMenuOnThePictureAndAroundIt) {
+  EditorState& state = window.document().editorState();
+  release(child<MapSurface>("mapee"), Qt::RightButton);
+  release(child<QWidget>("Image1"), Qt::RightButton);
+  release(child<QWidget>("Image1"), Qt::LeftButton);
+  EXPECT_EQ(ui.menusShown.size(), 2u);
+  EXPECT_FALSE(state.popupPending);  // cleared as the menu opened
+
+  state.popupPending = true;  // the release after a popup only clears the flag
+  release(child<MapSurface>("mapee"), Qt::RightButton);
+  EXPECT_FALSE(state.popupPending);
+  EXPECT_EQ(ui.menusShown.size(), 2u);
+}
+
+TEST_F(FrmMapTest, MenuEntriesAndButtonsRaiseTheirCommands) {
+  std::vector<std::string> raised;
+  QObject::connect(&window, &frmMap::saveToFileRequested, [&](int entry) { raised.push_back("file " + std::to_string(entry)); });
+  QObject::connect(&window, &frmMap::exitRequested, [&] { raised.push_back("exit"); });
+  QObject::connect(&window, &frmMap::openRequested, [&] { raised.push_back("open"); });
+  auto trigger = [](const char* name, int index = 0) {
+    return [=](QMenu& menu) { menu.findChildren<QAction*>(name).at(index)->trigger(); };
+  };
+  ASSERT_TRUE(window.document().addArea("<AREA", 0, "0|0|9|9"));  // saves are enabled only with an area
+  window.document().addAreaDefaults();
+  ui.menuScripts = {trigger("mnuFileOpen"), trigger("mnuFileSave2File", 1), trigger("mnuFileClose")};
+  for (int i = 0; i < 3; ++i) window.showFileMenu();
+  child<QToolButton>("cmdClose")->click();
+  child<QToolButton>("cmdPoly")->click();
+  EXPECT_EQ(raised, (std::vector<std::string>{"open", "file 1", "exit", "exit"}));
+  EXPECT_EQ(window.document().editorState().currentTool, Tool::polygon);
+}
+
+}  // namespace
+}  // namespace ornix

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QMenu>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/ui.h"
+
+namespace ornix::test {
+
+// Answers the program's questions from queues and records everything shown.
+// Pauses cost nothing; their lengths are kept.
+class FakeUi final : public Ui {
+ public:
+  using DialogScript = std::function<void(QDialog&)>;
+  using MenuScript = std::function<void(QMenu&)>;
+
+  Answer messageBox(const Message& message) override {
+    messages.push_back(message);
+    if (answers.empty()) {
+      if (message.buttons != MessageButtons::ok) ADD_FAILURE() << "no answer for " << message.text;
+      return Answer::ok;
+    }
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+
+  std::optional<std::string> inputBox(const std::string& title, const std::string& prompt) override {
+    messages.push_back({title, prompt, MessageIcon::none, MessageButtons::okCancel});
+    if (inputs.empty()) {
+      ADD_FAILURE() << "no input for " << prompt;
+      return std::nullopt;
+    }
+    std::optional<std::string> input = inputs.front();
+    inputs.pop_front();
+    return input;
+  }
+
+  // Shows the dialog without a nested event loop and lets the next script
+  // answer it, as a user would, by pressing its buttons or keys.
+  void showModal(QDialog& dialog) override {
+    dialogsShown.push_back(dialog.accessibleName().toStdString());
+    dialog.show();
+    QApplication::processEvents();
+    if (dialogScripts.empty()) {
+      ADD_FAILURE() << "no answer for dialog " << dialogsShown.back();
+    } else {
+      const DialogScript script = dialogScripts.front();
+      dialogScripts.pop_front();
+      script(dialog);
+    }
+    if (dialog.isVisible()) {
+      ADD_FAILURE() << "dialog " << dialogsShown.back() << " was left open";
+      dialog.reject();
+    }
+  }
+
+  // Records which entries were enabled as the menu opened, then lets the next
+  // script pick an entry, if there is one.
+  void popupMenu(QMenu& menu, QPoint) override {
+    emit menu.aboutToShow();
+    std::map<std::string, bool> enabled;
+    for (const QAction* action : menu.actions()) {
+      if (!action->isSeparator()) enabled[action->text().toStdString()] = action->isEnabled();
+    }
+    menusShown.push_back(std::move(enabled));
+    if (!menuScripts.empty()) {
+      const MenuScript script = menuScripts.front();
+      menuScripts.pop_front();
+      script(menu);
+    }
+  }
+
+  void pause(int milliseconds) override { pauses.push_back(milliseconds); }
+  void processEvents() override { ++eventRuns; }
+  void setBusy(bool busy) override { busyStates.push_back(busy); }
+
+  std::deque<Answer> answers;
+  std::deque<std::optional<std::string>> inputs;
+  std::deque<DialogScript> dialogScripts;
+  std::deque<MenuScript> menuScripts;
+
+  std::vector<Message> messages;
+  std::vector<std::string> dialogsShown;
+  std::vector<std::map<std::string, bool>> menusShown;
+  std::vector<int> pauses;
+  int eventRuns = 0;
+  std::vector<bool> busyStates;
+};
+
+// Clicks the named button of a dialog.
+inline void clickButton(QDialog& dialog, const char* name) {
+  auto* button = dialog.findChild<QAbstractButton*>(name);
+  ASSERT_NE(button, nullptr) << name;
+  button->click();
+}
+
+}  // namespace ornix::test
