@@ -3,7 +3,7 @@
 # lacks (when run as root; otherwise it prints the one apt-get line needed),
 # then configures and builds.
 #
-#   ./dev.sh run              build and start the editor
+#   ./dev.sh run              build and start the editor on the sample picture
 #   ./dev.sh test             build and run every test
 #   ./dev.sh sanitize         the model's tests under AddressSanitizer and UBSan
 #   ./dev.sh fuzz [SECONDS]   each fuzz target for SECONDS (60 unless given)
@@ -44,7 +44,11 @@ case "${1:-}" in
   run)
     need_packages "${build_packages[@]}"
     build build
-    echo "Built. The editor window is not part of this build yet; ./dev.sh test runs what there is."
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+      echo "There is no display to show the editor on; run it on a desktop or under xvfb-run." >&2
+      exit 1
+    fi
+    exec build/ornix resources/sample/harbour.jpg
     ;;
   test)
     need_packages "${build_packages[@]}"
