@@ -10,6 +10,9 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include "dialogs/message_dialogs.h"
+#include "frm_href.h"
+#include "hotspots.h"
 #include "map_surface.h"
 #include "platform/picture_loader.h"
 #include "platform/svg_art.h"
@@ -99,6 +102,8 @@ void frmMap::buildSurface() {
   mapee = new MapSurface(this);
   mapee->setPicture(svgImage(":/start_picture.svg", startPictureSize));
   mapee->move(layout::stripWidthPixels, 0);
+  hotspots = std::make_unique<Hotspots>(doc, areaRegions, *mapee);
+  tools = std::make_unique<DrawingTools>(doc, areaRegions, *mapee, *hotspots, *this, ui);
   HScroll1 = new QScrollBar(Qt::Horizontal, this);
   VScroll1 = new QScrollBar(Qt::Vertical, this);
   HScroll1->setObjectName("HScroll1");
@@ -111,7 +116,9 @@ void frmMap::buildSurface() {
     bar->hide();
   }
   Image1->lower();
-  connect(mapee, &MapSurface::released, this, &frmMap::mapee_MouseUp);
+  connect(mapee, &MapSurface::pressed, this, [this](Qt::MouseButton button, QPointF at) { tools->mapee_MouseDown(button, at); });
+  connect(mapee, &MapSurface::moved, this, [this](Qt::MouseButtons held, QPointF at) { tools->mapee_MouseMove(held, at); });
+  connect(mapee, &MapSurface::released, this, [this](Qt::MouseButton button, QPointF at) { tools->mapee_MouseUp(button, at); });
   connect(mapee, &MapSurface::dropped, this, &frmMap::dropReceived);
   connect(Image1, &DropArea::released, this, &frmMap::Image1_MouseUp);
   connect(Image1, &DropArea::dropped, this, &frmMap::dropReceived);
@@ -180,19 +187,42 @@ void frmMap::showFileMenu() {
   ui.processEvents();
 }
 
-// The release rules that concern the window; drawing and selection follow them.
-void frmMap::mapee_MouseUp(Qt::MouseButton button, QPointF) {
-  EditorState& state = doc.editorState();
-  if (state.ignoreNextRelease) {
-    state.ignoreNextRelease = false;
-  } else if (state.popupPending) {
-    state.popupPending = false;
-  } else if (state.polygonJustClosed) {
-    state.polygonJustClosed = false;
-  } else if (button == Qt::RightButton) {
-    showFileMenu();
+void frmMap::selectAreaAt(QPointF position) {
+  const std::optional<std::size_t> index = hotspots->areaAt(position);
+  if (index) {
+    editArea(*index);
+  } else if (doc.editorState().pressInHotspot) {
+    showMsgSm(ui, this, "Cannot Map Selection",
+              "You can't begin a new hotspot on imagemap from inside of another selected area.");
   }
 }
+
+void frmMap::editArea(std::size_t index) {
+  const bool hasAttributes = !doc.hrefList().empty();
+  attributes.curHREF = hasAttributes ? doc.hrefList().at(index) : std::string();
+  attributes.curTarget = hasAttributes ? doc.targetList().at(index) : std::string();
+  attributes.curAlt = hasAttributes ? doc.altList().at(index) : std::string();
+  frmHREF dialog(attributes, this);
+  ui.showModal(dialog);
+  if (attributes.hrefResult == deleteMarker) {
+    hotspots->deleteArea(index);
+    areasChanged();
+    return;
+  }
+  if (attributes.hrefResult.empty()) {
+    doc.editorState().radius = 0.0f;
+  } else {
+    // Everything after the quote that opens the HREF value is replaced.
+    const std::string& text = doc.areaList().at(index);
+    const std::size_t href = text.find("HREF=");
+    const std::string prefix = href == std::string::npos ? text : text.substr(0, href + 6);
+    doc.rewriteArea(index, prefix + attributes.hrefResult, attributes.curHREF, attributes.curTarget,
+                    attributes.curAlt);
+  }
+  mapee->setFocus();
+}
+
+void frmMap::areasChanged() { cmdMake->setEnabled(!doc.areaList().empty()); }
 
 void frmMap::Image1_MouseUp(Qt::MouseButton button, QPointF) {
   if (button == Qt::RightButton) showFileMenu();
@@ -231,6 +261,8 @@ void frmMap::Form_Resize() {
   const QSize client = timesTwips(size());
   if (!layout::canLayOut(client)) return;
   mapee->move(layout::stripWidthPixels, 0);
+  hotspots = std::make_unique<Hotspots>(doc, areaRegions, *mapee);
+  tools = std::make_unique<DrawingTools>(doc, areaRegions, *mapee, *hotspots, *this, ui);
   const layout::ResizeLayout placed = layout::formResize(client, outerSizeTwips(), mapee->size());
   HScroll1->setGeometry(twipsRect(placed.hBar.x(), placed.hBar.y(), placed.hBar.width(), placed.hBar.height()));
   VScroll1->setGeometry(twipsRect(placed.vBar.x(), placed.vBar.y(), placed.vBar.width(), placed.vBar.height()));

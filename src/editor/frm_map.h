@@ -3,9 +3,11 @@
 #include <QMimeData>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "attribute_exchange.h"
+#include "drawing_tools.h"
 #include "model/map_document.h"
 #include "platform/regions.h"
 #include "ui_notifier.h"
@@ -19,6 +21,7 @@ class QToolButton;
 namespace ornix {
 
 class DropArea;
+class Hotspots;
 class MapSurface;
 class Ui;
 
@@ -26,7 +29,7 @@ class Ui;
 // and the drop area behind it, and the File menu that pops up on the right
 // button. It owns the map document and shows it. Commands whose work lies
 // outside the window are raised as signals.
-class frmMap final : public QWidget, public MapView {
+class frmMap final : public QWidget, public MapView, public DrawingHost {
   Q_OBJECT
 
  public:
@@ -49,7 +52,10 @@ class frmMap final : public QWidget, public MapView {
   void releaseRegion(std::int32_t handle) override;
 
   void Form_Resize();
-  void showFileMenu();
+  void showFileMenu() override;
+  // A click on an area opens its attributes; the outcome edits, deletes or keeps it.
+  void selectAreaAt(QPointF position) override;
+  void areasChanged() override;
 
  signals:
   void openRequested();
@@ -74,7 +80,7 @@ class frmMap final : public QWidget, public MapView {
   void chooseTool(Tool tool);
   void applyFileMenuRule();
   void mnuFile_Click();
-  void mapee_MouseUp(Qt::MouseButton button, QPointF position);
+  void editArea(std::size_t index);
   void Image1_MouseUp(Qt::MouseButton button, QPointF position);
   void VScroll1_Change(int value);
   void HScroll1_Change(int value);
@@ -95,6 +101,8 @@ class frmMap final : public QWidget, public MapView {
   QMenu* mnuFile = nullptr;
   QAction* mnuFileSave1 = nullptr;
   std::array<QAction*, 4> mnuFileSave2File{};
+  std::unique_ptr<Hotspots> hotspots;
+  std::unique_ptr<DrawingTools> tools;
 };
 
 }  // namespace ornix

@@ -31,6 +31,53 @@ void MapSurface::setPicture(const QImage& picture) {
 
 void MapSurface::updatePicture(const QRect& changed) { update(changed.translated(border, border)); }
 
+template <typename Draw>
+void MapSurface::xorDraw(const QRect& touched, QColor pen, int penWidth, Draw draw) {
+  QPainter painter(&image);
+  painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(QPen(pen, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+  draw(painter);
+  painter.end();
+  updatePicture(touched.adjusted(-penWidth, -penWidth, penWidth, penWidth));
+}
+
+void MapSurface::xorBox(QPoint corner1, QPoint corner2, QColor pen) {
+  if (corner1 == corner2) return;  // no box to draw or erase
+  const QPoint topLeft(std::min(corner1.x(), corner2.x()), std::min(corner1.y(), corner2.y()));
+  const QPoint bottomRight(std::max(corner1.x(), corner2.x()), std::max(corner1.y(), corner2.y()));
+  const QRect box(topLeft, bottomRight);
+  xorDraw(box, pen, 1, [&](QPainter& painter) {
+    if (topLeft.x() == bottomRight.x() || topLeft.y() == bottomRight.y()) {
+      painter.drawLine(topLeft, bottomRight);
+    } else {
+      painter.drawRect(QRect(topLeft, QSize(box.width() - 1, box.height() - 1)));
+    }
+  });
+}
+
+void MapSurface::xorCircle(QPointF centre, double radius, QColor pen) {
+  if (!(radius > 0)) return;
+  const QRectF bounds(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+  xorDraw(bounds.toAlignedRect(), pen, 1,
+          [&](QPainter& painter) { painter.drawEllipse(centre, radius, radius); });
+}
+
+void MapSurface::xorLine(QPoint from, QPoint to, QColor pen) {
+  xorDraw(QRect(from, to).normalized().adjusted(-1, -1, 1, 1), pen, 1,
+          [&](QPainter& painter) { painter.drawLine(from, to); });
+}
+
+void MapSurface::xorDot(QPoint at, QColor pen) {
+  xorDraw(QRect(at, QSize(1, 1)), pen, 5, [&](QPainter& painter) { painter.drawPoint(at); });
+}
+
+void MapSurface::xorFill(const QRegion& region, QColor colour) {
+  xorDraw(region.boundingRect(), colour, 1, [&](QPainter& painter) {
+    for (const QRect& part : region) painter.fillRect(part, colour);
+  });
+}
+
 void MapSurface::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect exposed = event->rect();

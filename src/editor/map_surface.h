@@ -23,6 +23,16 @@ class MapSurface final : public QWidget {
   // Repaints the part of the picture that changed (picture coordinates).
   void updatePicture(const QRect& changed);
 
+  // Figures drawn on the picture by exclusive-or, so drawing one a second time
+  // restores every pixel. Each repaints only the part it touched.
+  void xorBox(QPoint corner1, QPoint corner2, QColor pen);
+  void xorCircle(QPointF centre, double radius, QColor pen);
+  void xorLine(QPoint from, QPoint to, QColor pen);
+  void xorDot(QPoint at, QColor pen);  // 5 pixels wide
+  void xorFill(const QRegion& region, QColor colour);
+  // The colour outlines are drawn with: the system's window background.
+  QColor backgroundColour() const { return palette().color(QPalette::Base); }
+
  signals:
   void pressed(Qt::MouseButton button, QPointF position);
   void moved(Qt::MouseButtons held, QPointF position);
@@ -42,6 +52,9 @@ class MapSurface final : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  template <typename Draw>
+  void xorDraw(const QRect& touched, QColor pen, int penWidth, Draw draw);
+
   QImage image;
 };
 

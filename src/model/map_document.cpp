@@ -67,6 +67,28 @@ void MapDocument::appendAttributes(std::string href, std::string target, std::st
   alts.push_back(std::move(alt));
 }
 
+void MapDocument::removeArea(std::size_t index) {
+  const std::int32_t region = regions.at(index);
+  const auto at = [index](auto& list) { list.erase(list.begin() + static_cast<std::ptrdiff_t>(index)); };
+  at(areas);
+  at(regions);
+  at(coords);
+  at(hrefs);
+  at(targets);
+  at(alts);
+  view.releaseRegion(region);
+}
+
+void MapDocument::rewriteArea(std::size_t index, std::string areaText, std::string href,
+                              std::string target, std::string alt) {
+  areas.at(index) = std::move(areaText);
+  hrefs.at(index) = std::move(href);
+  targets.at(index) = std::move(target);
+  alts.at(index) = std::move(alt);
+  // An edit counts the areas afresh (a count never below the number of areas).
+  count = static_cast<std::int16_t>(areas.size());
+}
+
 void MapDocument::clearAreas() {
   if (count == 0) return;
   count = 0;

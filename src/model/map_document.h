@@ -48,6 +48,14 @@ class MapDocument {
   // The attributes of one area read from a file, appended before its shape.
   void appendAttributes(std::string href, std::string target, std::string alt);
 
+  // Removes area `index` (from 0) from all six lists, releasing its region;
+  // the areas after it move up one place together.
+  void removeArea(std::size_t index);
+  // Rewrites area `index` in place after its attributes were edited: its text
+  // and three attribute values change, its region and coordinate text stay.
+  void rewriteArea(std::size_t index, std::string areaText, std::string href, std::string target,
+                   std::string alt);
+
   // Empties the area, region and coordinate lists (releasing the regions);
   // the HREF, Target and ALT lists stay until clearAreaAttributes.
   void clearAreas();
