@@ -2,6 +2,9 @@
 // measured in the same run, so the figures hold on any machine.
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <cstdlib>
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -12,6 +15,7 @@ namespace ornix::bench {
 
 void registerImageInfoBenchmarks(const BenchFiles& files);
 void registerMapBlockBenchmarks();
+void registerEditorBenchmarks();
 
 namespace {
 
@@ -48,17 +52,23 @@ void printRatios(const RatioReporter& reporter, const BenchFiles& files) {
   }
   reporter.printRatio("writeMapBlock/100000", "writeMapBlock/10000");
   reporter.printRatio("writeMapBlock/10000", "writeMapBlock/1000");
+  reporter.printRatio("rubberBandRectangle/8000", "rubberBandRectangle/1000");
+  reporter.printRatio("rubberBandCircle/8000", "rubberBandCircle/1000");
+  reporter.printRatio("areaAt/10000/lastArea", "areaAt/10000/noArea");
 }
 
 }  // namespace
 }  // namespace ornix::bench
 
 int main(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   const ornix::bench::BenchFiles files;
   ornix::bench::registerImageInfoBenchmarks(files);
   ornix::bench::registerMapBlockBenchmarks();
+  ornix::bench::registerEditorBenchmarks();
   ornix::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   ornix::bench::printRatios(reporter, files);
