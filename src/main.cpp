@@ -1,11 +1,13 @@
 // Builds the program's objects and starts the editor. A path on the command
-// line (the arguments joined by single blanks) is opened as the picture to map.
+// line (the arguments joined by single blanks) is opened: a map file, page or
+// text file as a map, anything else as the picture to map.
 #include <QApplication>
 #include <QFile>
 #include <QStringList>
 
 #include "editor/frm_map.h"
 #include "platform/ui.h"
+#include "workflow/map_opening.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -19,6 +21,14 @@ int main(int argc, char** argv) {
   window.show();
 
   const QString commandLine = QApplication::arguments().mid(1).join(' ');
-  if (!commandLine.isEmpty()) window.document().imgSpecs(QFile::encodeName(commandLine).toStdString());
+  if (!commandLine.isEmpty()) {
+    const std::string path = QFile::encodeName(commandLine).toStdString();
+    const QString ext = commandLine.right(4).toLower();
+    if (QStringList{"html", ".htm", ".asp", ".txt", "ornx"}.contains(ext)) {
+      ornix::txtSpecs(window, ui, path, ext.toStdString());
+    } else {
+      window.document().imgSpecs(path);
+    }
+  }
   return QApplication::exec();
 }

@@ -193,7 +193,8 @@ bool DrawingTools::finishRectangle(QPointF position) {
   }
   const ShapeTexts shape = rectShape(state.anchorX, state.anchorY, static_cast<std::int16_t>(corner.x()),
                                      static_cast<std::int16_t>(corner.y()));
-  return hotspots.addDrawnArea(shape, regions.createRect(anchor(), corner));
+  hotspots.addDrawnArea(shape, regions.createRect(anchor(), corner));
+  return true;
 }
 
 // The radius is the one of the last rubber band, not measured to the release point.
@@ -205,9 +206,8 @@ bool DrawingTools::finishCircle() {
     surface.xorCircle(anchor(), radius, surface.backgroundColour());
     return false;
   }
-  const QPoint topLeft(whole(state.anchorX - radius), whole(state.anchorY - radius));
-  const QPoint bottomRight(whole(state.anchorX + radius), whole(state.anchorY + radius));
-  return hotspots.addDrawnArea(*shape, regions.createEllipse(topLeft, bottomRight));
+  hotspots.addDrawnArea(*shape, regions.createCircle(anchor(), radius));
+  return true;
 }
 
 }  // namespace ornix

@@ -224,6 +224,36 @@ void frmMap::editArea(std::size_t index) {
 
 void frmMap::areasChanged() { cmdMake->setEnabled(!doc.areaList().empty()); }
 
+void frmMap::letEventsRun() { ui.processEvents(); }
+
+void frmMap::setBusy(bool busy) { ui.setBusy(busy); }
+
+// The area's region, highlight and outline, then a pause so the areas appear one by one.
+std::int32_t frmMap::rebuildArea(const ReadShape& shape) {
+  std::vector<QPoint> points;
+  for (const Point32& point : shape.points) points.emplace_back(point.x, point.y);
+  EditorState& state = doc.editorState();
+  std::int32_t region = 0;
+  switch (shape.kind) {
+    case ShapeKind::rect:
+    case ShapeKind::circle:
+      state.anchorX = static_cast<std::int16_t>(points.front().x());
+      state.anchorY = static_cast<std::int16_t>(points.front().y());
+      state.radius = shape.radius;
+      region = shape.kind == ShapeKind::rect ? areaRegions.createRect(points.at(0), points.at(1))
+                                             : areaRegions.createCircle(points.front(), shape.radius);
+      break;
+    case ShapeKind::poly:
+      state.polyPoints = shape.points;
+      region = areaRegions.createPolygon(QPolygon(QList<QPoint>(points.begin(), points.end())));
+      break;
+  }
+  hotspots->ReDraw(region);
+  hotspots->drawOutline(shape.kind, points, shape.radius);
+  ui.pause(200);
+  return region;
+}
+
 void frmMap::Image1_MouseUp(Qt::MouseButton button, QPointF) {
   if (button == Qt::RightButton) showFileMenu();
 }

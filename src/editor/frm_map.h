@@ -8,6 +8,7 @@
 
 #include "attribute_exchange.h"
 #include "drawing_tools.h"
+#include "model/map_block_reader.h"
 #include "model/map_document.h"
 #include "platform/regions.h"
 #include "ui_notifier.h"
@@ -29,7 +30,7 @@ class Ui;
 // and the drop area behind it, and the File menu that pops up on the right
 // button. It owns the map document and shows it. Commands whose work lies
 // outside the window are raised as signals.
-class frmMap final : public QWidget, public MapView, public DrawingHost {
+class frmMap final : public QWidget, public MapView, public DrawingHost, public AreaRebuilder {
   Q_OBJECT
 
  public:
@@ -56,6 +57,11 @@ class frmMap final : public QWidget, public MapView, public DrawingHost {
   // A click on an area opens its attributes; the outcome edits, deletes or keeps it.
   void selectAreaAt(QPointF position) override;
   void areasChanged() override;
+
+  // Reading a map: each area read from a file is made and shown here.
+  void letEventsRun() override;
+  void setBusy(bool busy) override;
+  std::int32_t rebuildArea(const ReadShape& shape) override;
 
  signals:
   void openRequested();

@@ -51,14 +51,10 @@ std::optional<std::size_t> Hotspots::areaAt(QPointF position) const {
   return std::nullopt;
 }
 
-bool Hotspots::addDrawnArea(const ShapeTexts& shape, std::int32_t region) {
-  if (!document.addArea(shape.areaText, region, shape.coordText)) {
-    regions.release(region);
-    return false;
-  }
+void Hotspots::addDrawnArea(const ShapeTexts& shape, std::int32_t region) {
+  document.addArea(shape.areaText, region, shape.coordText);
   ReDraw(region);
   document.addAreaDefaults();
-  return true;
 }
 
 void Hotspots::deleteArea(std::size_t index) {
@@ -67,31 +63,40 @@ void Hotspots::deleteArea(std::size_t index) {
   document.removeArea(index);
 }
 
-// Each figure whose numbers cannot be read is skipped; the rest is still drawn.
-// A circle is drawn with the radius it was drawn with, decimals and all, so
-// every pixel comes back.
+// A figure whose numbers cannot be read is skipped. A circle is drawn with the
+// radius it was drawn with, decimals and all, so every pixel comes back.
 void Hotspots::eraseOutline(const std::string& coordText) {
-  const QColor pen = surface.backgroundColour();
   const std::size_t bars = countBars(coordText);
   if (bars == 2) {
     const std::optional<QPoint> centre = pointAt(coordText, 1);
     const std::optional<double> radius = numberAt(coordText, 3);
-    if (centre && radius) surface.xorCircle(*centre, static_cast<float>(*radius), pen);
+    if (centre && radius) drawOutline(ShapeKind::circle, {*centre}, static_cast<float>(*radius));
   } else if (bars == 3) {
     const std::optional<QPoint> corner1 = pointAt(coordText, 1);
     const std::optional<QPoint> corner2 = pointAt(coordText, 3);
-    if (corner1 && corner2) surface.xorBox(*corner1, *corner2, pen);
+    if (corner1 && corner2) drawOutline(ShapeKind::rect, {*corner1, *corner2}, 0);
   } else if (bars >= 4) {
     std::vector<QPoint> vertices;
-    for (std::size_t field = 1; field + 1 <= bars + 1; field += 2) {
+    for (std::size_t field = 1; field <= bars; field += 2) {
       const std::optional<QPoint> vertex = pointAt(coordText, static_cast<int>(field));
       if (!vertex) return;
       vertices.push_back(*vertex);
     }
-    for (std::size_t i = 0; i < vertices.size(); ++i) {
-      surface.xorLine(vertices[i], vertices[(i + 1) % vertices.size()], pen);
-      surface.xorDot(vertices[i], pen);
-    }
+    drawOutline(ShapeKind::poly, vertices, 0);
+  }
+}
+
+void Hotspots::drawOutline(ShapeKind kind, const std::vector<QPoint>& points, double radius) {
+  const QColor pen = surface.backgroundColour();
+  switch (kind) {
+    case ShapeKind::rect: surface.xorBox(points.at(0), points.at(1), pen); break;
+    case ShapeKind::circle: surface.xorCircle(points.at(0), radius, pen); break;
+    case ShapeKind::poly:
+      for (std::size_t i = 0; i < points.size(); ++i) {
+        surface.xorLine(points[i], points[(i + 1) % points.size()], pen);
+        surface.xorDot(points[i], pen);
+      }
+      break;
   }
 }
 

@@ -5,7 +5,10 @@
 #include <optional>
 #include <string>
 
+#include <vector>
+
 #include "model/area_text.h"
+#include "model/map_block_reader.h"
 #include "model/map_document.h"
 #include "platform/regions.h"
 
@@ -24,12 +27,14 @@ class Hotspots {
   // The first area, in list order, whose region holds the point rounded to whole pixels.
   std::optional<std::size_t> areaAt(QPointF position) const;
   // Appends a drawn shape with its region, highlighted, and the new area's defaults.
-  // False, with the region released, when the map cannot take another area.
-  bool addDrawnArea(const ShapeTexts& shape, std::int32_t region);
+  void addDrawnArea(const ShapeTexts& shape, std::int32_t region);
   // Takes an area's outline and highlight off the picture and drops it from the map.
   void deleteArea(std::size_t index);
   // Draws an area's outline once more from its coordinate text, which removes it.
   void eraseOutline(const std::string& coordText);
+  // An area's outline: a box between two corners, a circle around a centre, or
+  // a polygon's edges, the closing one too, with a 5-pixel dot at each vertex.
+  void drawOutline(ShapeKind kind, const std::vector<QPoint>& points, double radius);
 
  private:
   MapDocument& document;

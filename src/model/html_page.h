@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace ornix {
 
@@ -10,6 +11,17 @@ namespace ornix {
 // the untouched halves.
 class ChtmlPage {
  public:
+  enum class Split { ok, noStart, noEnd, cutShort };
+
+  // Splits `page` around its map block: htmlTop before the start comment,
+  // htmlMap from it through the 49 characters of the end comment, htmlBot
+  // after. Keeps the file name. Says what was missing when it cannot split.
+  Split parsePage(std::string page, std::string fileName);
+
+  // The image path of the block's image tag, as the writer put it (folder
+  // prefix and file name); empty when the block has no such tag.
+  std::string imageSrc() const;
+
   const std::string& htmlTop() const { return top; }
   const std::string& htmlMap() const { return map; }
   const std::string& htmlBot() const { return bot; }

@@ -1,6 +1,5 @@
 #include "map_document.h"
 
-#include <limits>
 
 #include "image_info.h"
 #include "map_block_format.h"
@@ -47,13 +46,11 @@ bool MapDocument::imgSpecs(const std::string& sFile) {
   return true;
 }
 
-bool MapDocument::addArea(std::string areaText, std::int32_t region, std::string coordText) {
-  if (count == std::numeric_limits<std::int16_t>::max()) return false;
+void MapDocument::addArea(std::string areaText, std::int32_t region, std::string coordText) {
   areas.push_back(std::move(areaText));
   regions.push_back(region);
   coords.push_back(std::move(coordText));
   ++count;
-  return true;
 }
 
 void MapDocument::addAreaDefaults() {
@@ -86,7 +83,22 @@ void MapDocument::rewriteArea(std::size_t index, std::string areaText, std::stri
   targets.at(index) = std::move(target);
   alts.at(index) = std::move(alt);
   // An edit counts the areas afresh (a count never below the number of areas).
-  count = static_cast<std::int16_t>(areas.size());
+  count = static_cast<std::int32_t>(areas.size());
+}
+
+void MapDocument::retainAttributes(const std::vector<bool>& keep) {
+  const auto filter = [&keep](std::vector<std::string>& list) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      if (i >= keep.size() || !keep[i]) continue;
+      if (kept != i) list[kept] = std::move(list[i]);
+      ++kept;
+    }
+    list.resize(kept);
+  };
+  filter(hrefs);
+  filter(targets);
+  filter(alts);
 }
 
 void MapDocument::clearAreas() {

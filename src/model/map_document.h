@@ -40,13 +40,15 @@ class MapDocument {
   // four characters, a picture that will not load) nothing has changed.
   bool imgSpecs(const std::string& sFile);
 
-  // Appends one area's shape. Refused, changing nothing, once the map holds as
-  // many areas as its 16-bit count can number.
-  bool addArea(std::string areaText, std::int32_t region, std::string coordText);
+  // Appends one area's shape.
+  void addArea(std::string areaText, std::int32_t region, std::string coordText);
   // The HREF "#" and the two placeholders of a newly drawn area.
   void addAreaDefaults();
   // The attributes of one area read from a file, appended before its shape.
   void appendAttributes(std::string href, std::string target, std::string alt);
+  // Keeps the attributes at the positions marked true and drops the others, so
+  // that attributes read for tags that gave no area do not pass to other areas.
+  void retainAttributes(const std::vector<bool>& keep);
 
   // Removes area `index` (from 0) from all six lists, releasing its region;
   // the areas after it move up one place together.
@@ -75,7 +77,7 @@ class MapDocument {
   const std::vector<std::string>& hrefList() const { return hrefs; }
   const std::vector<std::string>& targetList() const { return targets; }
   const std::vector<std::string>& altList() const { return alts; }
-  std::int16_t areaCount() const { return count; }
+  std::int32_t areaCount() const { return count; }
 
   // The page the map was read from. It can be saved back only when it was an
   // HTML page; dropping it also ends that.
@@ -100,7 +102,7 @@ class MapDocument {
   std::vector<std::string> hrefs;
   std::vector<std::string> targets;
   std::vector<std::string> alts;
-  std::int16_t count = 0;
+  std::int32_t count = 0;  // areas added since the last clear; only guards clearAreas
   std::unique_ptr<ChtmlPage> page;
   bool pageSavable = false;
   EditorState state;

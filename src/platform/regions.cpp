@@ -1,6 +1,7 @@
 #include "regions.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace ornix {
 
@@ -16,6 +17,12 @@ std::int32_t Regions::createRect(QPoint corner1, QPoint corner2) {
 std::int32_t Regions::createEllipse(QPoint topLeft, QPoint bottomRight) {
   return keep(QRegion(topLeft.x(), topLeft.y(), bottomRight.x() - topLeft.x(),
                       bottomRight.y() - topLeft.y(), QRegion::Ellipse));
+}
+
+std::int32_t Regions::createCircle(QPointF centre, double radius) {
+  const auto rounded = [](double value) { return static_cast<int>(std::nearbyint(value)); };
+  return createEllipse({rounded(centre.x() - radius), rounded(centre.y() - radius)},
+                       {rounded(centre.x() + radius), rounded(centre.y() + radius)});
 }
 
 std::int32_t Regions::createPolygon(const QPolygon& points) {

@@ -19,6 +19,9 @@ class Regions {
   std::int32_t createRect(QPoint corner1, QPoint corner2);
   // The ellipse inscribed in the box from `topLeft` to `bottomRight` (right and bottom outside).
   std::int32_t createEllipse(QPoint topLeft, QPoint bottomRight);
+  // The circle of `radius` around `centre`: the ellipse in the box whose
+  // bounds are rounded to whole pixels, halves to even.
+  std::int32_t createCircle(QPointF centre, double radius);
   // A polygon filled by the even-odd rule.
   std::int32_t createPolygon(const QPolygon& points);
 

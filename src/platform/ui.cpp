@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -46,6 +48,14 @@ Answer answerFor(int button) {
 // Message texts join lines with CR LF; a Qt label wants plain line feeds.
 QString displayLines(const std::string& text) { return toDisplay(text).replace("\r\n", "\n"); }
 
+// "Image" and "*.jpg;*.gif" read as "Image (*.jpg *.gif)"; a name that shows
+// its patterns already stays as it is.
+QString filterText(const FileFilter& filter) {
+  const QString name = toDisplay(filter.name);
+  if (name.contains('(')) return name;
+  return name + " (" + toDisplay(filter.patterns).replace(';', ' ') + ")";
+}
+
 }  // namespace
 
 Answer QtUi::messageBox(const Message& message) {
@@ -61,6 +71,20 @@ std::optional<std::string> QtUi::inputBox(const std::string& title, const std::s
                                                displayLines(prompt), QLineEdit::Normal, {}, &accepted);
   if (!accepted) return std::nullopt;
   return fromDisplay(answer, {});
+}
+
+std::optional<std::string> QtUi::fileDialog(const FileDialogRequest& request) {
+  QFileDialog dialog(QApplication::activeWindow(), toDisplay(request.title),
+                     QFile::decodeName(QByteArray::fromStdString(request.startFolder)));
+  dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  // An open may name a file that is not there; the program says so itself.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  QStringList filters;
+  for (const FileFilter& filter : request.filters) filters << filterText(filter);
+  dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(toDisplay(request.defaultSuffix));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
 
 void QtUi::showModal(QDialog& dialog) { dialog.exec(); }

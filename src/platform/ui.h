@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QDialog;
 class QMenu;
@@ -24,6 +25,25 @@ struct Message {
   friend bool operator==(const Message&, const Message&) = default;
 };
 
+// One choice of a file dialog's type list: "Image" with "*.jpg;*.gif".
+struct FileFilter {
+  std::string name;
+  std::string patterns;  // separated by ";"
+
+  friend bool operator==(const FileFilter&, const FileFilter&) = default;
+};
+
+// The system's open or save dialog as the program asks for it.
+struct FileDialogRequest {
+  bool open = true;
+  std::string title;
+  std::vector<FileFilter> filters;
+  std::string startFolder;
+  std::string defaultSuffix;  // added to a name typed without one, as "jpg"
+
+  friend bool operator==(const FileDialogRequest&, const FileDialogRequest&) = default;
+};
+
 // Every window-system service the program asks for that waits on the user or
 // on time. The program talks only to this; tests hand it a scripted stand-in.
 class Ui {
@@ -33,6 +53,8 @@ class Ui {
   virtual Answer messageBox(const Message& message) = 0;
   // The system input box; nothing when cancelled.
   virtual std::optional<std::string> inputBox(const std::string& title, const std::string& prompt) = 0;
+  // The chosen path; nothing when cancelled. Saving asks before replacing a file.
+  virtual std::optional<std::string> fileDialog(const FileDialogRequest& request) = 0;
   // Shows one of the program's own dialogs modally; returns once it has closed.
   virtual void showModal(QDialog& dialog) = 0;
   // Shows a popup menu at a screen position; returns once it has closed.
@@ -49,6 +71,7 @@ class QtUi final : public Ui {
  public:
   Answer messageBox(const Message& message) override;
   std::optional<std::string> inputBox(const std::string& title, const std::string& prompt) override;
+  std::optional<std::string> fileDialog(const FileDialogRequest& request) override;
   void showModal(QDialog& dialog) override;
   void popupMenu(QMenu& menu, QPoint screenPos) override;
   void pause(int milliseconds) override;

@@ -43,6 +43,17 @@ class FakeUi final : public Ui {
     return input;
   }
 
+  std::optional<std::string> fileDialog(const FileDialogRequest& request) override {
+    fileRequests.push_back(request);
+    if (chosenFiles.empty()) {
+      ADD_FAILURE() << "no file chosen for " << request.title;
+      return std::nullopt;
+    }
+    std::optional<std::string> chosen = chosenFiles.front();
+    chosenFiles.pop_front();
+    return chosen;
+  }
+
   // Shows the dialog without a nested event loop and lets the next script
   // answer it, as a user would, by pressing its buttons or keys.
   void showModal(QDialog& dialog) override {
@@ -84,10 +95,12 @@ class FakeUi final : public Ui {
 
   std::deque<Answer> answers;
   std::deque<std::optional<std::string>> inputs;
+  std::deque<std::optional<std::string>> chosenFiles;
   std::deque<DialogScript> dialogScripts;
   std::deque<MenuScript> menuScripts;
 
   std::vector<Message> messages;
+  std::vector<FileDialogRequest> fileRequests;
   std::vector<std::string> dialogsShown;
   std::vector<std::map<std::string, bool>> menusShown;
   std::vector<int> pauses;
