@@ -10,8 +10,8 @@ constexpr std::string_view imageTag = "<img src=\"";
 
 }  // namespace
 
-ChtmlPage::Split ChtmlPage::parsePage(std::string page, std::string fileName) {
-  setPageFileName(std::move(fileName));
+ChtmlPage::Split ChtmlPage::parsePage(std::string page, std::string pagePath) {
+  setPageFileName(std::move(pagePath));
   const std::size_t start = page.find(startMarker);
   if (start == std::string::npos) return Split::noStart;
   top = page.substr(0, start);

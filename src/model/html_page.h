@@ -16,7 +16,7 @@ class ChtmlPage {
   // Splits `page` around its map block: htmlTop before the start comment,
   // htmlMap from it through the 49 characters of the end comment, htmlBot
   // after. Keeps the file name. Says what was missing when it cannot split.
-  Split parsePage(std::string page, std::string fileName);
+  Split parsePage(std::string page, std::string pagePath);
 
   // The image path of the block's image tag, as the writer put it (folder
   // prefix and file name); empty when the block has no such tag.

@@ -109,12 +109,13 @@ ShapeReading readPoly(const std::vector<std::string_view>& items) {
   return {ReadShape{ShapeKind::poly, std::move(texts), std::move(points), 0.0f}, ShapeFailure::none};
 }
 
-std::vector<ShapeKind> kindsIn(std::string_view window) {
-  std::vector<ShapeKind> kinds;
-  if (window.find("rect") != npos) kinds.push_back(ShapeKind::rect);
-  if (window.find("circle") != npos) kinds.push_back(ShapeKind::circle);
-  if (window.find("poly") != npos) kinds.push_back(ShapeKind::poly);
-  return kinds;
+// The kind the characters before a COORDS value name. One tag makes at most
+// one area, so a window that names two kinds takes the first of rect, circle, poly.
+std::optional<ShapeKind> kindIn(std::string_view window) {
+  if (window.find("rect") != npos) return ShapeKind::rect;
+  if (window.find("circle") != npos) return ShapeKind::circle;
+  if (window.find("poly") != npos) return ShapeKind::poly;
+  return std::nullopt;
 }
 
 // The second pass: every COORDS value with the shape kinds named just before it.
@@ -130,26 +131,26 @@ std::vector<AreaTag> readAreaTags(std::string_view map) {
     const std::size_t windowStart = value >= kindWindow ? value - kindWindow : 0;
     const std::size_t quote = map.find('"', value);
     const std::string_view values = map.substr(value, quote == npos ? npos : quote - value);
-    tags.push_back({number++, kindsIn(map.substr(windowStart, value - windowStart)), values});
+    tags.push_back({number++, kindIn(map.substr(windowStart, value - windowStart)), values});
     coords = map.find(coordsKey, tagEnd + 1);
   }
   return tags;
 }
 
-// Makes the area of one tag from each kind its SHAPE names. Nothing when none reads.
+// Makes the area of one tag, with the attributes read for that tag. A tag of
+// no known kind makes none.
 MapReading buildTag(const AreaTag& tag, MapDocument& document, AreaRebuilder& rebuilder, bool& built) {
+  if (!tag.kind) return {};
   const auto index = static_cast<std::size_t>(tag.number - 1);
-  for (const ShapeKind kind : tag.kinds) {
-    if (index >= document.hrefList().size()) return {MapReading::Outcome::unreadable, tag.number};
-    ShapeReading reading = readShape(kind, tag.coords);
-    if (reading.failure == ShapeFailure::coordinateError) return {MapReading::Outcome::coordinateError, tag.number};
-    if (!reading.shape) return {MapReading::Outcome::unreadable, tag.number};
-    const std::string areaText = reading.shape->texts.areaText +
-        attributePart(document.hrefList()[index], document.targetList()[index], document.altList()[index]);
-    const std::int32_t region = rebuilder.rebuildArea(*reading.shape);
-    document.addArea(areaText, region, reading.shape->texts.coordText);
-    built = true;
-  }
+  if (index >= document.hrefList().size()) return {MapReading::Outcome::unreadable, tag.number};
+  ShapeReading reading = readShape(*tag.kind, tag.coords);
+  if (reading.failure == ShapeFailure::coordinateError) return {MapReading::Outcome::coordinateError, tag.number};
+  if (!reading.shape) return {MapReading::Outcome::unreadable, tag.number};
+  const std::string areaText = reading.shape->texts.areaText +
+      attributePart(document.hrefList()[index], document.targetList()[index], document.altList()[index]);
+  const std::int32_t region = rebuilder.rebuildArea(*reading.shape);
+  document.addArea(areaText, region, reading.shape->texts.coordText);
+  built = true;
   return {};
 }
 
@@ -210,7 +211,10 @@ MapReading parseMap(std::string_view map, MapDocument& document, AreaRebuilder& 
     return {MapReading::Outcome::unreadable, static_cast<std::int32_t>(attributes.size()) + 1};
   }
   const std::vector<AreaTag> tags = readAreaTags(map);
-  if (tags.empty()) return {MapReading::Outcome::noAreas, 0};
+  if (tags.empty()) {
+    document.retainAttributes({});  // the first pass reads a tag even where there is none
+    return {MapReading::Outcome::noAreas, 0};
+  }
   std::vector<bool> built(document.hrefList().size(), false);
   MapReading reading;
   rebuilder.setBusy(true);

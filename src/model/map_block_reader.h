@@ -29,11 +29,11 @@ bool readAttributes(std::string_view htmlMap, std::vector<AreaAttributes>& read)
 
 enum class ShapeKind { rect, circle, poly };
 
-// One AREA tag of the second pass: its number from 1, the kinds its SHAPE names
-// (lower case only) and its COORDS value.
+// One AREA tag of the second pass: its number from 1, the kind its SHAPE names
+// (lower case only; none when it names no kind) and its COORDS value.
 struct AreaTag {
   std::int32_t number = 0;
-  std::vector<ShapeKind> kinds;
+  std::optional<ShapeKind> kind;
   std::string_view coords;
 };
 

@@ -172,6 +172,12 @@ TEST_F(ParseMapTest, ATagOfUnknownShapeTakesItsAttributesWithIt) {
   EXPECT_EQ(doc.areaList()[1], R"(<AREA SHAPE="rect" COORDS="2, 2, 8, 8" HREF="three.htm)");
 }
 
+TEST_F(ParseMapTest, ATagThatNamesTwoKindsMakesOneArea) {
+  read(R"(<AREA SHAPE="poly" Xrect COORDS="1, 1, 9, 9, 1, 9" HREF="one.htm">)");
+  EXPECT_EQ(doc.areaList(), std::vector<std::string>{R"(<AREA SHAPE="rect" COORDS="1, 1, 9, 9" HREF="one.htm)"});
+  EXPECT_EQ(doc.hrefList(), std::vector<std::string>{"one.htm"});
+}
+
 TEST_F(ParseMapTest, StopsAtATagItCannotReadAndSaysWhich) {
   struct Case {
     const char* name;
@@ -194,7 +200,8 @@ TEST_F(ParseMapTest, StopsAtATagItCannotReadAndSaysWhich) {
     EXPECT_EQ(fresh.areaList().size(), 1u) << c.name;
     EXPECT_EQ(fresh.hrefList(), std::vector<std::string>{"a.htm"}) << c.name;
   }
-  EXPECT_EQ(read("no areas here").outcome, MapReading::Outcome::noAreas);
+  EXPECT_EQ(read(R"(no areas here ="#">)").outcome, MapReading::Outcome::noAreas);
+  EXPECT_TRUE(doc.hrefList().empty());  // no link is left over without its area
 }
 
 }  // namespace
