@@ -16,6 +16,7 @@ namespace ornix::bench {
 void registerImageInfoBenchmarks(const BenchFiles& files);
 void registerMapBlockBenchmarks();
 void registerEditorBenchmarks();
+void registerMapReaderBenchmarks();
 
 namespace {
 
@@ -52,6 +53,9 @@ void printRatios(const RatioReporter& reporter, const BenchFiles& files) {
   }
   reporter.printRatio("writeMapBlock/100000", "writeMapBlock/10000");
   reporter.printRatio("writeMapBlock/10000", "writeMapBlock/1000");
+  reporter.printRatio("readMap/100000", "readMap/10000");
+  reporter.printRatio("readMap/10000", "plainScan/10000");
+  reporter.printRatio("readMap/100000", "plainScan/100000");
   reporter.printRatio("rubberBandRectangle/8000", "rubberBandRectangle/1000");
   reporter.printRatio("rubberBandCircle/8000", "rubberBandCircle/1000");
   reporter.printRatio("areaAt/10000/lastArea", "areaAt/10000/noArea");
@@ -69,6 +73,7 @@ int main(int argc, char** argv) {
   ornix::bench::registerImageInfoBenchmarks(files);
   ornix::bench::registerMapBlockBenchmarks();
   ornix::bench::registerEditorBenchmarks();
+  ornix::bench::registerMapReaderBenchmarks();
   ornix::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   ornix::bench::printRatios(reporter, files);

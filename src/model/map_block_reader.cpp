@@ -35,6 +35,27 @@ std::optional<std::string> optionalValue(std::string_view text, std::size_t key,
   return value->size() < 2 ? std::string() : std::string(*value);
 }
 
+// The next place of a key at or after a position that only moves forward. A
+// place found once stays the answer until the reading passes it, so a key
+// that appears rarely is not searched for again at every tag.
+class NextPlace {
+ public:
+  NextPlace(std::string_view text, std::string_view key) : text(text), key(key) {}
+  std::size_t from(std::size_t position) {
+    if (!searched || (found != npos && found < position)) {
+      found = text.find(key, position);
+      searched = true;
+    }
+    return found;
+  }
+
+ private:
+  std::string_view text;
+  std::string_view key;
+  std::size_t found = npos;
+  bool searched = false;
+};
+
 std::string_view trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
   if (first == npos) return {};
@@ -44,6 +65,11 @@ std::string_view trimmed(std::string_view text) {
 std::optional<double> numberOf(std::string_view item) {
   std::string_view text = trimmed(item);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  long long whole = 0;  // nearly every coordinate is a whole number: read it as one first
+  const auto [wholeEnd, wholeError] = std::from_chars(text.data(), text.data() + text.size(), whole);
+  if (!text.empty() && wholeError == std::errc{} && wholeEnd == text.data() + text.size()) {
+    return static_cast<double>(whole);
+  }
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
@@ -52,13 +78,13 @@ std::optional<double> numberOf(std::string_view item) {
   return value;
 }
 
-std::vector<std::string_view> commaItems(std::string_view coords) {
-  std::vector<std::string_view> items;
+void commaItems(std::string_view coords, std::vector<std::string_view>& items) {
+  items.clear();
   std::size_t from = 0;
   for (;;) {
     const std::size_t comma = coords.find(',', from);
     items.push_back(coords.substr(from, comma == npos ? npos : comma - from));
-    if (comma == npos) return items;
+    if (comma == npos) return;
     from = comma + 1;
   }
 }
@@ -70,7 +96,7 @@ std::optional<std::int16_t> int16Of(std::string_view item) {
 
 ShapeReading unreadable() { return {std::nullopt, ShapeFailure::unreadable}; }
 
-ShapeReading readRect(const std::vector<std::string_view>& items) {
+ShapeReading readRect(const std::vector<std::string_view>& items, std::size_t room) {
   if (items.size() < 4) return {std::nullopt, ShapeFailure::coordinateError};
   std::int16_t n[4];
   for (std::size_t i = 0; i < 4; ++i) {
@@ -78,23 +104,23 @@ ShapeReading readRect(const std::vector<std::string_view>& items) {
     if (!value) return unreadable();
     n[i] = *value;
   }
-  return {ReadShape{ShapeKind::rect, rectShape(n[0], n[1], n[2], n[3]), {{n[0], n[1]}, {n[2], n[3]}}, 0.0f},
+  return {ReadShape{ShapeKind::rect, rectShape(n[0], n[1], n[2], n[3], room), {{n[0], n[1]}, {n[2], n[3]}}, 0.0f},
           ShapeFailure::none};
 }
 
-ShapeReading readCircle(const std::vector<std::string_view>& items) {
+ShapeReading readCircle(const std::vector<std::string_view>& items, std::size_t room) {
   if (items.size() < 3) return {std::nullopt, ShapeFailure::coordinateError};
   const std::optional<std::int16_t> cx = int16Of(items[0]);
   const std::optional<std::int16_t> cy = int16Of(items[1]);
   const std::optional<double> r = numberOf(items[2]);
   if (!cx || !cy || !r || std::abs(*r) > std::numeric_limits<float>::max()) return unreadable();
   const auto radius = static_cast<float>(*r);
-  std::optional<ShapeTexts> texts = circleShape(*cx, *cy, radius);
+  std::optional<ShapeTexts> texts = circleShape(*cx, *cy, radius, room);
   if (!texts) return unreadable();
   return {ReadShape{ShapeKind::circle, std::move(*texts), {{*cx, *cy}}, radius}, ShapeFailure::none};
 }
 
-ShapeReading readPoly(const std::vector<std::string_view>& items) {
+ShapeReading readPoly(const std::vector<std::string_view>& items, std::size_t room) {
   std::vector<Point32> points;
   for (std::size_t i = 0; i + 1 < items.size(); i += 2) {
     const std::optional<double> x = numberOf(items[i]);
@@ -105,7 +131,7 @@ ShapeReading readPoly(const std::vector<std::string_view>& items) {
     points.push_back({*px, *py});
   }
   if (points.empty()) return unreadable();
-  ShapeTexts texts = polyShape(points);
+  ShapeTexts texts = polyShape(points, room);
   return {ReadShape{ShapeKind::poly, std::move(texts), std::move(points), 0.0f}, ShapeFailure::none};
 }
 
@@ -143,13 +169,16 @@ MapReading buildTag(const AreaTag& tag, MapDocument& document, AreaRebuilder& re
   if (!tag.kind) return {};
   const auto index = static_cast<std::size_t>(tag.number - 1);
   if (index >= document.hrefList().size()) return {MapReading::Outcome::unreadable, tag.number};
-  ShapeReading reading = readShape(*tag.kind, tag.coords);
+  const std::string& href = document.hrefList()[index];
+  const std::string& target = document.targetList()[index];
+  const std::string& alt = document.altList()[index];
+  ShapeReading reading = readShape(*tag.kind, tag.coords, href.size() + target.size() + alt.size() + 16);
   if (reading.failure == ShapeFailure::coordinateError) return {MapReading::Outcome::coordinateError, tag.number};
   if (!reading.shape) return {MapReading::Outcome::unreadable, tag.number};
-  const std::string areaText = reading.shape->texts.areaText +
-      attributePart(document.hrefList()[index], document.targetList()[index], document.altList()[index]);
+  ShapeTexts& texts = reading.shape->texts;
+  appendAttributePart(texts.areaText, href, target, alt);
   const std::int32_t region = rebuilder.rebuildArea(*reading.shape);
-  document.addArea(areaText, region, reading.shape->texts.coordText);
+  document.addArea(std::move(texts.areaText), region, std::move(texts.coordText));
   built = true;
   return {};
 }
@@ -167,6 +196,8 @@ std::string missingBlockParts(std::string_view page) {
 }
 
 bool readAttributes(std::string_view map, std::vector<AreaAttributes>& read) {
+  NextPlace targets(map, targetKey);
+  NextPlace alts(map, altKey);
   std::size_t from = 0;
   std::size_t href = map.find(hrefKey);
   do {  // the first tag is always read
@@ -176,9 +207,8 @@ bool readAttributes(std::string_view map, std::vector<AreaAttributes>& read) {
     if (!hrefValue) return false;
     const std::size_t valueEnd = value + hrefValue->size();
     const std::size_t tagEnd = map.find('>', value);
-    const std::optional<std::string> target =
-        optionalValue(map, map.find(targetKey, from), targetKey.size(), tagEnd);
-    const std::optional<std::string> alt = optionalValue(map, map.find(altKey, from), altKey.size(), tagEnd);
+    const std::optional<std::string> target = optionalValue(map, targets.from(from), targetKey.size(), tagEnd);
+    const std::optional<std::string> alt = optionalValue(map, alts.from(from), altKey.size(), tagEnd);
     if (!target || !alt) return false;
     read.push_back({hrefValue->size() < 2 ? std::string(defaultHref) : std::string(*hrefValue), *target, *alt});
     const std::size_t cut = map.find('>', valueEnd);
@@ -189,12 +219,13 @@ bool readAttributes(std::string_view map, std::vector<AreaAttributes>& read) {
   return true;
 }
 
-ShapeReading readShape(ShapeKind kind, std::string_view coords) {
-  const std::vector<std::string_view> items = commaItems(coords);
+ShapeReading readShape(ShapeKind kind, std::string_view coords, std::size_t room) {
+  thread_local std::vector<std::string_view> items;  // reused from tag to tag
+  commaItems(coords, items);
   switch (kind) {
-    case ShapeKind::rect: return readRect(items);
-    case ShapeKind::circle: return readCircle(items);
-    case ShapeKind::poly: return readPoly(items);
+    case ShapeKind::rect: return readRect(items, room);
+    case ShapeKind::circle: return readCircle(items, room);
+    case ShapeKind::poly: return readPoly(items, room);
   }
   return unreadable();
 }

@@ -57,7 +57,8 @@ struct ShapeReading {
 // (fewer is a coordinate error), number pairs for a polygon (a lone last
 // number is dropped). Numbers round half to even into their widths; a text
 // that is no number or does not fit is unreadable.
-ShapeReading readShape(ShapeKind kind, std::string_view coords);
+// The area text is made with `room` characters to spare for its attribute part.
+ShapeReading readShape(ShapeKind kind, std::string_view coords, std::size_t room = 0);
 
 // What reading a map needs of the window that shows it.
 class AreaRebuilder {
