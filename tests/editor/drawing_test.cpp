@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImageWriter>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -110,6 +111,17 @@ TEST_F(DrawingTest, APolygonClosesWithinTenPixelsOfItsFirstVertex) {
   click({59, 59});  // nine pixels away: closes
   EXPECT_EQ(window.document().coordList(), std::vector<std::string>{"50|50|52|53|150|60|60|60"});
   EXPECT_EQ(window.document().editorState().vertexCount, 0);
+}
+
+// The last of the 256 slots is never overrun: the click after 255 vertices closes.
+TEST_F(DrawingTest, APolygonOf255VerticesClosesOnTheNextClick) {
+  useTool("cmdPoly");
+  for (int i = 0; i < 255; ++i) click({20.0 + (i % 26) * 10, 20.0 + (i / 26) * 15});
+  EXPECT_TRUE(areas().empty());
+  click({290, 190});
+  ASSERT_EQ(areas().size(), 1u);
+  EXPECT_EQ(window.document().coordList()[0].substr(0, 11), "20|20|30|20");
+  EXPECT_EQ(std::count(window.document().coordList()[0].begin(), window.document().coordList()[0].end(), '|'), 509);
 }
 
 TEST_F(DrawingTest, ASelfCrossingPolygonLeavesItsOverlapOut) {

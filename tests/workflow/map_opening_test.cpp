@@ -88,7 +88,12 @@ TEST_F(MapOpeningTest, APictureMissingBesideThePageMayBeLocated) {
   doc.addArea("<AREA", 0, "1|1|5|5");
   doc.addAreaDefaults();
 
-  ui.dialogScripts.push_back([](QDialog& d) { test::clickButton(d, "cmdNo"); });
+  const std::string expectedPath = (dir.path / "site/img/sub/photo.bmp").string();
+  ui.dialogScripts.push_back([&](QDialog& d) {
+    // Both "/" of the path stay separators.
+    EXPECT_NE(d.findChild<QLabel*>("Label2")->text().toStdString().find(expectedPath), std::string::npos);
+    test::clickButton(d, "cmdNo");
+  });
   EXPECT_TRUE(txtSpecs(window, ui, file, "html"));
   EXPECT_EQ(ui.dialogsShown.back(), "Image path problem...");
   EXPECT_EQ(doc.areaList().size(), 1u);  // the map on screen is untouched
