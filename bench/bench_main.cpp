@@ -16,6 +16,7 @@ namespace ornix::bench {
 void registerImageInfoBenchmarks(const BenchFiles& files);
 void registerMapBlockBenchmarks();
 void registerEditorBenchmarks();
+void closeEditorBenchmarks();
 void registerMapReaderBenchmarks();
 
 namespace {
@@ -77,6 +78,7 @@ int main(int argc, char** argv) {
   ornix::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   ornix::bench::printRatios(reporter, files);
+  ornix::bench::closeEditorBenchmarks();
   benchmark::Shutdown();
   return 0;
 }

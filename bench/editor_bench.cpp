@@ -46,9 +46,14 @@ class EditorOnPicture {
   bool loaded = false;
 };
 
+// The windows live until the run ends; they must go before the application does.
+std::map<int, std::unique_ptr<EditorOnPicture>>& editors() {
+  static std::map<int, std::unique_ptr<EditorOnPicture>> open;
+  return open;
+}
+
 EditorOnPicture& editorFor(int side) {
-  static std::map<int, std::unique_ptr<EditorOnPicture>> editors;
-  auto& editor = editors[side];
+  auto& editor = editors()[side];
   if (!editor) editor = std::make_unique<EditorOnPicture>(side);
   return *editor;
 }
@@ -98,6 +103,8 @@ void hitTest(benchmark::State& state, bool inLastArea) {
 }
 
 }  // namespace
+
+void closeEditorBenchmarks() { editors().clear(); }
 
 void registerEditorBenchmarks() {
   for (const auto& [name, tool] : {std::pair{"rubberBandRectangle", "cmdSquare"}, std::pair{"rubberBandCircle", "cmdCircle"}}) {
