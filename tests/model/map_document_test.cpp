@@ -130,14 +130,6 @@ TEST_F(MapDocumentTest, RestartMapEmptiesTheMapOnTheSamePicture) {
   EXPECT_TRUE(doc.hrefList().empty());
 }
 
-TEST_F(MapDocumentTest, NewAreaGetsTheDefaultAttributes) {
-  addRectangles(1);
-  EXPECT_EQ(doc.hrefList(), std::vector<std::string>{"#"});
-  EXPECT_EQ(doc.targetList(), std::vector<std::string>{"Enter a TARGET here, if you would like..."});
-  EXPECT_EQ(doc.altList(), std::vector<std::string>{"Also enter ALT text, if you would like..."});
-  EXPECT_TRUE(doc.isUnsaved());
-}
-
 TEST_F(MapDocumentTest, SourcePageCanBeSavedBackOnlyWhileHeldAndSavable) {
   doc.holdSourcePage(std::make_unique<ChtmlPage>(), true);
   EXPECT_TRUE(doc.hasSourcePage());
