@@ -95,10 +95,9 @@ void MapSurface::mouseReleaseEvent(QMouseEvent* event) {
   emit released(event->button(), insideBorder(event));
 }
 
-// Qt would treat the second press as a press; it is not one here.
-void MapSurface::mouseDoubleClickEvent(QMouseEvent* event) {
-  emit doubleClicked(event->button(), insideBorder(event));
-}
+// Qt would treat the second press of a double click as a press; it is not one
+// here. Its release still comes, as a release without a drawing press.
+void MapSurface::mouseDoubleClickEvent(QMouseEvent*) {}
 
 void MapSurface::dragEnterEvent(QDragEnterEvent* event) {
   event->acceptProposedAction();

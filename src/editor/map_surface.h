@@ -37,8 +37,6 @@ class MapSurface final : public QWidget {
   void pressed(Qt::MouseButton button, QPointF position);
   void moved(Qt::MouseButtons held, QPointF position);
   void released(Qt::MouseButton button, QPointF position);
-  // The second press of a double click; it is not a press.
-  void doubleClicked(Qt::MouseButton button, QPointF position);
   void dragEntered();
   void dropped(const QMimeData* data);
 

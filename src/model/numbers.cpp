@@ -26,14 +26,6 @@ std::optional<std::int16_t> roundToInt16(double value) { return roundChecked<std
 
 std::optional<std::int32_t> roundToInt32(double value) { return roundChecked<std::int32_t>(value); }
 
-std::optional<std::int16_t> checkedInt16(long long value) {
-  if (value < std::numeric_limits<std::int16_t>::min() ||
-      value > std::numeric_limits<std::int16_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int16_t>(value);
-}
-
 std::string formatFloat(float value) {
   char text[32];
   const auto [end, error] = std::to_chars(std::begin(text), std::end(text), value,

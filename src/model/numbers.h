@@ -11,9 +11,6 @@ namespace ornix {
 std::optional<std::int16_t> roundToInt16(double value);
 std::optional<std::int32_t> roundToInt32(double value);
 
-// A 16-bit count or coordinate computed in a wider type; refuses values out of range.
-std::optional<std::int16_t> checkedInt16(long long value);
-
 // A single-precision value as the map writes it: up to seven significant digits,
 // no trailing zeros, no exponent for the values a picture can hold (12.5, 23.40939, 12).
 std::string formatFloat(float value);

@@ -19,11 +19,9 @@ TEST(RoundToInt16, RoundsHalvesToEvenAndRefusesWhatDoesNotFit) {
   for (const auto& [value, expected] : cases) EXPECT_EQ(roundToInt16(value), expected) << value;
 }
 
-TEST(WiderAndCheckedConversions, RefuseWhatDoesNotFit) {
+TEST(RoundToInt32, RefusesWhatDoesNotFit) {
   EXPECT_EQ(roundToInt32(70000.5), 70000);
   EXPECT_EQ(roundToInt32(2147483648.0), std::nullopt);
-  EXPECT_EQ(checkedInt16(-32768), -32768);
-  EXPECT_EQ(checkedInt16(32768), std::nullopt);
 }
 
 TEST(FormatFloat, PrintsUpToSevenSignificantDigitsWithoutTrailingZeros) {
