@@ -6,7 +6,11 @@
 #include <QStringList>
 
 #include "editor/frm_map.h"
+#include "platform/file_store.h"
+#include "platform/settings_store.h"
 #include "platform/ui.h"
+#include "system/c_registry.h"
+#include "workflow/editor_commands.h"
 #include "workflow/map_opening.h"
 
 int main(int argc, char** argv) {
@@ -16,8 +20,12 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(ORNIX_VERSION);
 
   ornix::QtUi ui;
+  ornix::QtClipboard clipboard;
+  ornix::IniSettingsStore settings;
+  ornix::cRegistry registry(settings, ui, QApplication::organizationName().toStdString(),
+                            QApplication::applicationName().toStdString());
   ornix::frmMap window(ui);
-  QObject::connect(&window, &ornix::frmMap::exitRequested, &window, &QWidget::close);
+  ornix::connectEditorCommands(window, ui, clipboard, registry);
   window.show();
 
   const QString commandLine = QApplication::arguments().mid(1).join(' ');

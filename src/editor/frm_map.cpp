@@ -180,6 +180,8 @@ void frmMap::applyFileMenuRule() {
   if (hasAreas) mnuFileSave2File[3]->setEnabled(doc.hasSourcePage());
 }
 
+void frmMap::disableOriginalPageSave() { mnuFileSave2File[3]->setEnabled(false); }
+
 void frmMap::showFileMenu() {
   doc.editorState().popupPending = true;
   applyFileMenuRule();

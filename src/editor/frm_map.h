@@ -52,6 +52,9 @@ class frmMap final : public QWidget, public MapView, public DrawingHost, public 
   void enableMake(bool enabled) override;
   void releaseRegion(std::int32_t handle) override;
 
+  // Every save ends the link to the page the map came from.
+  void disableOriginalPageSave();
+
   void Form_Resize();
   void showFileMenu() override;
   // A click on an area opens its attributes; the outcome edits, deletes or keeps it.

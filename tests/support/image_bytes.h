@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <cstdlib>
 #include <fstream>
 #include <initializer_list>
 #include <unistd.h>
@@ -93,6 +94,16 @@ class TempDir {
   }
 
   std::filesystem::path path;
+};
+
+// Points the user's configuration folder (XDG_CONFIG_HOME) at a folder while it lives.
+// Declare it before anything that reads settings, so they find it from the start.
+class ConfigHome {
+ public:
+  explicit ConfigHome(const TempDir& dir) { setenv("XDG_CONFIG_HOME", dir.path.c_str(), 1); }
+  ~ConfigHome() { unsetenv("XDG_CONFIG_HOME"); }
+  ConfigHome(const ConfigHome&) = delete;
+  ConfigHome& operator=(const ConfigHome&) = delete;
 };
 
 }  // namespace ornix::test

@@ -1,0 +1,55 @@
+#include "settings_store.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace ornix {
+namespace {
+
+// A key's default value is one fixed entry under the key's group.
+constexpr const char* defaultEntry = "Default";
+
+QString groupOf(const std::string& key) { return QString::fromStdString(key).replace('\\', '/'); }
+
+}  // namespace
+
+IniSettingsStore::IniSettingsStore()
+    : file((QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Quillmere/Ornix.ini")
+               .toStdString()) {}
+
+std::optional<std::string> IniSettingsStore::defaultValue(const std::string& key) const {
+  const QSettings settings(QString::fromStdString(file), QSettings::IniFormat);
+  const QVariant value = settings.value(groupOf(key) + "/" + defaultEntry);
+  if (!value.isValid()) return std::nullopt;
+  return value.toByteArray().toStdString();
+}
+
+bool IniSettingsStore::setDefaultValue(const std::string& key, const std::string& bytes) {
+  QSettings settings(QString::fromStdString(file), QSettings::IniFormat);
+  settings.setValue(groupOf(key) + "/" + defaultEntry, QByteArray::fromStdString(bytes));
+  settings.sync();
+  return settings.status() == QSettings::NoError;
+}
+
+bool IniSettingsStore::removeValue(const std::string& key, const std::string& name) {
+  QSettings settings(QString::fromStdString(file), QSettings::IniFormat);
+  const QString entry = groupOf(key) + "/" + QString::fromStdString(name);
+  if (!settings.contains(entry)) return false;
+  settings.remove(entry);
+  settings.sync();
+  return settings.status() == QSettings::NoError;
+}
+
+bool IniSettingsStore::removeKey(const std::string& key) {
+  QSettings settings(QString::fromStdString(file), QSettings::IniFormat);
+  settings.beginGroup(groupOf(key));
+  const bool exists = !settings.allKeys().isEmpty();
+  const bool hasKeysBelow = !settings.childGroups().isEmpty();
+  settings.endGroup();
+  if (!exists || hasKeysBelow) return false;
+  settings.remove(groupOf(key));
+  settings.sync();
+  return settings.status() == QSettings::NoError;
+}
+
+}  // namespace ornix

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace ornix {
+
+// Small settings kept between runs: keys like "Software\Quillmere\Ornix\images",
+// each with one default value holding bytes exactly as stored.
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  // The key's default value; nothing when the key or the value is not there.
+  virtual std::optional<std::string> defaultValue(const std::string& key) const = 0;
+  // Creates the key when needed. False when the value could not be stored.
+  virtual bool setDefaultValue(const std::string& key, const std::string& bytes) = 0;
+  virtual bool removeValue(const std::string& key, const std::string& name) = 0;
+  // Removes a key that has no keys below it.
+  virtual bool removeKey(const std::string& key) = 0;
+};
+
+// The store as an INI file in the user's configuration folder
+// (XDG_CONFIG_HOME, else ~/.config): Quillmere/Ornix.ini.
+class IniSettingsStore final : public SettingsStore {
+ public:
+  IniSettingsStore();
+  std::optional<std::string> defaultValue(const std::string& key) const override;
+  bool setDefaultValue(const std::string& key, const std::string& bytes) override;
+  bool removeValue(const std::string& key, const std::string& name) override;
+  bool removeKey(const std::string& key) override;
+
+ private:
+  std::string file;
+};
+
+}  // namespace ornix

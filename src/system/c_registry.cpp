@@ -1,0 +1,41 @@
+#include "c_registry.h"
+
+#include "platform/settings_store.h"
+#include "platform/ui.h"
+
+namespace ornix {
+namespace {
+
+constexpr std::size_t receiveBuffer = 255;  // bytes, the terminating zero included
+
+}  // namespace
+
+cRegistry::cRegistry(SettingsStore& store, Ui& ui, std::string company, std::string product)
+    : store(store), ui(ui), m_Company(std::move(company)), m_Product(std::move(product)) {}
+
+std::string cRegistry::keyPath(const std::string& subkey) const {
+  std::string path = "Software\\" + m_Company + "\\" + m_Product;
+  if (!subkey.empty()) path += "\\" + subkey;
+  return path;
+}
+
+std::string cRegistry::getRegString(const std::string& subSection, const std::string&) const {
+  const std::optional<std::string> data = store.defaultValue(keyPath(subSection));
+  if (!data || data->size() > receiveBuffer) return {};
+  if (data->empty()) {  // not even the terminating zero: the text cannot be taken apart
+    ui.messageBox({"ERROR", "Error retrieving a registry value", MessageIcon::none, MessageButtons::ok});
+    return {};
+  }
+  return data->substr(0, data->size() - 1);
+}
+
+bool cRegistry::enterRegString(const std::string& rSubKey, const std::string& rItem, const std::string&) {
+  return store.setDefaultValue(keyPath(rSubKey), rItem + '\0');
+}
+
+bool cRegistry::delRegKey(const std::string& section, const std::string& mKey) {
+  if (!mKey.empty()) return store.removeValue(keyPath(section), mKey);
+  return store.removeKey(keyPath(section));
+}
+
+}  // namespace ornix

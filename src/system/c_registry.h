@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+namespace ornix {
+
+class SettingsStore;
+class Ui;
+
+// The program's settings under its own key, kept as the Windows registry keeps
+// them: each text with a terminating zero, read back through a receive buffer
+// of 255 bytes, so the longest text that reads back is 254 characters.
+class cRegistry {
+ public:
+  cRegistry(SettingsStore& store, Ui& ui, std::string company, std::string product);
+
+  // "Software\Quillmere\Ornix", then "\" and the subkey when there is one.
+  std::string keyPath(const std::string& subkey) const;
+  // The default value of a key below the program's; "" when missing or too long.
+  // The value name is accepted and plays no part.
+  std::string getRegString(const std::string& subSection, const std::string& mKey = {}) const;
+  // Stores a text as the default value of a key below the program's.
+  bool enterRegString(const std::string& rSubKey, const std::string& rItem, const std::string& mKey = {});
+  // With a value name, removes that value of the key; without, removes the key.
+  bool delRegKey(const std::string& section, const std::string& mKey = {});
+
+ private:
+  SettingsStore& store;
+  Ui& ui;
+  std::string m_Company;
+  std::string m_Product;
+};
+
+}  // namespace ornix

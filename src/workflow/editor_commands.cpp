@@ -1,0 +1,21 @@
+#include "editor_commands.h"
+
+#include <memory>
+
+#include "editor/frm_map.h"
+#include "image_source.h"
+#include "saving.h"
+
+namespace ornix {
+
+void connectEditorCommands(frmMap& window, Ui& ui, Clipboard& clipboard, cRegistry& registry) {
+  auto saving = std::make_shared<Saving>(window, ui, clipboard, registry);
+  QObject::connect(&window, &frmMap::saveToClipboardRequested, &window, [saving] { saving->cmdMake_Click(); });
+  QObject::connect(&window, &frmMap::saveToFileRequested, &window,
+                   [saving](int entry) { saving->mnuFileSave2File_Click(entry); });
+  QObject::connect(&window, &frmMap::imageSourceRequested, &window,
+                   [&registry, &ui](int entry) { mnuFileImgDefault_Click(entry, registry, ui); });
+  QObject::connect(&window, &frmMap::exitRequested, &window, &QWidget::close);
+}
+
+}  // namespace ornix

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QImageWriter>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "editor/frm_map.h"
+#include "model/area_text.h"
+#include "model/map_block_writer.h"
+#include "platform/file_store.h"
+#include "platform/settings_store.h"
+#include "support/fake_ui.h"
+#include "support/image_bytes.h"
+#include "system/c_registry.h"
+#include "workflow/saving.h"
+
+namespace ornix {
+namespace {
+
+std::string contents(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class SavingTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    QImage image(120, 80, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    picture = (dir.path / "photo.bmp").string();
+    ASSERT_TRUE(QImageWriter(QString::fromStdString(picture), "bmp").write(image));
+  }
+  // A picture with one area, as drawn.
+  void drawOneArea() {
+    ASSERT_TRUE(doc.imgSpecs(picture));
+    const ShapeTexts shape = rectShape(10, 20, 110, 70);
+    doc.addArea(shape.areaText + attributePart("index.html", "_top", ""), 0, shape.coordText);
+    doc.addAreaDefaults();
+  }
+  void answerAfterSave() {
+    ui.dialogScripts.push_back([](QDialog& d) { test::clickButton(d, "cmdIgnore"); });
+  }
+
+  test::TempDir dir;
+  test::ConfigHome configHome{dir};
+  test::FakeUi ui;
+  QtClipboard clipboard;
+  IniSettingsStore store;
+  cRegistry registry{store, ui, "Quillmere", "Ornix"};
+  frmMap window{ui};
+  MapDocument& doc = window.document();
+  Saving saving{window, ui, clipboard, registry};
+  std::string picture;
+};
+
+TEST_F(SavingTest, EveryFileSaveWritesItsOutputAndEmptiesTheMap) {
+  for (const int entry : {0, 1, 2, 3}) {
+    drawOneArea();
+    auto page = std::make_unique<ChtmlPage>();
+    page->setHtmlTop("<html>\n<p>caf\xE9</p>\r\n");
+    page->setHtmlBot("\n</html>");
+    doc.holdSourcePage(std::move(page), true);
+    const std::string expected = *buildOutput(doc, static_cast<OutputKind>(entry), "images/");
+    const std::filesystem::path file = dir.path / ("out" + std::to_string(entry));
+    ui.chosenFiles.push_back(file.string());
+    answerAfterSave();
+    saving.mnuFileSave2File_Click(entry);
+    EXPECT_EQ(contents(file), expected) << entry;
+    EXPECT_FALSE(doc.isUnsaved());
+    EXPECT_FALSE(doc.hasSourcePage());
+    EXPECT_EQ(doc.imagePath(), picture);
+    EXPECT_EQ(ui.dialogsShown.back(), "Map saved");
+  }
+  EXPECT_EQ(contents(dir.path / "out0"), contents(dir.path / "out2"));
+  const std::string original = contents(dir.path / "out3");
+  EXPECT_TRUE(original.starts_with("<html>\n<p>caf\xE9</p>\r\n<!-- Ornix start"));
+  EXPECT_TRUE(original.ends_with("-->\n</html>\r\n"));
+}
+
+TEST_F(SavingTest, TheClipboardGetsTheBlockOnlyWhenThereIsAMap) {
+  QGuiApplication::clipboard()->setText("before");
+  saving.cmdMake_Click();
+  EXPECT_EQ(ui.messages.back().text, "You have to map something to save, first.");
+  ASSERT_TRUE(doc.imgSpecs(picture));
+  saving.cmdMake_Click();
+  EXPECT_TRUE(ui.messages.back().text.starts_with("You have to map an area before you can save to the ClipBoard.\r\n\r\n"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+
+  drawOneArea();
+  const std::string block = buildMapBlock(doc, "images/");
+  answerAfterSave();
+  saving.cmdMake_Click();
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), block);
+  EXPECT_FALSE(doc.isUnsaved());
+}
+
+TEST_F(SavingTest, ASaveThatCannotBeWrittenChangesNothing) {
+  const std::filesystem::path kept = dir.path / "kept.htm";
+  std::ofstream(kept) << "old page";
+  std::filesystem::create_directory(dir.path / "folder.htm");
+  for (const std::filesystem::path& target : {dir.path / "folder.htm", dir.path / "missing" / "page.htm"}) {
+    drawOneArea();
+    ui.chosenFiles.push_back(target.string());
+    saving.mnuFileSave2File_Click(1);
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_NE(ui.messages.back().text.find(target.string()), std::string::npos);
+    EXPECT_TRUE(doc.isUnsaved());
+    EXPECT_TRUE(ui.dialogsShown.empty());
+  }
+  EXPECT_EQ(contents(kept), "old page");
+}
+
+TEST_F(SavingTest, FileSavesWaitForAPicture) {
+  saving.mnuFileSave2File_Click(0);
+  EXPECT_EQ(ui.messages.back().text, "You have to map something to save, first.");
+  EXPECT_TRUE(ui.fileRequests.empty());
+}
+
+}  // namespace
+}  // namespace ornix
