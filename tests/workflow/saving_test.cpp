@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QImageWriter>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -110,6 +111,29 @@ TEST_F(SavingTest, ASaveThatCannotBeWrittenChangesNothing) {
     EXPECT_TRUE(ui.dialogsShown.empty());
   }
   EXPECT_EQ(contents(kept), "old page");
+}
+
+// A real full disk: a 256 KB tmpfs, which only root can mount.
+TEST_F(SavingTest, ASaveThatFillsTheDiskLeavesTheOldFileWhole) {
+  const std::filesystem::path disk = dir.path / "small-disk";
+  std::filesystem::create_directory(disk);
+  if (std::system(("mount -t tmpfs -o size=256k tmpfs '" + disk.string() + "' 2>/dev/null").c_str()) != 0) {
+    GTEST_SKIP() << "mounting a small tmpfs needs root";
+  }
+  const std::filesystem::path page = disk / "page.htm";
+  std::ofstream(page) << "the old page";
+  ASSERT_TRUE(doc.imgSpecs(picture));
+  const std::string href(200, 'h');
+  for (int i = 0; i < 2000; ++i) doc.addArea(rectShape(1, 1, 9, 9).areaText + href, 0, "1|1|9|9");
+  ui.chosenFiles.push_back(page.string());
+  saving.mnuFileSave2File_Click(1);
+  const std::string kept = contents(page);
+  std::system(("umount '" + disk.string() + "'").c_str());
+  EXPECT_EQ(kept, "the old page");
+  ASSERT_FALSE(ui.messages.empty());
+  EXPECT_EQ(ui.messages.back().text,
+            "The map could not be saved to\r\n" + page.string() + "\r\n\r\nThere is not enough free space on the disk.");
+  EXPECT_TRUE(doc.isUnsaved());
 }
 
 TEST_F(SavingTest, FileSavesWaitForAPicture) {
