@@ -6,8 +6,10 @@
 #include <QStringList>
 
 #include "editor/frm_map.h"
+#include "platform/file_association.h"
 #include "platform/file_store.h"
 #include "platform/settings_store.h"
+#include "platform/windows_registry.h"
 #include "platform/ui.h"
 #include "system/c_registry.h"
 #include "workflow/editor_commands.h"
@@ -21,9 +23,16 @@ int main(int argc, char** argv) {
 
   ornix::QtUi ui;
   ornix::QtClipboard clipboard;
+#ifdef _WIN32
+  ornix::RegistrySettingsStore settings;
+  ornix::RegistryAssociation association;
+#else
   ornix::IniSettingsStore settings;
-  ornix::cRegistry registry(settings, ui, QApplication::organizationName().toStdString(),
+  ornix::FreedesktopAssociation association;
+#endif
+  ornix::cRegistry registry(settings, association, ui, QApplication::organizationName().toStdString(),
                             QApplication::applicationName().toStdString());
+  registry.setFileAssociation(QFile::encodeName(QApplication::applicationFilePath()).toStdString());
   ornix::frmMap window(ui);
   ornix::connectEditorCommands(window, ui, clipboard, registry);
   window.show();

@@ -1,5 +1,6 @@
 #include "c_registry.h"
 
+#include "platform/file_association.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
 
@@ -10,8 +11,10 @@ constexpr std::size_t receiveBuffer = 255;  // bytes, the terminating zero inclu
 
 }  // namespace
 
-cRegistry::cRegistry(SettingsStore& store, Ui& ui, std::string company, std::string product)
-    : store(store), ui(ui), m_Company(std::move(company)), m_Product(std::move(product)) {}
+cRegistry::cRegistry(SettingsStore& store, FileAssociation& association, Ui& ui, std::string company,
+                     std::string product)
+    : store(store), association(association), ui(ui), m_Company(std::move(company)),
+      m_Product(std::move(product)) {}
 
 std::string cRegistry::keyPath(const std::string& subkey) const {
   std::string path = "Software\\" + m_Company + "\\" + m_Product;
@@ -37,5 +40,12 @@ bool cRegistry::delRegKey(const std::string& section, const std::string& mKey) {
   if (!mKey.empty()) return store.removeValue(keyPath(section), mKey);
   return store.removeKey(keyPath(section));
 }
+
+}  // namespace ornix
+
+namespace ornix {
+
+// A part that cannot be written is skipped, without a message, as before.
+void cRegistry::setFileAssociation(const std::string& programPath) { association.write(programPath); }
 
 }  // namespace ornix

@@ -4,6 +4,7 @@
 
 namespace ornix {
 
+class FileAssociation;
 class SettingsStore;
 class Ui;
 
@@ -12,7 +13,8 @@ class Ui;
 // of 255 bytes, so the longest text that reads back is 254 characters.
 class cRegistry {
  public:
-  cRegistry(SettingsStore& store, Ui& ui, std::string company, std::string product);
+  cRegistry(SettingsStore& store, FileAssociation& association, Ui& ui, std::string company,
+            std::string product);
 
   // "Software\Quillmere\Ornix", then "\" and the subkey when there is one.
   std::string keyPath(const std::string& subkey) const;
@@ -23,9 +25,13 @@ class cRegistry {
   bool enterRegString(const std::string& rSubKey, const std::string& rItem, const std::string& mKey = {});
   // With a value name, removes that value of the key; without, removes the key.
   bool delRegKey(const std::string& section, const std::string& mKey = {});
+  // Makes the desktop open map files with the program at `programPath`;
+  // written at every start, so a moved program is put right.
+  void setFileAssociation(const std::string& programPath);
 
  private:
   SettingsStore& store;
+  FileAssociation& association;
   Ui& ui;
   std::string m_Company;
   std::string m_Product;

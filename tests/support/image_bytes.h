@@ -96,14 +96,21 @@ class TempDir {
   std::filesystem::path path;
 };
 
-// Points the user's configuration folder (XDG_CONFIG_HOME) at a folder while it lives.
-// Declare it before anything that reads settings, so they find it from the start.
-class ConfigHome {
+// Points the user's configuration and data folders (XDG_CONFIG_HOME, XDG_DATA_HOME)
+// into a folder while it lives. Declare it before anything that reads settings
+// or writes the file association, so they find it from the start.
+class XdgHomes {
  public:
-  explicit ConfigHome(const TempDir& dir) { setenv("XDG_CONFIG_HOME", dir.path.c_str(), 1); }
-  ~ConfigHome() { unsetenv("XDG_CONFIG_HOME"); }
-  ConfigHome(const ConfigHome&) = delete;
-  ConfigHome& operator=(const ConfigHome&) = delete;
+  explicit XdgHomes(const TempDir& dir) {
+    setenv("XDG_CONFIG_HOME", (dir.path / "config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (dir.path / "data").c_str(), 1);
+  }
+  ~XdgHomes() {
+    unsetenv("XDG_CONFIG_HOME");
+    unsetenv("XDG_DATA_HOME");
+  }
+  XdgHomes(const XdgHomes&) = delete;
+  XdgHomes& operator=(const XdgHomes&) = delete;
 };
 
 }  // namespace ornix::test

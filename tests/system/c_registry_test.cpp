@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/file_association.h"
 #include "platform/settings_store.h"
 #include "support/fake_ui.h"
 #include "support/image_bytes.h"
@@ -13,10 +14,11 @@ namespace {
 class RegistryTest : public testing::Test {
  protected:
   test::TempDir dir;
-  test::ConfigHome configHome{dir};
+  test::XdgHomes homes{dir};
   test::FakeUi ui;
   IniSettingsStore store;
-  cRegistry registry{store, ui, "Quillmere", "Ornix"};
+  FreedesktopAssociation association;
+  cRegistry registry{store, association, ui, "Quillmere", "Ornix"};
 };
 
 TEST_F(RegistryTest, KeepsTextsUnderTheProgramsKey) {
@@ -26,7 +28,7 @@ TEST_F(RegistryTest, KeepsTextsUnderTheProgramsKey) {
   ASSERT_TRUE(registry.enterRegString("images", "images/", "default location"));
   EXPECT_EQ(registry.getRegString("images"), "images/");  // the value name plays no part
   EXPECT_EQ(registry.getRegString("images", "other"), "images/");
-  EXPECT_TRUE(std::filesystem::exists(dir.path / "Quillmere" / "Ornix.ini"));
+  EXPECT_TRUE(std::filesystem::exists(dir.path / "config" / "Quillmere" / "Ornix.ini"));
   EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -11,6 +11,7 @@
 #include "model/area_text.h"
 #include "model/map_block_writer.h"
 #include "platform/file_store.h"
+#include "platform/file_association.h"
 #include "platform/settings_store.h"
 #include "support/fake_ui.h"
 #include "support/image_bytes.h"
@@ -45,11 +46,12 @@ class SavingTest : public testing::Test {
   }
 
   test::TempDir dir;
-  test::ConfigHome configHome{dir};
+  test::XdgHomes homes{dir};
   test::FakeUi ui;
   QtClipboard clipboard;
   IniSettingsStore store;
-  cRegistry registry{store, ui, "Quillmere", "Ornix"};
+  FreedesktopAssociation association;
+  cRegistry registry{store, association, ui, "Quillmere", "Ornix"};
   frmMap window{ui};
   MapDocument& doc = window.document();
   Saving saving{window, ui, clipboard, registry};

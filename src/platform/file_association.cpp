@@ -1,0 +1,144 @@
+#include "file_association.h"
+
+#include <QProcess>
+#include <algorithm>
+#include <QStandardPaths>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <vector>
+
+#include "file_store.h"
+
+namespace ornix {
+namespace {
+
+const std::string defaultsSection = "[Default Applications]";
+
+std::string mimePackage() {
+  return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                     "  <mime-type type=\"") + FreedesktopAssociation::mimeType + "\">\n"
+         "    <comment>Client-side image mapper</comment>\n"
+         "    <glob pattern=\"*.ornx\"/>\n"
+         "  </mime-type>\n"
+         "</mime-info>\n";
+}
+
+std::string desktopFile(const std::string& programPath) {
+  return "[Desktop Entry]\n"
+         "Type=Application\n"
+         "Name=Ornix\n"
+         "GenericName=Image Map Editor\n"
+         "Comment=Client-side image mapper\n"
+         "Exec=" + desktopExecArgument(programPath) + " %f\n"
+         "Icon=ornix\n"
+         "Terminal=false\n"
+         "Categories=Development;WebDevelopment;\n"
+         "MimeType=" + std::string(FreedesktopAssociation::mimeType) + ";\n";
+}
+
+std::vector<std::string> linesOf(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}
+
+bool isOurDefault(const std::string& line) {
+  return line.starts_with(std::string(FreedesktopAssociation::mimeType) + "=");
+}
+
+// The list with our line in its defaults section, or without it; every other line kept.
+std::vector<std::string> withDefault(std::vector<std::string> lines, bool present) {
+  std::erase_if(lines, isOurDefault);
+  if (!present) return lines;
+  const std::string ours = std::string(FreedesktopAssociation::mimeType) + "=" + FreedesktopAssociation::desktopEntry + ";";
+  const auto section = std::find(lines.begin(), lines.end(), defaultsSection);
+  if (section == lines.end()) {
+    lines.push_back(defaultsSection);
+    lines.push_back(ours);
+  } else {
+    lines.insert(section + 1, ours);
+  }
+  return lines;
+}
+
+bool removeFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::remove(path, error) && !error;
+}
+
+}  // namespace
+
+std::string desktopExecArgument(const std::string& path) {
+  std::string argument;
+  bool quote = false;
+  for (const char c : path) {
+    if (c == '%') {
+      argument += "%%";
+      continue;
+    }
+    if (std::string_view(" \t\n\"'\\><~|&;$*?#()`").find(c) != std::string_view::npos) quote = true;
+    if (std::string_view("\"`$\\").find(c) != std::string_view::npos) argument += '\\';
+    argument += c;
+  }
+  if (quote) argument = "\"" + argument + "\"";
+  // The value is also a desktop-entry string, whose own escape doubles each backslash.
+  std::string value;
+  for (const char c : argument) value += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  return value;
+}
+
+FreedesktopAssociation::FreedesktopAssociation()
+    : dataHome(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString()),
+      configHome(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString()) {}
+
+std::string FreedesktopAssociation::mimePackagePath() const { return dataHome + "/mime/packages/ornix.xml"; }
+std::string FreedesktopAssociation::desktopEntryPath() const { return dataHome + "/applications/" + desktopEntry; }
+std::string FreedesktopAssociation::mimeAppsPath() const { return configHome + "/mimeapps.list"; }
+
+bool FreedesktopAssociation::write(const std::string& programPath) {
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::path(mimePackagePath()).parent_path(), error);
+  std::filesystem::create_directories(std::filesystem::path(desktopEntryPath()).parent_path(), error);
+  std::filesystem::create_directories(configHome, error);
+  // Each part is written even when one before it failed, as far as it goes.
+  bool written = !writeWholeFile(mimePackagePath(), mimePackage());
+  written = !writeWholeFile(desktopEntryPath(), desktopFile(programPath)) && written;
+  written = !writeWholeFile(mimeAppsPath(), joined(withDefault(linesOf(mimeAppsPath()), true))) && written;
+  refreshCaches();
+  return written;
+}
+
+bool FreedesktopAssociation::remove() {
+  removeFile(mimePackagePath());
+  removeFile(desktopEntryPath());
+  if (!std::filesystem::exists(mimeAppsPath())) {
+    refreshCaches();
+    return true;
+  }
+  const bool lastRemoved = !writeWholeFile(mimeAppsPath(), joined(withDefault(linesOf(mimeAppsPath()), false)));
+  refreshCaches();
+  return lastRemoved;
+}
+
+void FreedesktopAssociation::refreshCaches() const {
+  const std::vector<std::pair<const char*, std::string>> tools = {
+      {"update-mime-database", dataHome + "/mime"}, {"update-desktop-database", dataHome + "/applications"}};
+  for (const auto& [tool, folder] : tools) {
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (!program.isEmpty() && std::filesystem::is_directory(folder)) {
+      QProcess::execute(program, {QString::fromStdString(folder)});
+    }
+  }
+}
+
+}  // namespace ornix

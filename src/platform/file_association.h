@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+
+namespace ornix {
+
+// Makes the desktop open ".ornx" map files with the program.
+class FileAssociation {
+ public:
+  virtual ~FileAssociation() = default;
+  // Writes the association for the program at `programPath`, replacing what an
+  // earlier start wrote. False when a part could not be written.
+  virtual bool write(const std::string& programPath) = 0;
+  // Removes exactly what write() put in place. False when the last removal failed.
+  virtual bool remove() = 0;
+};
+
+// The freedesktop way: a MIME package declaring the map file type, a desktop
+// entry that opens it with the program, and that entry as the type's default
+// application, in the user's data and configuration folders (XDG_DATA_HOME,
+// XDG_CONFIG_HOME). The desktop's caches are refreshed when their tools exist.
+class FreedesktopAssociation final : public FileAssociation {
+ public:
+  static constexpr const char* mimeType = "application/x-ornix";
+  static constexpr const char* desktopEntry = "ornix.desktop";
+
+  FreedesktopAssociation();
+  bool write(const std::string& programPath) override;
+  bool remove() override;
+
+  std::string mimePackagePath() const;
+  std::string desktopEntryPath() const;
+  std::string mimeAppsPath() const;
+
+ private:
+  void refreshCaches() const;
+
+  std::string dataHome;
+  std::string configHome;
+};
+
+// The Exec argument for a path, quoted and escaped as desktop entries require.
+std::string desktopExecArgument(const std::string& path);
+
+}  // namespace ornix

@@ -1,0 +1,70 @@
+#include "windows_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+namespace ornix {
+namespace {
+
+QString registryKey(const std::string& key) { return QString::fromStdString(key).replace('\\', '/'); }
+
+// The stored text with the terminating zero the registry keeps with it.
+std::string withTerminator(const QString& text) { return text.toLocal8Bit().toStdString() + '\0'; }
+
+}  // namespace
+
+std::optional<std::string> RegistrySettingsStore::defaultValue(const std::string& key) const {
+  const QSettings user("HKEY_CURRENT_USER", QSettings::NativeFormat);
+  const QVariant value = user.value(registryKey(key) + "/Default");
+  if (!value.isValid()) return std::nullopt;
+  return withTerminator(value.toString());
+}
+
+bool RegistrySettingsStore::setDefaultValue(const std::string& key, const std::string& bytes) {
+  QSettings user("HKEY_CURRENT_USER", QSettings::NativeFormat);
+  const std::string text = bytes.substr(0, bytes.find('\0'));
+  user.setValue(registryKey(key) + "/Default", QString::fromLocal8Bit(text));
+  user.sync();
+  return user.status() == QSettings::NoError;
+}
+
+bool RegistrySettingsStore::removeValue(const std::string& key, const std::string& name) {
+  QSettings user("HKEY_CURRENT_USER", QSettings::NativeFormat);
+  const QString entry = registryKey(key) + "/" + QString::fromStdString(name);
+  if (!user.contains(entry)) return false;
+  user.remove(entry);
+  user.sync();
+  return user.status() == QSettings::NoError;
+}
+
+bool RegistrySettingsStore::removeKey(const std::string& key) {
+  QSettings user("HKEY_CURRENT_USER", QSettings::NativeFormat);
+  user.beginGroup(registryKey(key));
+  const bool hasKeysBelow = !user.childGroups().isEmpty();
+  user.endGroup();
+  if (hasKeysBelow) return false;
+  user.remove(registryKey(key));
+  user.sync();
+  return user.status() == QSettings::NoError;
+}
+
+bool RegistryAssociation::write(const std::string& programPath) {
+  QSettings classes("HKEY_CURRENT_USER\\Software\\Classes", QSettings::NativeFormat);
+  classes.setValue(".ornx/Default", "Ornix");
+  classes.setValue("Ornix/Default", "Client-side image mapper");
+  const QString program = QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(programPath)));
+  classes.setValue("Ornix/shell/open/command/Default", program + " %1");
+  classes.sync();
+  return classes.status() == QSettings::NoError;
+}
+
+bool RegistryAssociation::remove() {
+  QSettings classes("HKEY_CURRENT_USER\\Software\\Classes", QSettings::NativeFormat);
+  classes.remove(".ornx");
+  classes.remove("Ornix");
+  classes.sync();
+  return classes.status() == QSettings::NoError;
+}
+
+}  // namespace ornix

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <QStandardPaths>
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "platform/file_association.h"
+#include "support/image_bytes.h"
+
+namespace ornix {
+namespace {
+
+std::string contents(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// What a command prints, its trailing line end dropped.
+std::string output(const std::string& command) {
+  std::string text;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    std::array<char, 256> chunk{};
+    while (fgets(chunk.data(), chunk.size(), pipe) != nullptr) text += chunk.data();
+    pclose(pipe);
+  }
+  while (!text.empty() && text.back() == '\n') text.pop_back();
+  return text;
+}
+
+class FileAssociationTest : public testing::Test {
+ protected:
+  test::TempDir dir;
+  test::XdgHomes homes{dir};
+  FreedesktopAssociation association;
+};
+
+TEST_F(FileAssociationTest, TheDesktopOpensMapFilesWithTheProgram) {
+  std::filesystem::create_directories(dir.path / "config");
+  std::ofstream(association.mimeAppsPath()) << "[Default Applications]\ntext/html=browser.desktop;\n";
+  ASSERT_TRUE(association.write("/opt/My Apps/ornix"));
+  EXPECT_NE(contents(association.desktopEntryPath()).find("\nExec=\"/opt/My Apps/ornix\" %f\n"), std::string::npos);
+  EXPECT_EQ(contents(association.mimeAppsPath()),
+            "[Default Applications]\napplication/x-ornix=ornix.desktop;\ntext/html=browser.desktop;\n");
+
+  if (QStandardPaths::findExecutable("desktop-file-validate").isEmpty() ||
+      QStandardPaths::findExecutable("xdg-mime").isEmpty()) {
+    GTEST_SKIP() << "desktop-file-utils and xdg-utils are not installed";
+  }
+  EXPECT_EQ(output("desktop-file-validate '" + association.desktopEntryPath() + "' 2>&1"), "");
+  const std::string map = dir.write("harbour.ornx", test::Bytes{'<', '!', '-', '-'});
+  EXPECT_EQ(output("xdg-mime query filetype '" + map + "'"), "application/x-ornix");
+  EXPECT_EQ(output("xdg-mime query default application/x-ornix"), "ornix.desktop");
+}
+
+TEST_F(FileAssociationTest, AMovedProgramIsPutRightAndRemovalTakesExactlyWhatWasWritten) {
+  ASSERT_TRUE(association.write("/old/place/ornix"));
+  ASSERT_TRUE(association.write("/new/place/ornix"));
+  EXPECT_NE(contents(association.desktopEntryPath()).find("\nExec=/new/place/ornix %f\n"), std::string::npos);
+  std::ofstream(association.mimeAppsPath(), std::ios::app) << "[Added Associations]\nimage/png=viewer.desktop;\n";
+
+  EXPECT_TRUE(association.remove());
+  EXPECT_FALSE(std::filesystem::exists(association.desktopEntryPath()));
+  EXPECT_FALSE(std::filesystem::exists(association.mimePackagePath()));
+  EXPECT_EQ(contents(association.mimeAppsPath()), "[Default Applications]\n[Added Associations]\nimage/png=viewer.desktop;\n");
+}
+
+TEST(DesktopExecArgument, QuotesAndEscapesAsDesktopEntriesRequire) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"/usr/bin/ornix", "/usr/bin/ornix"},
+      {"/opt/My Apps/ornix", "\"/opt/My Apps/ornix\""},
+      {"/tools/100%/ornix", "/tools/100%%/ornix"},
+      {"/a/$HOME/ornix", "\"/a/\\\\$HOME/ornix\""},
+  };
+  for (const auto& [path, argument] : cases) EXPECT_EQ(desktopExecArgument(path), argument) << path;
+}
+
+}  // namespace
+}  // namespace ornix
