@@ -1,6 +1,6 @@
 // Builds the program's objects and starts the editor. A path on the command
 // line (the arguments joined by single blanks) is opened: a map file, page or
-// text file as a map, anything else as the picture to map.
+// text file as a map, a GIF or JPG as the picture to map.
 #include <QApplication>
 #include <QFile>
 #include <QStringList>
@@ -13,7 +13,7 @@
 #include "platform/ui.h"
 #include "system/c_registry.h"
 #include "workflow/editor_commands.h"
-#include "workflow/map_opening.h"
+#include "workflow/opening.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -35,17 +35,13 @@ int main(int argc, char** argv) {
   registry.setFileAssociation(QFile::encodeName(QApplication::applicationFilePath()).toStdString());
   ornix::frmMap window(ui);
   ornix::connectEditorCommands(window, ui, clipboard, registry);
-  window.show();
 
+  // A file on the command line is checked before the window shows; a refused
+  // one (told why, except when it does not exist) ends the program.
   const QString commandLine = QApplication::arguments().mid(1).join(' ');
-  if (!commandLine.isEmpty()) {
-    const std::string path = QFile::encodeName(commandLine).toStdString();
-    const QString ext = commandLine.right(4).toLower();
-    if (QStringList{"html", ".htm", ".asp", ".txt", "ornx"}.contains(ext)) {
-      ornix::txtSpecs(window, ui, path, ext.toStdString());
-    } else {
-      window.document().imgSpecs(path);
-    }
-  }
+  const std::string path = QFile::encodeName(commandLine).toStdString();
+  if (!commandLine.isEmpty() && !ornix::checkFileType(window, ui, path)) return 0;
+  window.show();
+  if (!commandLine.isEmpty()) ornix::openByKind(window, ui, path);
   return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "frm_map.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
 #include <QFile>
@@ -120,6 +121,8 @@ void frmMap::buildSurface() {
   connect(mapee, &MapSurface::moved, this, [this](Qt::MouseButtons held, QPointF at) { tools->mapee_MouseMove(held, at); });
   connect(mapee, &MapSurface::released, this, [this](Qt::MouseButton button, QPointF at) { tools->mapee_MouseUp(button, at); });
   connect(mapee, &MapSurface::dropped, this, &frmMap::dropReceived);
+  // A drag passing over the picture: the release that ends it draws nothing.
+  connect(mapee, &MapSurface::dragEntered, this, [this] { doc.editorState().ignoreNextRelease = true; });
   connect(Image1, &DropArea::released, this, &frmMap::Image1_MouseUp);
   connect(Image1, &DropArea::dropped, this, &frmMap::dropReceived);
   connect(VScroll1, &QScrollBar::valueChanged, this, &frmMap::VScroll1_Change);
@@ -181,6 +184,17 @@ void frmMap::applyFileMenuRule() {
 }
 
 void frmMap::disableOriginalPageSave() { mnuFileSave2File[3]->setEnabled(false); }
+
+void frmMap::focusPicture() { mapee->setFocus(); }
+
+void frmMap::closeEvent(QCloseEvent* event) {
+  if (closeQuestion && closeQuestion()) {
+    event->ignore();
+    return;
+  }
+  closingWindow = true;
+  event->accept();
+}
 
 void frmMap::showFileMenu() {
   doc.editorState().popupPending = true;

@@ -3,6 +3,7 @@
 #include <QMimeData>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -54,6 +55,10 @@ class frmMap final : public QWidget, public MapView, public DrawingHost, public 
 
   // Every save ends the link to the page the map came from.
   void disableOriginalPageSave();
+  // Gives the keyboard focus to the picture.
+  void focusPicture();
+  // Asked when the window is about to close; true keeps it open.
+  void setCloseQuestion(std::function<bool()> wantsToStay) { closeQuestion = std::move(wantsToStay); }
 
   void Form_Resize();
   void showFileMenu() override;
@@ -78,6 +83,7 @@ class frmMap final : public QWidget, public MapView, public DrawingHost, public 
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildToolStrip();
@@ -112,6 +118,7 @@ class frmMap final : public QWidget, public MapView, public DrawingHost, public 
   std::array<QAction*, 4> mnuFileSave2File{};
   std::unique_ptr<Hotspots> hotspots;
   std::unique_ptr<DrawingTools> tools;
+  std::function<bool()> closeQuestion;
 };
 
 }  // namespace ornix

@@ -4,6 +4,7 @@
 
 #include "editor/frm_map.h"
 #include "image_source.h"
+#include "opening.h"
 #include "saving.h"
 
 namespace ornix {
@@ -15,7 +16,12 @@ void connectEditorCommands(frmMap& window, Ui& ui, Clipboard& clipboard, cRegist
                    [saving](int entry) { saving->mnuFileSave2File_Click(entry); });
   QObject::connect(&window, &frmMap::imageSourceRequested, &window,
                    [&registry, &ui](int entry) { mnuFileImgDefault_Click(entry, registry, ui); });
+  QObject::connect(&window, &frmMap::openRequested, &window, [&window, &ui] { mnuFileOpen_Click(window, ui); });
+  QObject::connect(&window, &frmMap::dropReceived, &window,
+                   [&window, &ui](const QMimeData* data) { dropOnPicture(window, ui, *data); });
   QObject::connect(&window, &frmMap::exitRequested, &window, &QWidget::close);
+  // An unsaved map is not closed away without asking.
+  window.setCloseQuestion([&window, &ui] { return window.document().isUnsaved() && lastChance(window, ui); });
 }
 
 }  // namespace ornix
