@@ -128,7 +128,8 @@ void DrawingTools::showClosingPointer(QPointF position) {
     nearFirst = std::abs(position.x() - state.polyX[0]) < closingBox &&
                 std::abs(position.y() - state.polyY[0]) < closingBox;
   }
-  surface.setCursor(nearFirst ? Qt::UpArrowCursor : Qt::CrossCursor);
+  const Qt::CursorShape shape = nearFirst ? Qt::UpArrowCursor : Qt::CrossCursor;
+  if (surface.cursor().shape() != shape) surface.setCursor(shape);
 }
 
 void DrawingTools::dragRectangle(QPointF position) {

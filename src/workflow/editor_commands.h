@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QObject>
-
 namespace ornix {
 
 class Clipboard;

@@ -100,9 +100,9 @@ bool txtSpecs(frmMap& window, Ui& ui, const std::string& sFile, const std::strin
   }
   document.clearAreaAttributes();
   const bool savable = ext == "html" || ext == ".htm" || ext == ".asp";
-  const std::string block = page->htmlMap();
   document.holdSourcePage(std::move(page), savable);
-  return reportReading(parseMap(block, document, window), window, ui);
+  // The page stays held while its block is read, so the block is read in place.
+  return reportReading(parseMap(document.sourcePage()->htmlMap(), document, window), window, ui);
 }
 
 std::string parseImg(const ChtmlPage& page, frmMap& window, Ui& ui) {
