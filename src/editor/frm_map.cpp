@@ -5,12 +5,14 @@
 #include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include "closing_animation.h"
 #include "dialogs/message_dialogs.h"
 #include "frm_href.h"
 #include "hotspots.h"
@@ -188,12 +190,52 @@ void frmMap::disableOriginalPageSave() { mnuFileSave2File[3]->setEnabled(false);
 void frmMap::focusPicture() { mapee->setFocus(); }
 
 void frmMap::closeEvent(QCloseEvent* event) {
+  if (skipSavePrompt) {
+    event->accept();
+    return;
+  }
   if (closeQuestion && closeQuestion()) {
     event->ignore();
     return;
   }
+  if (isMinimized()) showNormal();
   closingWindow = true;
+  if (isVisible()) playClosingAnimation(*this, ui);
   event->accept();
+}
+
+void frmMap::keyPressEvent(QKeyEvent* event) { Form_KeyDown(event->key()); }
+
+void frmMap::Form_KeyDown(int key) {
+  EditorState& state = doc.editorState();
+  const bool loaded = doc.imageLoaded();
+  const auto run = [&state](auto command) {
+    state.popupPending = false;
+    command();
+  };
+  switch (key) {
+    case Qt::Key_F1: run([this] { emit helpRequested(); }); break;
+    case Qt::Key_F2: run([this] { emit openRequested(); }); break;
+    case Qt::Key_F5:
+      if (loaded && confirmClipboard()) run([this] { emit saveToClipboardRequested(); });
+      break;
+    case Qt::Key_F6:
+    case Qt::Key_F7:
+    case Qt::Key_F8:
+      if (loaded) run([this, key] { emit saveToFileRequested(key - Qt::Key_F6); });
+      break;
+    case Qt::Key_F9:
+      if (loaded && doc.hasSourcePage()) run([this] { emit saveToFileRequested(3); });
+      break;
+    case Qt::Key_Escape: close(); break;
+    default: break;
+  }
+}
+
+bool frmMap::confirmClipboard() {
+  const Message question{"Confirm Clipboard:", "Saving present map to the clipboard.\r\n\r\nContinue?",
+                         MessageIcon::none, MessageButtons::yesNo};
+  return ui.messageBox(question) == Answer::yes;
 }
 
 void frmMap::showFileMenu() {

@@ -45,8 +45,11 @@ class frmMap final : public QWidget, public MapView, public DrawingHost, public 
   std::string tag;
   // The texts the attributes dialog reads and answers through.
   AttributeExchange attributes;
-  // Set by the exit flow while the window closes: no more layout.
+  // Set while the window plays its closing animation: no more layout.
   bool closingWindow = false;
+  // Set by the uninstall help just before it ends the program: the window
+  // closes at once, without the unsaved-map question or the animation.
+  bool skipSavePrompt = false;
 
   bool loadPicture(const std::string& path) override;
   void fitWindowToImage() override;
@@ -61,6 +64,8 @@ class frmMap final : public QWidget, public MapView, public DrawingHost, public 
   void setCloseQuestion(std::function<bool()> wantsToStay) { closeQuestion = std::move(wantsToStay); }
 
   void Form_Resize();
+  // The window's keys: F1 help, F2 open, F5-F9 the saves, Esc closes.
+  void Form_KeyDown(int key);
   void showFileMenu() override;
   // A click on an area opens its attributes; the outcome edits, deletes or keeps it.
   void selectAreaAt(QPointF position) override;
@@ -84,6 +89,7 @@ class frmMap final : public QWidget, public MapView, public DrawingHost, public 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void buildToolStrip();
@@ -95,6 +101,7 @@ class frmMap final : public QWidget, public MapView, public DrawingHost, public 
   void chooseTool(Tool tool);
   void applyFileMenuRule();
   void mnuFile_Click();
+  bool confirmClipboard();
   void editArea(std::size_t index);
   void Image1_MouseUp(Qt::MouseButton button, QPointF position);
   void VScroll1_Change(int value);

@@ -118,14 +118,14 @@ bool FreedesktopAssociation::write(const std::string& programPath) {
   return written;
 }
 
+// The default-application line is the last part removed; only its removal
+// counts: when it is already gone, nothing was removed.
 bool FreedesktopAssociation::remove() {
   removeFile(mimePackagePath());
   removeFile(desktopEntryPath());
-  if (!std::filesystem::exists(mimeAppsPath())) {
-    refreshCaches();
-    return true;
-  }
-  const bool lastRemoved = !writeWholeFile(mimeAppsPath(), joined(withDefault(linesOf(mimeAppsPath()), false)));
+  const std::vector<std::string> lines = linesOf(mimeAppsPath());
+  const std::vector<std::string> without = withDefault(lines, false);
+  const bool lastRemoved = without != lines && !writeWholeFile(mimeAppsPath(), joined(without));
   refreshCaches();
   return lastRemoved;
 }

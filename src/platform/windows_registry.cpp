@@ -54,7 +54,8 @@ bool RegistryAssociation::write(const std::string& programPath) {
   classes.setValue(".ornx/Default", "Ornix");
   classes.setValue("Ornix/Default", "Client-side image mapper");
   const QString program = QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(programPath)));
-  classes.setValue("Ornix/shell/open/command/Default", program + " %1");
+  // Both quoted: a program folder or a map file with blanks in its name.
+  classes.setValue("Ornix/shell/open/command/Default", "\"" + program + "\" \"%1\"");
   classes.sync();
   return classes.status() == QSettings::NoError;
 }

@@ -48,4 +48,6 @@ namespace ornix {
 // A part that cannot be written is skipped, without a message, as before.
 void cRegistry::setFileAssociation(const std::string& programPath) { association.write(programPath); }
 
+bool cRegistry::clearFileAssociation() { return association.remove(); }
+
 }  // namespace ornix

@@ -28,6 +28,9 @@ class cRegistry {
   // Makes the desktop open map files with the program at `programPath`;
   // written at every start, so a moved program is put right.
   void setFileAssociation(const std::string& programPath);
+  // Takes away what setFileAssociation wrote; true when its last part was
+  // there and is gone.
+  bool clearFileAssociation();
 
  private:
   SettingsStore& store;

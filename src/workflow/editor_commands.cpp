@@ -5,9 +5,24 @@
 #include "editor/frm_map.h"
 #include "image_source.h"
 #include "opening.h"
+#include "platform/ui.h"
 #include "saving.h"
+#include "shutdown.h"
+#include "system/frm_delete.h"
 
 namespace ornix {
+namespace {
+
+// Clearing the association ends the program without the save question.
+void showUninstallHelp(frmMap& window, Ui& ui, cRegistry& registry) {
+  frmDelete help(&window, ui, registry);
+  ui.showModal(help);
+  if (!help.endsProgram()) return;
+  window.skipSavePrompt = true;
+  quitProgram(window);
+}
+
+}  // namespace
 
 void connectEditorCommands(frmMap& window, Ui& ui, Clipboard& clipboard, cRegistry& registry) {
   auto saving = std::make_shared<Saving>(window, ui, clipboard, registry);
@@ -19,7 +34,9 @@ void connectEditorCommands(frmMap& window, Ui& ui, Clipboard& clipboard, cRegist
   QObject::connect(&window, &frmMap::openRequested, &window, [&window, &ui] { mnuFileOpen_Click(window, ui); });
   QObject::connect(&window, &frmMap::dropReceived, &window,
                    [&window, &ui](const QMimeData* data) { dropOnPicture(window, ui, *data); });
-  QObject::connect(&window, &frmMap::exitRequested, &window, &QWidget::close);
+  QObject::connect(&window, &frmMap::uninstallHelpRequested, &window,
+                   [&window, &ui, &registry] { showUninstallHelp(window, ui, registry); });
+  QObject::connect(&window, &frmMap::exitRequested, &window, [&window] { quitProgram(window); });
   // An unsaved map is not closed away without asking.
   window.setCloseQuestion([&window, &ui] { return window.document().isUnsaved() && lastChance(window, ui); });
 }

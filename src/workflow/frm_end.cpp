@@ -1,5 +1,6 @@
 #include "frm_end.h"
 
+#include <QFont>
 #include <QPainter>
 #include <QPushButton>
 
@@ -28,9 +29,29 @@ frmEnd::frmEnd(QWidget* owner) : QDialog(owner) {
   });
 }
 
+void frmEnd::showGoodbyeStrip(QRect screenRect) {
+  background = QPixmap();
+  for (QPushButton* button : findChildren<QPushButton*>()) button->hide();
+  goodbye = "               See You";
+  setAccessibleName(goodbye.trimmed());
+  setFixedSize(screenRect.size());
+  move(screenRect.topLeft());
+  show();
+  update();
+}
+
 void frmEnd::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawPixmap(0, 0, background);
+  if (!background.isNull()) painter.drawPixmap(0, 0, background);
+  if (goodbye.isEmpty()) return;
+  painter.fillRect(rect(), Qt::black);
+  QFont font = painter.font();
+  font.setPointSizeF(14.25);
+  font.setBold(true);
+  font.setItalic(true);
+  painter.setFont(font);
+  painter.setPen(QColor(255, 255, 0));
+  painter.drawText(QPoint(0, painter.fontMetrics().ascent()), goodbye);
 }
 
 }  // namespace ornix

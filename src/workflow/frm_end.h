@@ -9,12 +9,16 @@ class frmEnd final : public QDialog {
  public:
   explicit frmEnd(QWidget* owner);
   bool quitChosen() const { return quit; }
+  // Turns the window into the goodbye strip at `screenRect`: no picture, no
+  // buttons, "               See You" written at its top left.
+  void showGoodbyeStrip(QRect screenRect);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QPixmap background;
+  QString goodbye;
   bool quit = false;
 };
 

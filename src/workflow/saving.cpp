@@ -7,6 +7,7 @@
 #include "model/map_block_writer.h"
 #include "platform/file_store.h"
 #include "platform/ui.h"
+#include "shutdown.h"
 
 namespace ornix {
 namespace {
@@ -68,7 +69,7 @@ void Saving::commonEnding() {
   window.areasChanged();
   frmEnd after(&window);
   ui.showModal(after);
-  if (after.quitChosen()) window.close();
+  if (after.quitChosen()) chooseBye(window, ui, &after);
 }
 
 }  // namespace ornix

@@ -160,5 +160,30 @@ TEST_F(FrmMapTest, MenuEntriesAndButtonsRaiseTheirCommands) {
   EXPECT_EQ(window.document().editorState().currentTool, Tool::polygon);
 }
 
+TEST_F(FrmMapTest, KeysRunTheirCommandsOnceAndOnlyWhenTheyCan) {
+  std::vector<std::string> raised;
+  QObject::connect(&window, &frmMap::saveToFileRequested, [&](int entry) { raised.push_back("F" + std::to_string(entry + 6)); });
+  QObject::connect(&window, &frmMap::saveToClipboardRequested, [&] { raised.push_back("F5"); });
+  QObject::connect(&window, &frmMap::helpRequested, [&] { raised.push_back("F1"); });
+  QObject::connect(&window, &frmMap::openRequested, [&] { raised.push_back("F2"); });
+  // Keys reach the window from the picture, which holds the focus.
+  auto* mapee = child<MapSurface>("mapee");
+  const auto press = [mapee](std::initializer_list<Qt::Key> keys) {
+    for (Qt::Key key : keys) QTest::keyClick(mapee, key);
+  };
+  press({Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9, Qt::Key_F3, Qt::Key_F4});
+  EXPECT_TRUE(raised.empty()) << "saves before any picture";
+  EXPECT_TRUE(ui.messages.empty());
+
+  ASSERT_TRUE(window.document().imgSpecs(picture(60, 40)));
+  window.document().editorState().popupPending = true;
+  ui.answers = {Answer::no, Answer::yes};
+  press({Qt::Key_F5, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9, Qt::Key_F1, Qt::Key_F2});
+  EXPECT_EQ(raised, (std::vector<std::string>{"F5", "F6", "F7", "F8", "F1", "F2"}));
+  EXPECT_EQ(ui.messages.front(), (Message{"Confirm Clipboard:", "Saving present map to the clipboard.\r\n\r\nContinue?",
+                                          MessageIcon::none, MessageButtons::yesNo}));
+  EXPECT_FALSE(window.document().editorState().popupPending);
+}
+
 }  // namespace
 }  // namespace ornix

@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QLockFile>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "platform/regions.h"
+#include "platform/single_instance.h"
+#include "support/image_bytes.h"
 #include "platform/text_codec.h"
 
 namespace ornix {
@@ -34,6 +41,31 @@ TEST(Regions, HitTestsRectanglesEllipsesAndPolygons) {
   regions.release(rect);
   EXPECT_FALSE(regions.contains(rect, {50, 50}));
   EXPECT_EQ(regions.count(), 2u);
+}
+
+TEST(SingleInstance, OneCopyHoldsTheClaimAndAKilledCopyLeavesItFree) {
+  test::TempDir dir;
+  const QString lock = QString::fromStdString((dir.path / "ornix.lock").string());
+  {
+    LockFileInstance first(lock);
+    LockFileInstance second(lock);
+    EXPECT_TRUE(first.claim());
+    EXPECT_FALSE(second.claim());
+  }
+  // A copy that is killed while it holds the claim leaves its lock file behind.
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    LockFileInstance killed(lock);
+    if (killed.claim()) raise(SIGKILL);
+    _exit(1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status)) << "the child could not claim";
+  EXPECT_TRUE(std::filesystem::exists(dir.path / "ornix.lock"));
+  LockFileInstance next(lock);
+  EXPECT_TRUE(next.claim());
 }
 
 }  // namespace

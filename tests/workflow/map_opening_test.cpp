@@ -11,6 +11,7 @@
 #include "model/map_block_writer.h"
 #include "support/fake_ui.h"
 #include "support/image_bytes.h"
+#include "support/map_pages.h"
 #include "workflow/file_dialogs.h"
 #include "workflow/map_opening.h"
 
@@ -22,28 +23,11 @@ class MapOpeningTest : public testing::Test {
   void SetUp() override { std::filesystem::create_directories(dir.path / "site" / "img" / "sub"); }
 
   std::string picture(const std::string& relative, int width = 200, int height = 120) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    const std::string path = (dir.path / relative).string();
-    EXPECT_TRUE(QImageWriter(QString::fromStdString(path), "bmp").write(image));
-    return path;
+    return test::writePicture(dir, relative, width, height);
   }
-  // A page with a block written by the program itself, for a picture under `src`.
   std::string page(const std::string& name, const std::string& src, const std::string& top,
                    const std::string& bottom) {
-    test::FakeUi quiet;
-    frmMap writer(quiet);
-    MapDocument& doc = writer.document();
-    EXPECT_TRUE(doc.imgSpecs(picture("site/" + src)));
-    const std::vector<std::pair<ShapeTexts, std::string>> areas = {
-        {rectShape(10, 10, 60, 50), attributePart("a.html", "_top", "")},
-        {*circleShape(100, 60, 12.5f), attributePart("b.html", "", "Ring &quot;one&quot;")},
-        {polyShape(std::vector<Point32>{{150, 10}, {190, 20}, {170, 70}}), attributePart("#", "", "")},
-    };
-    for (const auto& [shape, attributes] : areas) doc.addArea(shape.areaText + attributes, 0, shape.coordText);
-    const std::string folderPrefix = src.substr(0, src.rfind('/') + 1);
-    const std::string text = top + buildMapBlock(doc, folderPrefix) + bottom;
-    return dir.write("site/" + name, test::Bytes(text.begin(), text.end()));
+    return test::writeMapPage(dir, name, src, top, bottom);
   }
   static std::string ext(const std::string& path) { return path.substr(path.size() - 4); }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCloseEvent>
 #include <QImageWriter>
 #include <QMimeData>
 #include <QUrl>
@@ -99,21 +98,6 @@ TEST_F(OpeningTest, TheOpenCommandAsksForAFileAndOpensItByKind) {
   EXPECT_EQ(doc.imagePath(), (dir.path / "flat.bmp").string());
   EXPECT_FALSE(doc.editorState().ignoreNextRelease);
   EXPECT_EQ(ui.fileRequests.front().title, "Open File...");
-}
-
-TEST_F(OpeningTest, ClosingAnUnsavedMapAsksFirst) {
-  drawSomething();
-  window.setCloseQuestion([this] { return doc.isUnsaved() && lastChance(window, ui); });
-  answer("cmdYes");
-  QCloseEvent stay;
-  QApplication::sendEvent(&window, &stay);
-  EXPECT_FALSE(stay.isAccepted());
-  EXPECT_EQ(ui.dialogsShown.back(), "Your last chance...");
-  answer("cmdNo");
-  QCloseEvent go;
-  QApplication::sendEvent(&window, &go);
-  EXPECT_TRUE(go.isAccepted());
-  EXPECT_TRUE(window.closingWindow);
 }
 
 }  // namespace

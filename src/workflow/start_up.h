@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QStringList>
+#include <string>
+
+namespace ornix {
+
+class SingleInstance;
+class Ui;
+class cRegistry;
+class frmMap;
+
+// What the program's start needs, built by main().
+struct StartServices {
+  Ui& ui;
+  SingleInstance& instance;
+  cRegistry& registry;
+  frmMap& window;
+  std::string programPath;
+};
+
+// The command line as one text: the arguments after the program's name,
+// joined by single blanks.
+std::string commandLineText(const QStringList& arguments);
+
+// Starts the program: one copy only, the map-file association written, then
+// the editor window, opening the file the command line names. True when the
+// editor window is up and the program runs on; false when it ends here.
+bool Main(const StartServices& services, const std::string& commandLine);
+
+}  // namespace ornix
