@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "dialogs/frm_help.h"
+#include "editor/frm_href.h"
 #include "editor/frm_map.h"
 #include "image_source.h"
 #include "opening.h"
@@ -12,6 +14,11 @@
 
 namespace ornix {
 namespace {
+
+void showHelp(frmMap& window, Ui& ui) {
+  frmHelp help(&window, {frmHREF::upPicture("enter"), frmHREF::upPicture("cancel"), frmHREF::upPicture("delete")});
+  ui.showModal(help);
+}
 
 // Clearing the association ends the program without the save question.
 void showUninstallHelp(frmMap& window, Ui& ui, cRegistry& registry) {
@@ -34,6 +41,7 @@ void connectEditorCommands(frmMap& window, Ui& ui, Clipboard& clipboard, cRegist
   QObject::connect(&window, &frmMap::openRequested, &window, [&window, &ui] { mnuFileOpen_Click(window, ui); });
   QObject::connect(&window, &frmMap::dropReceived, &window,
                    [&window, &ui](const QMimeData* data) { dropOnPicture(window, ui, *data); });
+  QObject::connect(&window, &frmMap::helpRequested, &window, [&window, &ui] { showHelp(window, ui); });
   QObject::connect(&window, &frmMap::uninstallHelpRequested, &window,
                    [&window, &ui, &registry] { showUninstallHelp(window, ui, registry); });
   QObject::connect(&window, &frmMap::exitRequested, &window, [&window] { quitProgram(window); });

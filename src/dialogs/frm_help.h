@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <QPixmap>
+
+#include "help_rows.h"
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace ornix {
+
+// "Ornix Help": the top panel explains the right button's choices, the bottom
+// panel the attributes dialog that the left button opens. Moving the mouse
+// over a row of a panel's list picture shows that row's description.
+class frmHelp final : public QDialog {
+ public:
+  // The attributes dialog's three up pictures, shown for its buttons' rows.
+  struct ButtonPictures {
+    QPixmap enter;
+    QPixmap cancel;
+    QPixmap remove;
+  };
+
+  frmHelp(QWidget* editorWindow, ButtonPictures buttons);
+
+  QColor topFrameColour() const { return topFrame; }
+  QColor bottomFrameColour() const { return bottomFrame; }
+  // Which banner the header shows: "img_fMouse", "img_rMouse" or "img_lMouse".
+  QString headerShown() const { return header; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  enum class Over { window, topPanel, bottomPanel };
+
+  QWidget* addPanel(const char* name, QRect geometry);
+  QLabel* addPicture(QWidget* parent, const char* name, const char* picture, QSize size);
+  QPlainTextEdit* addTextBox(QWidget* parent, const char* name, const char* text);
+  void placeIllustrations();
+  void hoverOver(Over place);
+  void hoverList(const HelpList& list, QPlainTextEdit* text, QPoint pixel);
+  void showIllustration(HelpIllustration illustration);
+  void showHeader(const char* banner);
+
+  ButtonPictures buttons;
+  QColor topFrame;
+  QColor bottomFrame;
+  QString header;
+  QLabel* picHeader = nullptr;
+  QWidget* picBG1 = nullptr;
+  QWidget* picBG2 = nullptr;
+  QLabel* img_rList = nullptr;
+  QLabel* img_lList = nullptr;
+  QPlainTextEdit* txtRight = nullptr;
+  QPlainTextEdit* txtLeft = nullptr;
+  QLabel* imgHREF = nullptr;
+  QLabel* imgTarget = nullptr;
+  QLabel* imgButtons = nullptr;
+};
+
+}  // namespace ornix
