@@ -8,6 +8,12 @@ namespace {
 const QColor yellow(255, 255, 0);
 const QColor lightGrey(224, 224, 224);
 
+// The title line names the window, for the window list and assistive technology.
+void nameAfterTitleLine(QDialog& dialog, const QLabel& titleLine) {
+  dialog.setWindowTitle(titleLine.text());
+  dialog.setAccessibleName(titleLine.text());
+}
+
 }  // namespace
 
 frmMsg::frmMsg(QWidget* owner) : GradientDialog(owner, 8280, 5445, QColor(0, 0, 255)) {
@@ -18,7 +24,7 @@ frmMsg::frmMsg(QWidget* owner) : GradientDialog(owner, 8280, 5445, QColor(0, 0, 
   cmdOK = addButton("cmdOK", "OK", {7365, 4875, 705, 450});
   cmdOK->setDefault(true);
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-  setAccessibleName(Label1->text());
+  nameAfterTitleLine(*this, *Label1);
 }
 
 frmMsgSm::frmMsgSm(QWidget* owner) : GradientDialog(owner, 6420, 1875, QColor(187, 0, 187)) {
@@ -61,7 +67,7 @@ void showMsg(Ui& ui, QWidget* owner, const std::optional<std::string>& title,
   if (title) setLabelText(*dialog.Label1, *title);
   setLabelText(*dialog.Label2, body);
   setLabelText(*dialog.Label3, advice);
-  dialog.setAccessibleName(dialog.Label1->text());
+  nameAfterTitleLine(dialog, *dialog.Label1);
   ui.showModal(dialog);
 }
 
@@ -69,7 +75,7 @@ void showMsgSm(Ui& ui, QWidget* owner, const std::string& title, const std::stri
   frmMsgSm dialog(owner);
   setLabelText(*dialog.Label1, title);
   setLabelText(*dialog.Label2, body);
-  dialog.setAccessibleName(dialog.Label1->text());
+  nameAfterTitleLine(dialog, *dialog.Label1);
   ui.showModal(dialog);
 }
 
@@ -79,7 +85,7 @@ bool askAlert(Ui& ui, QWidget* owner, std::string& ownerFlag, const std::string&
   setLabelText(*dialog.Label1, title);
   setLabelText(*dialog.Label2, situation);
   setLabelText(*dialog.Label3, question);
-  dialog.setAccessibleName(dialog.Label1->text());
+  nameAfterTitleLine(dialog, *dialog.Label1);
   ui.showModal(dialog);
   if (ownerFlag != ownerFlagYes) return false;
   ownerFlag.clear();

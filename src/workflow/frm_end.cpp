@@ -11,8 +11,8 @@ namespace ornix {
 
 frmEnd::frmEnd(QWidget* owner) : QDialog(owner) {
   setObjectName("frmEnd");
-  setWindowTitle("Ornix");
-  setAccessibleName("Map saved");
+  setWindowTitle("Map saved");
+  setAccessibleName(windowTitle());
   setFixedSize(pixels(3420), pixels(3825));
   background = svgPixmap(":/end_background.svg", size(), devicePixelRatioF());
   auto* another = new QPushButton("Another", this);
@@ -33,7 +33,8 @@ void frmEnd::showGoodbyeStrip(QRect screenRect) {
   background = QPixmap();
   for (QPushButton* button : findChildren<QPushButton*>()) button->hide();
   goodbye = "               See You";
-  setAccessibleName(goodbye.trimmed());
+  setWindowTitle(goodbye.trimmed());
+  setAccessibleName(windowTitle());
   setFixedSize(screenRect.size());
   move(screenRect.topLeft());
   show();
