@@ -14,6 +14,9 @@ cd "$(dirname "$0")"
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev fonts-liberation
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl)
 clang_packages=(clang libclang-rt-14-dev)
+# The end-to-end test's X server, input and screenshots, and the browser check's Chromium.
+e2e_packages=(xvfb xauth xdotool imagemagick chromium)
+playwright_core=playwright-core@1.59.1  # the last line that runs on Debian 12's Node 18
 
 need_packages() {
   command -v dpkg-query > /dev/null || return 0  # not Debian: CMake says what is missing
@@ -31,6 +34,14 @@ need_packages() {
   echo "Installing ${missing[*]}"
   apt-get update -qq
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" > /dev/null
+}
+
+# The browser check drives Debian's chromium with the npm package
+# playwright-core, kept in build/node; it never downloads a browser.
+need_browser_driver() {
+  command -v npm > /dev/null || need_packages nodejs npm
+  [ -f build/node/node_modules/playwright-core/package.json ] && return 0
+  npm install --prefix build/node --no-save --no-audit --no-fund --loglevel=error "$playwright_core" > /dev/null
 }
 
 # build DIR [CMAKE OPTIONS...]
@@ -52,8 +63,9 @@ case "${1:-}" in
     exec build/ornix resources/sample/harbour.jpg
     ;;
   test)
-    need_packages "${build_packages[@]}"
+    need_packages "${build_packages[@]}" "${e2e_packages[@]}"
     build build
+    need_browser_driver
     ctest --test-dir build --output-on-failure -j2
     ;;
   sanitize)

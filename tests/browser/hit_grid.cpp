@@ -1,0 +1,85 @@
+// Prints, as JSON, which area the program's own hit test finds at points of a
+// grid over a map's picture, leaving out the points on or next to an outline,
+// where a browser may rightly differ. The map is read from the page as the
+// editor reads it.
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <cstdio>
+#include <iostream>
+
+#include "editor/frm_map.h"
+#include "platform/ui.h"
+#include "workflow/map_opening.h"
+#include "workflow/opening.h"
+
+namespace {
+
+// Answers no question: the page's picture must be where its tag points.
+class NoQuestions final : public ornix::Ui {
+ public:
+  ornix::Answer messageBox(const ornix::Message& message) override {
+    std::cerr << message.title << ": " << message.text << "\n";
+    return ornix::Answer::no;
+  }
+  std::optional<std::string> inputBox(const std::string&, const std::string&) override { return std::nullopt; }
+  std::optional<std::string> fileDialog(const ornix::FileDialogRequest&) override { return std::nullopt; }
+  void showModal(QDialog& dialog) override { std::cerr << dialog.accessibleName().toStdString() << "\n"; }
+  void popupMenu(QMenu&, QPoint) override {}
+  void pause(int) override {}
+  void processEvents() override {}
+  void setBusy(bool) override {}
+};
+
+constexpr int step = 3;
+constexpr int margin = 2;  // pixels around an outline left out
+
+int areaAt(ornix::frmMap& window, QPoint point) {
+  const std::vector<std::int32_t>& regions = window.document().regionList();
+  for (std::size_t index = 0; index < regions.size(); ++index) {
+    if (window.regions().contains(regions[index], point)) return static_cast<int>(index);
+  }
+  return -1;
+}
+
+// The same area all around the point, up to the margin.
+bool awayFromOutlines(ornix::frmMap& window, QPoint point, int area) {
+  for (int dy = -margin; dy <= margin; ++dy) {
+    for (int dx = -margin; dx <= margin; ++dx) {
+      if (areaAt(window, point + QPoint(dx, dy)) != area) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::cerr << "usage: hit_grid PAGE\n";
+    return 2;
+  }
+  NoQuestions ui;
+  ornix::frmMap window(ui);
+  const std::string page = argv[1];
+  if (!ornix::txtSpecs(window, ui, page, ornix::extOf(page)) || window.document().areaList().empty()) {
+    std::cerr << "the map could not be read\n";
+    return 1;
+  }
+  const QSize size = window.findChild<QWidget*>("mapee")->size() - QSize(2, 2);
+  std::cout << "{\"areas\":" << window.document().areaList().size() << ",\"width\":" << size.width()
+            << ",\"height\":" << size.height() << ",\"points\":[";
+  const char* separator = "";
+  for (int y = margin; y < size.height() - margin; y += step) {
+    for (int x = margin; x < size.width() - margin; x += step) {
+      const int area = areaAt(window, {x, y});
+      if (!awayFromOutlines(window, {x, y}, area)) continue;
+      std::cout << separator << "[" << x << "," << y << "," << area << "]";
+      separator = ",";
+    }
+  }
+  std::cout << "]}\n";
+  return 0;
+}
