@@ -1,5 +1,6 @@
 #include "file_association.h"
 
+#include <QFile>
 #include <QProcess>
 #include <algorithm>
 #include <QStandardPaths>
@@ -16,27 +17,20 @@ namespace {
 
 const std::string defaultsSection = "[Default Applications]";
 
-std::string mimePackage() {
-  return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                     "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                     "  <mime-type type=\"") + FreedesktopAssociation::mimeType + "\">\n"
-         "    <comment>Client-side image mapper</comment>\n"
-         "    <glob pattern=\"*.ornx\"/>\n"
-         "  </mime-type>\n"
-         "</mime-info>\n";
+// The MIME package and the desktop entry are the ones installed with the
+// program; the entry written here runs this very binary.
+std::string resourceText(const char* name) {
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll().toStdString();
 }
 
 std::string desktopFile(const std::string& programPath) {
-  return "[Desktop Entry]\n"
-         "Type=Application\n"
-         "Name=Ornix\n"
-         "GenericName=Image Map Editor\n"
-         "Comment=Client-side image mapper\n"
-         "Exec=" + desktopExecArgument(programPath) + " %f\n"
-         "Icon=ornix\n"
-         "Terminal=false\n"
-         "Categories=Development;WebDevelopment;\n"
-         "MimeType=" + std::string(FreedesktopAssociation::mimeType) + ";\n";
+  std::string entry = resourceText(":/desktop/ornix.desktop");
+  const std::size_t exec = entry.find("\nExec=");
+  if (exec == std::string::npos) return entry;
+  const std::size_t end = entry.find('\n', exec + 1);
+  return entry.replace(exec + 1, end - exec - 1, "Exec=" + desktopExecArgument(programPath) + " %f");
 }
 
 std::vector<std::string> linesOf(const std::string& path) {
@@ -111,7 +105,7 @@ bool FreedesktopAssociation::write(const std::string& programPath) {
   std::filesystem::create_directories(std::filesystem::path(desktopEntryPath()).parent_path(), error);
   std::filesystem::create_directories(configHome, error);
   // Each part is written even when one before it failed, as far as it goes.
-  bool written = !writeWholeFile(mimePackagePath(), mimePackage());
+  bool written = !writeWholeFile(mimePackagePath(), resourceText(":/desktop/ornix.xml"));
   written = !writeWholeFile(desktopEntryPath(), desktopFile(programPath)) && written;
   written = !writeWholeFile(mimeAppsPath(), joined(withDefault(linesOf(mimeAppsPath()), true))) && written;
   refreshCaches();
