@@ -11,7 +11,8 @@ class FileAssociation {
   // Writes the association for the program at `programPath`, replacing what an
   // earlier start wrote. False when a part could not be written.
   virtual bool write(const std::string& programPath) = 0;
-  // Removes exactly what write() put in place. False when the last removal failed.
+  // Removes exactly what write() put in place. False when its last part, the
+  // default application, was not there or could not be removed.
   virtual bool remove() = 0;
 };
 

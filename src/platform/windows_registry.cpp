@@ -60,12 +60,15 @@ bool RegistryAssociation::write(const std::string& programPath) {
   return classes.status() == QSettings::NoError;
 }
 
+// ".ornx", then "Ornix" with its keys below; only the last one's removal
+// counts, and a key that is already gone was not removed.
 bool RegistryAssociation::remove() {
   QSettings classes("HKEY_CURRENT_USER\\Software\\Classes", QSettings::NativeFormat);
   classes.remove(".ornx");
+  const bool present = classes.childGroups().contains("Ornix");
   classes.remove("Ornix");
   classes.sync();
-  return classes.status() == QSettings::NoError;
+  return present && classes.status() == QSettings::NoError;
 }
 
 }  // namespace ornix
