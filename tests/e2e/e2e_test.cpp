@@ -129,7 +129,6 @@ TEST_F(EndToEnd, ATypicalJobDrawsSavesAndReopensTheMap) {
     OrnixProcess ornix(home(), fileArgument("harbour.html"));
     const std::string window = editor();
     ASSERT_FALSE(window.empty()) << ornix.output();
-    XSession::settle(1000);  // the areas appear one by one
     saveWith(window, "F8", "harbour.txt");
     XSession::keys(window, {"Escape"});
     EXPECT_TRUE(ornix.endsCleanly()) << ornix.output();
@@ -144,7 +143,6 @@ TEST_F(EndToEnd, ATypicalJobDrawsSavesAndReopensTheMap) {
     OrnixProcess ornix(home(), fileArgument("site.html"));
     const std::string window = editor();
     ASSERT_FALSE(window.empty()) << ornix.output();
-    XSession::settle(1000);
     saveWith(window, "F9", "site-saved.html");
     XSession::keys(window, {"Escape"});
     EXPECT_TRUE(ornix.endsCleanly()) << ornix.output();
