@@ -49,7 +49,7 @@ class MemoryByteSource final : public ByteSource {
 class ByteWindow {
  public:
   static constexpr std::size_t defaultFirstBlock = 64 * 1024;
-  static constexpr std::size_t largestBlock = 4 * 1024 * 1024;
+  static constexpr std::size_t largestBlock = 256 * 1024;
 
   explicit ByteWindow(ByteSource& source, std::size_t firstBlock = defaultFirstBlock);
 
