@@ -63,6 +63,7 @@ TEST_F(StartUpTest, APageOrPictureOnTheCommandLineOpensInTheEditor) {
   const std::vector<std::pair<std::string, bool>> cases = {
       {test::writeMapPage(dir, "shop.asp", "photo.bmp", "<% x %>\r\n", ""), true},
       {test::writeMapPage(dir, "My Map.ornx", "photo.bmp", "", ""), false},
+      {test::writeMapPage(dir, "news.shtml", "photo.bmp", "", ""), true},  // its last four characters are "html"
       {"\"" + test::writeMapPage(dir, "quoted page.html", "photo.bmp", "", "") + "\"", true},
   };
   for (const auto& [commandLine, page] : cases) {
