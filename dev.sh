@@ -42,6 +42,11 @@ need_packages() {
 need_browser_driver() {
   command -v npm > /dev/null || need_packages nodejs npm
   [ -f build/node/node_modules/playwright-core/package.json ] && return 0
+  # Node trusts only its own certificate list; let it trust the system's too,
+  # as apt does (a machine behind a proxy of its own adds that proxy's there).
+  if [ -z "${NODE_EXTRA_CA_CERTS:-}" ] && [ -f /etc/ssl/certs/ca-certificates.crt ]; then
+    export NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt
+  fi
   npm install --prefix build/node --no-save --no-audit --no-fund --loglevel=error "$playwright_core" > /dev/null
 }
 
