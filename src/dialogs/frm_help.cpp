@@ -70,6 +70,9 @@ frmHelp::frmHelp(QWidget* editorWindow, ButtonPictures buttons)
   txtRight->move(1 + mouseSize.width() + pixels(260), picHeader->geometry().bottom() + 4 - picBG1->y());
   txtLeft->move(1 + mouseSize.width() + pixels(260), 3 + pixels(60));
   placeIllustrations();
+  for (const char* banner : {"img_fMouse", "img_rMouse", "img_lMouse"}) {
+    banners[banner] = svgPixmap(QString(":/help/") + banner + ".svg", bannerSize, devicePixelRatioF());
+  }
   showHeader("img_fMouse");
 }
 
@@ -129,7 +132,7 @@ bool frmHelp::eventFilter(QObject* watched, QEvent* event) {
     hoverList(rightButtonList(), txtRight, at);
   } else if (watched == img_lList) {
     showHeader("img_lMouse");
-    hoverList(leftButtonList(), txtLeft, at);
+    showIllustration(hoverList(leftButtonList(), txtLeft, at).illustration);
   } else if (watched == picBG1 || watched == picBG2) {
     hoverOver(watched == picBG1 ? Over::topPanel : Over::bottomPanel);
   } else {
@@ -150,11 +153,11 @@ void frmHelp::hoverOver(Over place) {
   update();
 }
 
-void frmHelp::hoverList(const HelpList& list, QPlainTextEdit* text, QPoint pixel) {
+const HelpRow& frmHelp::hoverList(const HelpList& list, QPlainTextEdit* text, QPoint pixel) {
   const HelpRow& row = helpRowAt(list, pixel * twipsPerPixel, twipsPerPixel, twipsPerPixel);
   if (text->toPlainText() != QLatin1String(row.text)) text->setPlainText(QString::fromLatin1(row.text));
   text->resize(text->width(), pixels(row.heightTwips));
-  if (&list == &leftButtonList()) showIllustration(row.illustration);
+  return row;
 }
 
 void frmHelp::showIllustration(HelpIllustration illustration) {
@@ -171,7 +174,7 @@ void frmHelp::showIllustration(HelpIllustration illustration) {
 void frmHelp::showHeader(const char* banner) {
   if (header == banner) return;
   header = banner;
-  picHeader->setPixmap(svgPixmap(QString(":/help/") + banner + ".svg", bannerSize, devicePixelRatioF()));
+  picHeader->setPixmap(banners[header]);
 }
 
 void frmHelp::paintEvent(QPaintEvent*) {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QDialog>
 #include <QPixmap>
+#include <map>
 
 #include "help_rows.h"
 
@@ -43,11 +44,12 @@ class frmHelp final : public QDialog {
   QPlainTextEdit* addTextBox(QWidget* parent, const char* name, const char* text);
   void placeIllustrations();
   void hoverOver(Over place);
-  void hoverList(const HelpList& list, QPlainTextEdit* text, QPoint pixel);
+  const HelpRow& hoverList(const HelpList& list, QPlainTextEdit* text, QPoint pixel);
   void showIllustration(HelpIllustration illustration);
   void showHeader(const char* banner);
 
   ButtonPictures buttons;
+  std::map<QString, QPixmap> banners;
   QColor topFrame;
   QColor bottomFrame;
   QString header;

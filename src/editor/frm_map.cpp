@@ -245,8 +245,10 @@ void frmMap::showFileMenu() {
   ui.processEvents();
 }
 
+std::optional<std::size_t> frmMap::areaAt(QPointF position) const { return hotspots->areaAt(position); }
+
 void frmMap::selectAreaAt(QPointF position) {
-  const std::optional<std::size_t> index = hotspots->areaAt(position);
+  const std::optional<std::size_t> index = areaAt(position);
   if (index) {
     editArea(*index);
   } else if (doc.editorState().pressInHotspot) {

@@ -67,6 +67,8 @@ class frmMap final : public QWidget, public MapView, public DrawingHost, public 
   // The window's keys: F1 help, F2 open, F5-F9 the saves, Esc closes.
   void Form_KeyDown(int key);
   void showFileMenu() override;
+  // The first area under a point of the picture, as a click finds it.
+  std::optional<std::size_t> areaAt(QPointF position) const;
   // A click on an area opens its attributes; the outcome edits, deletes or keeps it.
   void selectAreaAt(QPointF position) override;
   void areasChanged() override;

@@ -45,6 +45,16 @@ const FixedLine fixedLines[] = {
 
 QPoint pixelPoint(QPoint twips) { return {pixels(twips.x()), pixels(twips.y())}; }
 
+// The painter's colour `xTwips` from the inner area's left edge: black, then
+// from 3000 twips one step a twip towards RGB(0,155,255), the steps counted
+// over the whole width, so the colour never gets there.
+QColor rampColour(int xTwips, int widthTwips) {
+  if (xTwips < rampStart || widthTwips <= 0) return Qt::black;
+  const double steps = xTwips - rampStart;
+  const auto channel = [&](double target) { return static_cast<int>(std::nearbyint(target / widthTwips * steps)); };
+  return {0, channel(155), channel(255)};
+}
+
 }  // namespace
 
 frmDelete::frmDelete(QWidget* editorWindow, Ui& ui, cRegistry& registry)
@@ -80,13 +90,6 @@ frmDelete::frmDelete(QWidget* editorWindow, Ui& ui, cRegistry& registry)
     const QRect owner = editor->frameGeometry();
     move(owner.x() + owner.width() - width(), owner.y());
   }
-}
-
-QColor frmDelete::rampColour(int xTwips, int widthTwips) {
-  if (xTwips < rampStart || widthTwips <= 0) return Qt::black;
-  const double steps = xTwips - rampStart;
-  const auto channel = [&](double target) { return static_cast<int>(std::nearbyint(target / widthTwips * steps)); };
-  return {0, channel(155), channel(255)};
 }
 
 // Black, then from 3000 twips a blue rising towards RGB(0,155,255), then the

@@ -18,9 +18,6 @@ class frmDelete final : public QDialog {
 
   // True once "Clear Ornix Registry Entries" was pressed: the program ends.
   bool endsProgram() const { return ending; }
-  // The painter's colour at a distance in twips from the inner area's left
-  // edge, for an inner area `width` twips wide.
-  static QColor rampColour(int xTwips, int widthTwips);
 
   void reject() override;
 

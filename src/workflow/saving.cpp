@@ -69,7 +69,7 @@ void Saving::commonEnding() {
   window.areasChanged();
   frmEnd after(&window);
   ui.showModal(after);
-  if (after.quitChosen()) chooseBye(window, ui, &after);
+  if (after.quitChosen()) chooseBye(window, ui, after);
 }
 
 }  // namespace ornix

@@ -17,15 +17,12 @@ bool quitProgram(frmMap& window) {
   return true;
 }
 
-void chooseBye(frmMap& window, Ui& ui, frmEnd* goodbye) {
-  if (goodbye != nullptr) {
-    const QRect editor = window.frameGeometry();
-    goodbye->showGoodbyeStrip({editor.x() + pixels(45), editor.y() + pixels(50),
-                               editor.width() - pixels(100), pixels(270)});
-    ui.processEvents();
-    ui.pause(500);
-    goodbye->close();
-  }
+void chooseBye(frmMap& window, Ui& ui, frmEnd& goodbye) {
+  const QRect editor = window.frameGeometry();
+  goodbye.showGoodbyeStrip({editor.x() + pixels(45), editor.y() + pixels(50), editor.width() - pixels(100), pixels(270)});
+  ui.processEvents();
+  ui.pause(500);
+  goodbye.close();
   quitProgram(window);
 }
 

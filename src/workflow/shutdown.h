@@ -11,8 +11,8 @@ class frmMap;
 // program ends when its last window has gone.
 bool quitProgram(frmMap& window);
 
-// The way out after a save: with `goodbye` the after-save window becomes the
-// "See You" strip for half a second, then the program quits.
-void chooseBye(frmMap& window, Ui& ui, frmEnd* goodbye);
+// The way out after a save: the after-save window becomes the "See You"
+// strip for half a second, then the program quits.
+void chooseBye(frmMap& window, Ui& ui, frmEnd& goodbye);
 
 }  // namespace ornix

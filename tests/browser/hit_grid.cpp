@@ -34,16 +34,13 @@ class NoQuestions final : public ornix::Ui {
 constexpr int step = 3;
 constexpr int margin = 2;  // pixels around an outline left out
 
-int areaAt(ornix::frmMap& window, QPoint point) {
-  const std::vector<std::int32_t>& regions = window.document().regionList();
-  for (std::size_t index = 0; index < regions.size(); ++index) {
-    if (window.regions().contains(regions[index], point)) return static_cast<int>(index);
-  }
-  return -1;
+int areaAt(const ornix::frmMap& window, QPoint point) {
+  const std::optional<std::size_t> area = window.areaAt(point);
+  return area ? static_cast<int>(*area) : -1;
 }
 
 // The same area all around the point, up to the margin.
-bool awayFromOutlines(ornix::frmMap& window, QPoint point, int area) {
+bool awayFromOutlines(const ornix::frmMap& window, QPoint point, int area) {
   for (int dy = -margin; dy <= margin; ++dy) {
     for (int dx = -margin; dx <= margin; ++dx) {
       if (areaAt(window, point + QPoint(dx, dy)) != area) return false;
