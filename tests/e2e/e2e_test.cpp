@@ -62,8 +62,8 @@ class EndToEnd : public testing::Test {
   // The editor window, once shown, and where its picture's top-left pixel is on the screen.
   std::string editor() {
     const std::string window = XSession::waitForWindow(editorTitle);
-    picture = XSession::origin(window) + pictureInWindow;
     windowCorner = XSession::origin(window);
+    picture = windowCorner + pictureInWindow;
     return window;
   }
   // A save key, the save dialog answered with a file name, and "Another".
@@ -77,6 +77,19 @@ class EndToEnd : public testing::Test {
     ASSERT_FALSE(after.empty()) << "no after-save window";
     XSession::keys(after, {"Return"});  // "Another"
     ASSERT_TRUE(XSession::waitForWindowGone(savedTitle));
+  }
+  // Saves with a key, then quits: an emptied map closes without a question.
+  void saveAndQuit(OrnixProcess& ornix, const std::string& window, const QString& key, const std::string& name) {
+    saveWith(window, key, name);
+    XSession::keys(window, {"Escape"});
+    EXPECT_TRUE(ornix.endsCleanly()) << ornix.output();
+  }
+  // A new run of the program on a file of the folder, saved with a key.
+  void openAndSave(const std::string& file, const QString& key, const std::string& name) {
+    OrnixProcess ornix(home(), fileArgument(file));
+    const std::string window = editor();
+    ASSERT_FALSE(window.empty()) << ornix.output();
+    saveAndQuit(ornix, window, key, name);
   }
 
   fs::path folder;
@@ -107,9 +120,7 @@ TEST_F(EndToEnd, ATypicalJobDrawsSavesAndReopensTheMap) {
     XSession::type(attributes, "Harbour boats");
     XSession::keys(attributes, {"Tab", "Return"});  // to Enter, and press it
     ASSERT_TRUE(XSession::waitForWindowGone(attributesTitle));
-    saveWith(window, "F7", "harbour.html");
-    XSession::keys(window, {"Escape"});  // an empty map closes without a question
-    EXPECT_TRUE(ornix.endsCleanly()) << ornix.output();
+    saveAndQuit(ornix, window, "F7", "harbour.html");
   }
   const std::string page = contents(folder / "harbour.html");
   const std::string block = blockOf(page);
@@ -125,28 +136,14 @@ TEST_F(EndToEnd, ATypicalJobDrawsSavesAndReopensTheMap) {
   for (std::size_t at = reread.find(R"(HREF="")"); at != std::string::npos; at = reread.find(R"(HREF="")", at)) {
     reread.replace(at, 7, R"(HREF="#")");
   }
-  {
-    OrnixProcess ornix(home(), fileArgument("harbour.html"));
-    const std::string window = editor();
-    ASSERT_FALSE(window.empty()) << ornix.output();
-    saveWith(window, "F8", "harbour.txt");
-    XSession::keys(window, {"Escape"});
-    EXPECT_TRUE(ornix.endsCleanly()) << ornix.output();
-  }
+  openAndSave("harbour.html", "F8", "harbour.txt");
   EXPECT_EQ(contents(folder / "harbour.txt"), reread + "\r\n");
 
   // Saved back into a page of its own, everything around the block stays as it was.
   const std::string top = "<html>\r\n<body>\r\n<h1>Harbour \xE9t\xE9</h1>\n";
   const std::string bottom = "\r\n<p>Footer</p>\n</body>\r\n</html>";
   writeFile(folder / "site.html", top + block + bottom);
-  {
-    OrnixProcess ornix(home(), fileArgument("site.html"));
-    const std::string window = editor();
-    ASSERT_FALSE(window.empty()) << ornix.output();
-    saveWith(window, "F9", "site-saved.html");
-    XSession::keys(window, {"Escape"});
-    EXPECT_TRUE(ornix.endsCleanly()) << ornix.output();
-  }
+  openAndSave("site.html", "F9", "site-saved.html");
   EXPECT_EQ(contents(folder / "site-saved.html"), top + reread + bottom + "\r\n");
 }
 

@@ -20,19 +20,22 @@ std::string XSession::xdotool(const QStringList& arguments, int milliseconds) {
   return tool.readAllStandardOutput().trimmed().toStdString();
 }
 
+namespace {
+
+QString exactly(const std::string& title) { return "^" + QRegularExpression::escape(QString::fromStdString(title)) + "$"; }
+
+}  // namespace
+
 std::string XSession::waitForWindow(const std::string& title, int milliseconds) {
-  const std::string found = xdotool({"search", "--sync", "--onlyvisible", "--name",
-                                     "^" + QRegularExpression::escape(QString::fromStdString(title)) + "$"},
-                                    milliseconds);
+  const std::string found = xdotool({"search", "--sync", "--onlyvisible", "--name", exactly(title)}, milliseconds);
   return found.substr(0, found.find('\n'));
 }
 
 bool XSession::waitForWindowGone(const std::string& title, int milliseconds) {
   QElapsedTimer clock;
   clock.start();
-  const QString pattern = "^" + QRegularExpression::escape(QString::fromStdString(title)) + "$";
   while (clock.elapsed() < milliseconds) {
-    if (xdotool({"search", "--onlyvisible", "--name", pattern}).empty()) return true;
+    if (xdotool({"search", "--onlyvisible", "--name", exactly(title)}).empty()) return true;
     QThread::msleep(50);
   }
   return false;

@@ -54,10 +54,6 @@ class DrawingTest : public testing::Test {
     release(at);
   }
   void useTool(const char* button) { window.findChild<QToolButton*>(button)->click(); }
-  // Answers the next attributes dialog by pressing one of its buttons.
-  void answerWith(const char* button) {
-    ui.dialogScripts.push_back([button](QDialog& dialog) { test::clickButton(dialog, button); });
-  }
   const std::vector<std::string>& areas() { return window.document().areaList(); }
 
   test::TempDir dir;
@@ -81,7 +77,7 @@ TEST_F(DrawingTest, RectanglesSmallerThan70SquarePixelsLeaveNoTrace) {
 TEST_F(DrawingTest, ARectangleDraggedUpAndLeftKeepsItsPressPointFirst) {
   drag({120, 80}, {20, 10});
   ASSERT_EQ(window.document().coordList(), std::vector<std::string>{"120|80|20|10"});
-  answerWith("picCancel");
+  ui.answerWith("picCancel");
   click({20, 10});  // the left and top edges are inside
   click({120, 40});  // the right edge is not
   EXPECT_EQ(ui.dialogsShown.size(), 1u);
@@ -139,13 +135,13 @@ TEST_F(DrawingTest, APressInsideAnAreaDrawsNothingAndItsReleaseSelects) {
   drag({10, 10}, {100, 100});
   useTool("cmdPoly");
   const QImage before = mapee->canvas().copy();
-  answerWith("picCancel");
+  ui.answerWith("picCancel");
   click({50, 50});
   EXPECT_EQ(mapee->canvas(), before);
   EXPECT_EQ(window.document().editorState().vertexCount, 0);
   EXPECT_EQ(ui.dialogsShown, std::vector<std::string>{"Add a URL and/or TARGET, or DELETE area."});
 
-  ui.dialogScripts.push_back([](QDialog& dialog) { test::clickButton(dialog, "cmdOK"); });
+  ui.answerWith("cmdOK");
   press({50, 50});
   move({200, 150});
   release({200, 150});  // begun inside an area, ended outside every area
@@ -169,8 +165,8 @@ TEST_F(DrawingTest, AfterThePopupMenuOnePressMoveAndReleaseAreIgnored) {
 TEST_F(DrawingTest, TheSecondClickOfADoubleClickSelectsAndDrawsNothing) {
   drag({10, 10}, {100, 100});
   const QImage before = mapee->canvas().copy();
-  answerWith("picCancel");
-  answerWith("picCancel");
+  ui.answerWith("picCancel");
+  ui.answerWith("picCancel");
   press({50, 50});
   release({50, 50});
   send(QEvent::MouseButtonDblClick, {50, 50}, Qt::LeftButton, Qt::LeftButton);
@@ -197,11 +193,11 @@ TEST_F(DrawingTest, DeletingTheMiddleAreaRestoresItsPixelsAndKeepsTheOthersInOrd
   const std::vector<std::string> before = areas();
   const std::vector<std::int32_t> regions = window.document().regionList();
 
-  answerWith("picDelete");
+  ui.answerWith("picDelete");
   click({150, 100});
   EXPECT_EQ(areas(), (std::vector<std::string>{before[0], before[2]}));
   EXPECT_EQ(window.document().regionList(), (std::vector<std::int32_t>{regions[0], regions[2]}));
-  answerWith("picDelete");
+  ui.answerWith("picDelete");
   click({240, 40});
   EXPECT_EQ(mapee->canvas(), withFirst);
   click({150, 100});  // nothing there any more: no dialog

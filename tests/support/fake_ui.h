@@ -90,6 +90,9 @@ class FakeUi final : public Ui {
     }
   }
 
+  // Answers the next dialog by pressing the named button.
+  void answerWith(const char* button);
+
   void pause(int milliseconds) override { pauses.push_back(milliseconds); }
   void processEvents() override { ++eventRuns; }
   void setBusy(bool busy) override { busyStates.push_back(busy); }
@@ -114,6 +117,10 @@ inline void clickButton(QDialog& dialog, const char* name) {
   auto* button = dialog.findChild<QAbstractButton*>(name);
   ASSERT_NE(button, nullptr) << name;
   button->click();
+}
+
+inline void FakeUi::answerWith(const char* button) {
+  dialogScripts.push_back([button](QDialog& dialog) { clickButton(dialog, button); });
 }
 
 }  // namespace ornix::test

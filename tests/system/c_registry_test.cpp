@@ -1,25 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "platform/file_association.h"
-#include "platform/settings_store.h"
-#include "support/fake_ui.h"
-#include "support/image_bytes.h"
-#include "system/c_registry.h"
+#include "support/registry_home.h"
 #include "workflow/image_source.h"
 
 namespace ornix {
 namespace {
 
-// Settings in a configuration folder of the test's own.
-class RegistryTest : public testing::Test {
- protected:
-  test::TempDir dir;
-  test::XdgHomes homes{dir};
-  test::FakeUi ui;
-  IniSettingsStore store;
-  FreedesktopAssociation association;
-  cRegistry registry{store, association, ui, "Quillmere", "Ornix"};
-};
+class RegistryTest : public testing::Test, protected test::RegistryHome {};
 
 TEST_F(RegistryTest, KeepsTextsUnderTheProgramsKey) {
   EXPECT_EQ(registry.keyPath(""), "Software\\Quillmere\\Ornix");

@@ -83,9 +83,9 @@ TEST_F(MapOpeningTest, APictureMissingBesideThePageMayBeLocated) {
   EXPECT_EQ(doc.areaList().size(), 1u);  // the map on screen is untouched
   EXPECT_EQ(doc.hrefList(), std::vector<std::string>{"#"});
 
-  ui.dialogScripts.push_back([](QDialog& d) { test::clickButton(d, "cmdYes"); });
+  ui.answerWith("cmdYes");
   ui.chosenFiles.push_back((dir.path / "elsewhere.bmp").string());
-  ui.dialogScripts.push_back([](QDialog& d) { test::clickButton(d, "cmdOK"); });
+  ui.answerWith("cmdOK");
   EXPECT_TRUE(txtSpecs(window, ui, file, "html"));
   EXPECT_EQ(ui.dialogsShown.back(), "Keep in mind...");
   EXPECT_EQ(ui.fileRequests.back().title, "Open File...");

@@ -34,9 +34,6 @@ class OpeningTest : public testing::Test {
     doc.addArea("<AREA", 0, "1|1|9|9");
     doc.addAreaDefaults();
   }
-  void answer(const char* button) {
-    ui.dialogScripts.push_back([button](QDialog& d) { test::clickButton(d, button); });
-  }
 
   test::TempDir dir;
   test::FakeUi ui;
@@ -51,7 +48,7 @@ TEST_F(OpeningTest, ADroppedFileOfAKnownKindOpens) {
       {picture("flat.bmp", "bmp"), false},  // pictures the Open dialog takes, but not a drop
   };
   for (const auto& [path, opens] : cases) {
-    if (!opens) answer("cmdOK");
+    if (!opens) ui.answerWith("cmdOK");
     drop({path});
     EXPECT_EQ(doc.imagePath() == path, opens) << path;
   }
@@ -64,9 +61,9 @@ TEST_F(OpeningTest, DropsThatAreNotOneFileOpenNothing) {
   dropOnPicture(window, ui, text);
   EXPECT_EQ(ui.messages.back(), (Message{"Ornix Note:", "Unknown filetype.", MessageIcon::exclamation}));
 
-  answer("cmdOK");
+  ui.answerWith("cmdOK");
   drop({picture("a.jpg"), picture("b.jpg")});
-  answer("cmdOK");
+  ui.answerWith("cmdOK");
   drop({dir.path.string()});
   drop({(dir.path / "gone.jpg").string()});  // not there: nothing said
   EXPECT_EQ(ui.dialogsShown, (std::vector<std::string>{"We have a problem...", "No directories, please..."}));
@@ -76,13 +73,13 @@ TEST_F(OpeningTest, DropsThatAreNotOneFileOpenNothing) {
 TEST_F(OpeningTest, AnUnsavedMapIsKeptWhenTheUserWantsToSaveIt) {
   drawSomething();
   const std::string next = picture("next.jpg");
-  answer("cmdYes");
+  ui.answerWith("cmdYes");
   drop({next});
   EXPECT_TRUE(doc.isUnsaved());
   EXPECT_NE(doc.imagePath(), next);
   EXPECT_EQ(window.tag, "");
 
-  answer("cmdNo");
+  ui.answerWith("cmdNo");
   drop({next});
   EXPECT_FALSE(doc.isUnsaved());
   EXPECT_EQ(doc.imagePath(), next);

@@ -11,11 +11,7 @@
 #include "model/area_text.h"
 #include "model/map_block_writer.h"
 #include "platform/file_store.h"
-#include "platform/file_association.h"
-#include "platform/settings_store.h"
-#include "support/fake_ui.h"
-#include "support/image_bytes.h"
-#include "system/c_registry.h"
+#include "support/registry_home.h"
 #include "workflow/saving.h"
 
 namespace ornix {
@@ -26,7 +22,7 @@ std::string contents(const std::filesystem::path& file) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class SavingTest : public testing::Test {
+class SavingTest : public testing::Test, protected test::RegistryHome {
  protected:
   void SetUp() override {
     QImage image(120, 80, QImage::Format_RGB32);
@@ -45,13 +41,7 @@ class SavingTest : public testing::Test {
     ui.dialogScripts.push_back([](QDialog& d) { test::clickButton(d, "cmdIgnore"); });
   }
 
-  test::TempDir dir;
-  test::XdgHomes homes{dir};
-  test::FakeUi ui;
   QtClipboard clipboard;
-  IniSettingsStore store;
-  FreedesktopAssociation association;
-  cRegistry registry{store, association, ui, "Quillmere", "Ornix"};
   frmMap window{ui};
   MapDocument& doc = window.document();
   Saving saving{window, ui, clipboard, registry};
