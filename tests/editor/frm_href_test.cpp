@@ -78,17 +78,6 @@ TEST_F(FrmHrefTest, ShowsTheStoredValuesOrTheDefaults) {
   EXPECT_EQ(exchange.hrefResult, "");
 }
 
-TEST_F(FrmHrefTest, EnterStoresWhatWasTyped) {
-  exchange.curHREF = "old.html";
-  answer([](QDialog& dialog) {
-    box(dialog, "txtHREF")->setText("new.html");
-    box(dialog, "txtAlt")->setText("A \"quoted\" word");
-    test::clickButton(dialog, "picEnter");
-  });
-  EXPECT_EQ(exchange.hrefResult, R"(new.html" ALT="A &quot;quoted&quot; word)");
-  EXPECT_EQ(exchange.curHREF, "new.html");
-}
-
 // A value whose bytes are not valid in the system's code page comes back unchanged.
 TEST_F(FrmHrefTest, AValueAcceptedUnchangedKeepsItsBytes) {
   exchange.curHREF = "caf\xE9.html";

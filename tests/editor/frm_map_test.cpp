@@ -142,33 +142,17 @@ TEST_F(FrmMapTest, RightButtonReleasePopsUpTheMenuOnThePictureAndAroundIt) {
   EXPECT_EQ(ui.menusShown.size(), 2u);
 }
 
-TEST_F(FrmMapTest, MenuEntriesAndButtonsRaiseTheirCommands) {
+// Menu entries, tool-strip buttons and keys each raise their command once.
+TEST_F(FrmMapTest, MenuButtonsAndKeysRaiseTheirCommandsOnlyWhenTheyCan) {
   std::vector<std::string> raised;
+  const auto record = [&](const char* name) { return [&raised, name] { raised.push_back(name); }; };
   QObject::connect(&window, &frmMap::saveToFileRequested, [&](int entry) { raised.push_back("file " + std::to_string(entry)); });
-  QObject::connect(&window, &frmMap::exitRequested, [&] { raised.push_back("exit"); });
-  QObject::connect(&window, &frmMap::openRequested, [&] { raised.push_back("open"); });
-  auto trigger = [](const char* name, int index = 0) {
-    return [=](QMenu& menu) { menu.findChildren<QAction*>(name).at(index)->trigger(); };
-  };
-  window.document().addArea("<AREA", 0, "0|0|9|9");  // saves are enabled only with an area
-  window.document().addAreaDefaults();
-  ui.menuScripts = {trigger("mnuFileOpen"), trigger("mnuFileSave2File", 1), trigger("mnuFileClose")};
-  for (int i = 0; i < 3; ++i) window.showFileMenu();
-  child<QToolButton>("cmdClose")->click();
-  child<QToolButton>("cmdPoly")->click();
-  EXPECT_EQ(raised, (std::vector<std::string>{"open", "file 1", "exit", "exit"}));
-  EXPECT_EQ(window.document().editorState().currentTool, Tool::polygon);
-}
-
-TEST_F(FrmMapTest, KeysRunTheirCommandsOnceAndOnlyWhenTheyCan) {
-  std::vector<std::string> raised;
-  QObject::connect(&window, &frmMap::saveToFileRequested, [&](int entry) { raised.push_back("F" + std::to_string(entry + 6)); });
-  QObject::connect(&window, &frmMap::saveToClipboardRequested, [&] { raised.push_back("F5"); });
-  QObject::connect(&window, &frmMap::helpRequested, [&] { raised.push_back("F1"); });
-  QObject::connect(&window, &frmMap::openRequested, [&] { raised.push_back("F2"); });
+  QObject::connect(&window, &frmMap::saveToClipboardRequested, record("clipboard"));
+  QObject::connect(&window, &frmMap::exitRequested, record("exit"));
+  QObject::connect(&window, &frmMap::openRequested, record("open"));
+  QObject::connect(&window, &frmMap::helpRequested, record("help"));
   // Keys reach the window from the picture, which holds the focus.
-  auto* mapee = child<MapSurface>("mapee");
-  const auto press = [mapee](std::initializer_list<Qt::Key> keys) {
+  const auto press = [mapee = child<MapSurface>("mapee")](std::initializer_list<Qt::Key> keys) {
     for (Qt::Key key : keys) QTest::keyClick(mapee, key);
   };
   press({Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9, Qt::Key_F3, Qt::Key_F4});
@@ -176,10 +160,21 @@ TEST_F(FrmMapTest, KeysRunTheirCommandsOnceAndOnlyWhenTheyCan) {
   EXPECT_TRUE(ui.messages.empty());
 
   ASSERT_TRUE(window.document().imgSpecs(picture(60, 40)));
+  window.document().addArea("<AREA", 0, "0|0|9|9");  // the menu's saves are enabled only with an area
+  window.document().addAreaDefaults();
+  const auto trigger = [](const char* name, int index = 0) {
+    return [=](QMenu& menu) { menu.findChildren<QAction*>(name).at(index)->trigger(); };
+  };
+  ui.menuScripts = {trigger("mnuFileOpen"), trigger("mnuFileSave2File", 1), trigger("mnuFileClose")};
+  for (int i = 0; i < 3; ++i) window.showFileMenu();
+  child<QToolButton>("cmdClose")->click();
+  child<QToolButton>("cmdPoly")->click();
+  EXPECT_EQ(window.document().editorState().currentTool, Tool::polygon);
   window.document().editorState().popupPending = true;
   ui.answers = {Answer::no, Answer::yes};
   press({Qt::Key_F5, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9, Qt::Key_F1, Qt::Key_F2});
-  EXPECT_EQ(raised, (std::vector<std::string>{"F5", "F6", "F7", "F8", "F1", "F2"}));
+  EXPECT_EQ(raised, (std::vector<std::string>{"open", "file 1", "exit", "exit", "clipboard", "file 0", "file 1",
+                                              "file 2", "help", "open"}));
   EXPECT_EQ(ui.messages.front(), (Message{"Confirm Clipboard:", "Saving present map to the clipboard.\r\n\r\nContinue?",
                                           MessageIcon::none, MessageButtons::yesNo}));
   EXPECT_FALSE(window.document().editorState().popupPending);

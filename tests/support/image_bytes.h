@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <initializer_list>
 #include <unistd.h>
 #include <string>
@@ -95,6 +96,12 @@ class TempDir {
 
   std::filesystem::path path;
 };
+
+// A whole file's bytes; empty when it cannot be read.
+inline std::string contents(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // Points the user's configuration and data folders (XDG_CONFIG_HOME, XDG_DATA_HOME)
 // into a folder while it lives. Declare it before anything that reads settings

@@ -12,10 +12,7 @@
 namespace ornix {
 namespace {
 
-std::string contents(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::contents;
 
 // What a command prints, its trailing line end dropped.
 std::string output(const std::string& command) {

@@ -17,10 +17,7 @@
 namespace ornix {
 namespace {
 
-std::string contents(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::contents;
 
 class SavingTest : public testing::Test, protected test::RegistryHome {
  protected:
@@ -72,8 +69,11 @@ TEST_F(SavingTest, EveryFileSaveWritesItsOutputAndEmptiesTheMap) {
   EXPECT_TRUE(original.ends_with("-->\n</html>\r\n"));
 }
 
-TEST_F(SavingTest, TheClipboardGetsTheBlockOnlyWhenThereIsAMap) {
+TEST_F(SavingTest, SavesWaitForAPictureAndTheClipboardForAMap) {
   QGuiApplication::clipboard()->setText("before");
+  saving.mnuFileSave2File_Click(0);
+  EXPECT_EQ(ui.messages.back().text, "You have to map something to save, first.");
+  EXPECT_TRUE(ui.fileRequests.empty());
   saving.cmdMake_Click();
   EXPECT_EQ(ui.messages.back().text, "You have to map something to save, first.");
   ASSERT_TRUE(doc.imgSpecs(picture));
@@ -126,12 +126,6 @@ TEST_F(SavingTest, ASaveThatFillsTheDiskLeavesTheOldFileWhole) {
   EXPECT_EQ(ui.messages.back().text,
             "The map could not be saved to\r\n" + page.string() + "\r\n\r\nThere is not enough free space on the disk.");
   EXPECT_TRUE(doc.isUnsaved());
-}
-
-TEST_F(SavingTest, FileSavesWaitForAPicture) {
-  saving.mnuFileSave2File_Click(0);
-  EXPECT_EQ(ui.messages.back().text, "You have to map something to save, first.");
-  EXPECT_TRUE(ui.fileRequests.empty());
 }
 
 }  // namespace
