@@ -62,15 +62,23 @@ class DrawingTest : public testing::Test {
   MapSurface* mapee = nullptr;
 };
 
-TEST_F(DrawingTest, RectanglesSmallerThan70SquarePixelsLeaveNoTrace) {
+// A box under 70 square pixels and a circle under radius 7 leave no trace;
+// at the limit they make an area, followed by the 200 ms pause.
+TEST_F(DrawingTest, ShapesBelowTheirSmallestSizeLeaveNoTrace) {
   const QImage before = mapee->canvas().copy();
   drag({20, 20}, {27, 29});  // 7 x 9
+  useTool("cmdCircle");
+  drag({100, 100}, {106.9, 100});
+  click({150, 100});  // a click without a drag is radius 0
   EXPECT_TRUE(areas().empty());
   EXPECT_EQ(mapee->canvas(), before);
   EXPECT_TRUE(ui.pauses.empty());
+  drag({100, 100}, {107, 100});
+  useTool("cmdSquare");
   drag({20, 20}, {27, 30});  // 7 x 10
-  EXPECT_EQ(areas(), std::vector<std::string>{R"(<AREA SHAPE="rect" COORDS="20, 20, 27, 30" HREF=")"});
-  EXPECT_EQ(ui.pauses, std::vector<int>{200});
+  EXPECT_EQ(window.document().coordList(), (std::vector<std::string>{"100|100|7", "20|20|27|30"}));
+  EXPECT_EQ(areas()[1], R"(<AREA SHAPE="rect" COORDS="20, 20, 27, 30" HREF=")");
+  EXPECT_EQ(ui.pauses, (std::vector<int>{200, 200}));
   EXPECT_TRUE(window.findChild<QToolButton*>("cmdMake")->isEnabled());
 }
 
@@ -81,18 +89,6 @@ TEST_F(DrawingTest, ARectangleDraggedUpAndLeftKeepsItsPressPointFirst) {
   click({20, 10});  // the left and top edges are inside
   click({120, 40});  // the right edge is not
   EXPECT_EQ(ui.dialogsShown.size(), 1u);
-}
-
-TEST_F(DrawingTest, CirclesNeedARadiusOfSeven) {
-  useTool("cmdCircle");
-  const QImage before = mapee->canvas().copy();
-  drag({100, 100}, {106.9, 100});
-  EXPECT_TRUE(areas().empty());
-  EXPECT_EQ(mapee->canvas(), before);
-  click({150, 100});  // a click without a drag is radius 0
-  EXPECT_TRUE(areas().empty());
-  drag({100, 100}, {107, 100});
-  EXPECT_EQ(window.document().coordList(), std::vector<std::string>{"100|100|7"});
 }
 
 TEST_F(DrawingTest, APolygonClosesWithinTenPixelsOfItsFirstVertex) {

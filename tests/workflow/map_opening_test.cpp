@@ -3,8 +3,6 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "editor/frm_map.h"
 #include "model/area_text.h"
@@ -119,10 +117,7 @@ TEST_F(MapOpeningTest, ADamagedFileIsExplainedAndChangesNothing) {
 }
 
 TEST_F(MapOpeningTest, AThreeNumberRectangleEmptiesTheMap) {
-  std::string text;
-  const std::string file = page("index.html", "img/photo.bmp", "", "");
-  std::ifstream in(file, std::ios::binary);
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string text = test::contents(page("index.html", "img/photo.bmp", "", ""));
   text.replace(text.find("10, 10, 60, 50"), 14, "10, 10, 60");
   const std::string damaged = dir.write("site/damaged.html", test::Bytes(text.begin(), text.end()));
   EXPECT_FALSE(txtSpecs(window, ui, damaged, "html"));
