@@ -3,33 +3,16 @@
 // where a browser may rightly differ. The map is read from the page as the
 // editor reads it.
 #include <QApplication>
-#include <QDialog>
 #include <QFile>
 #include <cstdio>
 #include <iostream>
 
 #include "editor/frm_map.h"
-#include "platform/ui.h"
+#include "support/fake_ui.h"
 #include "workflow/map_opening.h"
 #include "workflow/opening.h"
 
 namespace {
-
-// Answers no question: the page's picture must be where its tag points.
-class NoQuestions final : public ornix::Ui {
- public:
-  ornix::Answer messageBox(const ornix::Message& message) override {
-    std::cerr << message.title << ": " << message.text << "\n";
-    return ornix::Answer::no;
-  }
-  std::optional<std::string> inputBox(const std::string&, const std::string&) override { return std::nullopt; }
-  std::optional<std::string> fileDialog(const ornix::FileDialogRequest&) override { return std::nullopt; }
-  void showModal(QDialog& dialog) override { std::cerr << dialog.accessibleName().toStdString() << "\n"; }
-  void popupMenu(QMenu&, QPoint) override {}
-  void pause(int) override {}
-  void processEvents() override {}
-  void setBusy(bool) override {}
-};
 
 constexpr int step = 3;
 constexpr int margin = 2;  // pixels around an outline left out
@@ -58,7 +41,7 @@ int main(int argc, char** argv) {
     std::cerr << "usage: hit_grid PAGE\n";
     return 2;
   }
-  NoQuestions ui;
+  ornix::test::FakeUi ui;  // asks nothing: the page's picture must be where its tag points
   ornix::frmMap window(ui);
   const std::string page = argv[1];
   if (!ornix::txtSpecs(window, ui, page, ornix::extOf(page)) || window.document().areaList().empty()) {
