@@ -351,8 +351,6 @@ void frmMap::Form_Resize() {
   const QSize client = timesTwips(size());
   if (!layout::canLayOut(client)) return;
   mapee->move(layout::stripWidthPixels, 0);
-  hotspots = std::make_unique<Hotspots>(doc, areaRegions, *mapee);
-  tools = std::make_unique<DrawingTools>(doc, areaRegions, *mapee, *hotspots, *this, ui);
   const layout::ResizeLayout placed = layout::formResize(client, outerSizeTwips(), mapee->size());
   HScroll1->setGeometry(twipsRect(placed.hBar.x(), placed.hBar.y(), placed.hBar.width(), placed.hBar.height()));
   VScroll1->setGeometry(twipsRect(placed.vBar.x(), placed.vBar.y(), placed.vBar.width(), placed.vBar.height()));
