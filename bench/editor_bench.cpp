@@ -28,7 +28,7 @@ class EditorOnPicture {
     QImage picture(side, side, QImage::Format_RGB32);
     picture.fill(QColor(90, 140, 200));
     QImageWriter(QString::fromStdString(file.string()), "jpeg").write(picture);
-    loaded = window.document().imgSpecs(file.string());
+    loaded = static_cast<bool>(window.document().imgSpecs(file.string()));
     std::filesystem::remove(file);
     window.show();
     QApplication::processEvents();

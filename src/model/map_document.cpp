@@ -22,18 +22,36 @@ std::string buildMapOpening(const std::string& mapName) {
   return std::string(signatureComment) + std::string(crlf) + "<MAP NAME=\"" + mapName + "\">";
 }
 
+// Passes notes on and remembers whether one was shown: the measurement shows
+// one only when it refuses the picture.
+class NoteWatch final : public Notifier {
+ public:
+  explicit NoteWatch(Notifier& shown) : shown(shown) {}
+  void showNote(const Note& note) override {
+    noted = true;
+    shown.showNote(note);
+  }
+  bool noted = false;
+
+ private:
+  Notifier& shown;
+};
+
 }  // namespace
 
 MapDocument::MapDocument(MapView& view, Notifier& notifier, std::string startFolder)
     : view(view), notifier(notifier), path(std::move(startFolder)) {}
 
-bool MapDocument::imgSpecs(const std::string& sFile) {
+PictureLoad MapDocument::imgSpecs(const std::string& sFile) {
   // Everything that can fail comes before the first change, so the tag pieces
   // always describe the picture on screen.
   const std::string fileName = fileNameOf(sFile);
-  if (fileName.size() < extensionLength) return false;
-  const ImageInfo info = getImgInfo(sFile, notifier);
-  if (!view.loadPicture(sFile)) return false;
+  if (fileName.size() < extensionLength) return {};
+  NoteWatch refusal(notifier);
+  const ImageInfo info = getImgInfo(sFile, refusal);
+  if (!view.loadPicture(sFile)) {
+    return {refusal.noted ? PictureLoad::Outcome::refused : PictureLoad::Outcome::unreadable};
+  }
 
   loaded = true;
   clearAreas();
@@ -43,7 +61,7 @@ bool MapDocument::imgSpecs(const std::string& sFile) {
   opening = buildMapOpening(mapName);
   view.enableMake(false);
   view.fitWindowToImage();
-  return true;
+  return {PictureLoad::Outcome::loaded};
 }
 
 void MapDocument::addArea(std::string areaText, std::int32_t region, std::string coordText) {
@@ -117,7 +135,7 @@ void MapDocument::clearAreaAttributes() {
 }
 
 bool MapDocument::restartMap() {
-  const bool reloaded = imgSpecs(path);
+  const bool reloaded(imgSpecs(path));
   state.popupPending = false;
   clearAreas();
   clearAreaAttributes();

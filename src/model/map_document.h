@@ -26,6 +26,15 @@ class MapView {
   virtual void releaseRegion(std::int32_t handle) = 0;
 };
 
+// How an attempt to load a picture ended. A refused picture (a PNG) has
+// already been explained to the user; an unreadable one has not.
+struct PictureLoad {
+  enum class Outcome { loaded, refused, unreadable };
+  Outcome outcome = Outcome::unreadable;
+
+  explicit operator bool() const { return outcome == Outcome::loaded; }
+};
+
 // The one image map being edited: the picture, the pieces of its image tag and
 // MAP opening, and its areas as six parallel lists (area text, region, coordinate
 // text, HREF, Target, ALT), one index per area in drawing or reading order.
@@ -36,9 +45,10 @@ class MapDocument {
   MapDocument(MapView& view, Notifier& notifier, std::string startFolder);
 
   // Loads the image at `sFile`: measures it, shows it, empties the map and
-  // rebuilds the image tag pieces. All or nothing: on false (a file name under
-  // four characters, a picture that will not load) nothing has changed.
-  bool imgSpecs(const std::string& sFile);
+  // rebuilds the image tag pieces. All or nothing: when it does not load (a
+  // file name under four characters, a picture that will not load) nothing
+  // has changed.
+  PictureLoad imgSpecs(const std::string& sFile);
 
   // Appends one area's shape.
   void addArea(std::string areaText, std::int32_t region, std::string coordText);

@@ -93,9 +93,11 @@ bool txtSpecs(frmMap& window, Ui& ui, const std::string& sFile, const std::strin
   const std::string picture = parseImg(*page, window, ui);
   if (picture.empty()) return true;
   MapDocument& document = window.document();
-  if (!document.imgSpecs(picture)) {
-    note(ui, "Ornix Note:", "The picture " + picture + crlf + "could not be loaded, so the map was not opened.",
-         MessageIcon::exclamation);
+  if (const PictureLoad load = document.imgSpecs(picture); !load) {
+    if (load.outcome == PictureLoad::Outcome::unreadable) {
+      note(ui, "Ornix Note:", "The picture " + picture + crlf + "could not be loaded, so the map was not opened.",
+           MessageIcon::exclamation);
+    }
     return true;
   }
   document.clearAreaAttributes();

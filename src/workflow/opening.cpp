@@ -58,14 +58,21 @@ bool lastChance(frmMap& window, Ui& ui) {
                   "Would you like the opportunity to" + crlf + "save your current work?");
 }
 
+// A picture that does not load leaves the map, its links and its page as they
+// were, and the user is told why.
 void openByKind(frmMap& window, Ui& ui, const std::string& path) {
   const std::string ext = extOf(path);
   if (isPageKind(ext)) {
     txtSpecs(window, ui, path, ext);
-  } else {
+    return;
+  }
+  const PictureLoad load = window.document().imgSpecs(path);
+  if (load) {
     window.document().clearAreaAttributes();
-    window.document().imgSpecs(path);
     window.areasChanged();
+  } else if (load.outcome == PictureLoad::Outcome::unreadable) {
+    ui.messageBox({"Ornix Note:", "The picture " + path + crlf + "could not be loaded, so it was not opened.",
+                   MessageIcon::exclamation});
   }
 }
 

@@ -11,6 +11,7 @@
 #include "editor/map_surface.h"
 #include "support/fake_ui.h"
 #include "support/image_bytes.h"
+#include "support/picture_mouse.h"
 
 namespace ornix {
 namespace {
@@ -27,39 +28,24 @@ class DrawingTest : public testing::Test {
     ASSERT_TRUE(QImageWriter(QString::fromStdString(path), "bmp").write(image));
     ASSERT_TRUE(window.document().imgSpecs(path));
     window.show();
-    mapee = window.findChild<MapSurface*>("mapee");
   }
 
-  // Picture coordinates; the surface adds its one-pixel border.
   void send(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
-    const QPointF local = at + QPointF(1, 1);
-    QMouseEvent event(type, local, mapee->mapToGlobal(local), button, held, Qt::NoModifier);
-    QApplication::sendEvent(mapee, &event);
+    mouse.send(type, at, button, held);
   }
-  void press(QPointF at, Qt::MouseButton button = Qt::LeftButton) {
-    send(QEvent::MouseButtonPress, at, button, button);
-  }
-  void move(QPointF at) { send(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
-  void release(QPointF at, Qt::MouseButton button = Qt::LeftButton) {
-    send(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
-  }
-  void drag(QPointF from, QPointF to) {
-    press(from);
-    move((from + to) / 2);
-    move(to);
-    release(to);
-  }
-  void click(QPointF at) {
-    press(at);
-    release(at);
-  }
+  void press(QPointF at, Qt::MouseButton button = Qt::LeftButton) { mouse.press(at, button); }
+  void move(QPointF at) { mouse.move(at); }
+  void release(QPointF at, Qt::MouseButton button = Qt::LeftButton) { mouse.release(at, button); }
+  void drag(QPointF from, QPointF to) { mouse.drag(from, to); }
+  void click(QPointF at) { mouse.click(at); }
   void useTool(const char* button) { window.findChild<QToolButton*>(button)->click(); }
   const std::vector<std::string>& areas() { return window.document().areaList(); }
 
   test::TempDir dir;
   test::FakeUi ui;
   frmMap window{ui};
-  MapSurface* mapee = nullptr;
+  test::PictureMouse mouse{window};
+  MapSurface* mapee = mouse.surface;
 };
 
 // A box under 70 square pixels and a circle under radius 7 leave no trace;

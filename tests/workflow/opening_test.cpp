@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QImageWriter>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
 #include <filesystem>
 
 #include "editor/frm_map.h"
+#include "model/map_block_writer.h"
 #include "support/fake_ui.h"
 #include "support/image_bytes.h"
+#include "support/picture_mouse.h"
 #include "workflow/opening.h"
 
 namespace ornix {
@@ -39,6 +42,7 @@ class OpeningTest : public testing::Test {
   test::FakeUi ui;
   frmMap window{ui};
   MapDocument& doc = window.document();
+  test::PictureMouse mouse{window};
 };
 
 TEST_F(OpeningTest, ADroppedFileOfAKnownKindOpens) {
@@ -95,6 +99,58 @@ TEST_F(OpeningTest, TheOpenCommandAsksForAFileAndOpensItByKind) {
   EXPECT_EQ(doc.imagePath(), (dir.path / "flat.bmp").string());
   EXPECT_FALSE(doc.editorState().ignoreNextRelease);
   EXPECT_EQ(ui.fileRequests.front().title, "Open File...");
+}
+
+// However a picture that does not load comes in, the map, its links, the
+// picture and the window stay as they were, and the drawn area can still be
+// edited: the user is told why, once.
+TEST_F(OpeningTest, APictureThatDoesNotLoadLeavesTheMapAsItWas) {
+  struct Case {
+    const char* name;
+    std::string path;
+    std::string said;  // the title of the one note shown
+  };
+  const std::vector<Case> cases = {
+      {"a PNG", dir.write("shot.gif", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}), "SORRY..."},
+      {"a GIF cut short after its header", dir.write("cut.gif", test::gifHeader(40, 30)), "Ornix Note:"},
+      {"bytes no loader reads", dir.write("noise.jpg", test::Bytes(300, 0x5A)), "Ornix Note:"},
+  };
+  const std::vector<std::pair<const char*, std::function<void(const std::string&)>>> waysIn = {
+      {"Open", [this](const std::string& path) {
+         ui.chosenFiles.push_back(path);
+         mnuFileOpen_Click(window, ui);
+       }},
+      {"drop", [this](const std::string& path) { drop({path}); }},
+  };
+  ASSERT_TRUE(doc.imgSpecs(picture("first.jpg")));
+  for (const bool withArea : {false, true}) {
+    if (withArea) mouse.drag({10, 10}, {60, 50});
+    for (const auto& [way, open] : waysIn) {
+      for (const Case& c : cases) {
+        const QImage pixels = mouse.surface->canvas().copy();
+        const std::vector<std::string> areas = doc.areaList();
+        const QSize size = window.size();
+        if (withArea) ui.answerWith("cmdNo");  // "Your last chance...": go on
+        ui.messages.clear();
+        open(c.path);
+        const std::string name = std::string(way) + ", " + c.name;
+        ASSERT_EQ(ui.messages.size(), 1u) << name;
+        EXPECT_EQ(ui.messages[0].title, c.said) << name;
+        EXPECT_EQ(doc.imagePath(), (dir.path / "first.jpg").string()) << name;
+        EXPECT_EQ(doc.areaList(), areas) << name;
+        EXPECT_EQ(doc.hrefList().size(), areas.size()) << name;
+        EXPECT_EQ(mouse.surface->canvas(), pixels) << name;
+        EXPECT_EQ(window.size(), size) << name;
+      }
+    }
+  }
+  ui.dialogScripts.push_back([](QDialog& d) {
+    d.findChild<QLineEdit*>("txtHREF")->setText("kept.html");
+    test::clickButton(d, "picEnter");
+  });
+  mouse.click({30, 30});
+  EXPECT_EQ(doc.hrefList(), std::vector<std::string>{"kept.html"});
+  EXPECT_NE(buildMapBlock(doc, "").find(R"(COORDS="10, 10, 60, 50" HREF="kept.html">)"), std::string::npos);
 }
 
 }  // namespace
