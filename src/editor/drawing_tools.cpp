@@ -147,11 +147,15 @@ void DrawingTools::dragCircle(QPointF position) {
   penPosition = position;
 }
 
+// A release that is swallowed still ends the drag it belongs to, so no rubber
+// band is left to follow the pointer.
 void DrawingTools::mapee_MouseUp(Qt::MouseButton button, QPointF position) {
   if (state.ignoreNextRelease) {
     state.ignoreNextRelease = false;
+    endDrag();
   } else if (state.popupPending) {
     state.popupPending = false;
+    endDrag();
   } else if (state.polygonJustClosed) {
     state.polygonJustClosed = false;
   } else if (button == Qt::RightButton) {
@@ -169,6 +173,30 @@ void DrawingTools::mapee_MouseUp(Qt::MouseButton button, QPointF position) {
       ui.pause(pauseAfterArea);
       host.areasChanged();
     }
+  }
+}
+
+void DrawingTools::endDrawing() {
+  endDrag();
+  erasePolygonInProgress();
+  state.vertexCount = 0;
+}
+
+// Takes the rubber band off the picture; a polygon's vertices stay.
+void DrawingTools::endDrag() {
+  if (!state.dragging) return;
+  state.dragging = false;
+  const QColor pen = surface.backgroundColour();
+  if (state.currentTool == Tool::rectangle) surface.xorBox(anchor(), wholePoint(penPosition), pen);
+  if (state.currentTool == Tool::circle) surface.xorCircle(anchor(), distance(anchor(), penPosition), pen);
+}
+
+// Draws the unfinished polygon's dots and edges once more, which removes them.
+void DrawingTools::erasePolygonInProgress() {
+  const QColor pen = surface.backgroundColour();
+  for (int slot = 0; slot < state.vertexCount; ++slot) {
+    surface.xorDot(vertex(slot), pen);
+    if (slot > 0) surface.xorLine(vertex(slot - 1), vertex(slot), pen);
   }
 }
 

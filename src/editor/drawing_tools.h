@@ -32,7 +32,14 @@ class DrawingTools {
   void mapee_MouseMove(Qt::MouseButtons held, QPointF position);
   void mapee_MouseUp(Qt::MouseButton button, QPointF position);
 
+  // Ends whatever drawing is in progress: a rubber band and an unfinished
+  // polygon's dots and edges come off the picture, and the next press starts
+  // a new shape.
+  void endDrawing();
+
  private:
+  void endDrag();
+  void erasePolygonInProgress();
   bool ignoresPointer(bool rightButton) const;
   void pressPolygon();
   void addPolygonVertex();

@@ -189,6 +189,8 @@ void frmMap::disableOriginalPageSave() { mnuFileSave2File[3]->setEnabled(false);
 
 void frmMap::focusPicture() { mapee->setFocus(); }
 
+void frmMap::endDrawing() { tools->endDrawing(); }
+
 void frmMap::closeEvent(QCloseEvent* event) {
   if (skipSavePrompt) {
     event->accept();
@@ -325,6 +327,7 @@ void frmMap::HScroll1_Change(int value) { mapee->move(layout::stripWidthPixels -
 bool frmMap::loadPicture(const std::string& path) {
   const std::optional<QImage> picture = readPicture(QFile::decodeName(QByteArray::fromStdString(path)));
   if (!picture) return false;
+  tools->endDrawing();  // what was being drawn belongs to the old picture
   mapee->setPicture(*picture);
   return true;
 }

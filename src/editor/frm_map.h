@@ -60,6 +60,8 @@ class frmMap final : public QWidget, public MapView, public DrawingHost, public 
   void disableOriginalPageSave();
   // Gives the keyboard focus to the picture.
   void focusPicture();
+  // Ends a rubber band or an unfinished polygon, taking it off the picture.
+  void endDrawing();
   // Asked when the window is about to close; true keeps it open.
   void setCloseQuestion(std::function<bool()> wantsToStay) { closeQuestion = std::move(wantsToStay); }
 

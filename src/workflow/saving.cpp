@@ -61,6 +61,7 @@ void Saving::mnuFileSave2File_Click(int entry) {
 
 void Saving::commonEnding() {
   MapDocument& document = window.document();
+  window.endDrawing();  // an unfinished polygon ends with the map it was drawn on
   if (document.hasSourcePage()) {
     document.dropSourcePage();
     window.disableOriginalPageSave();

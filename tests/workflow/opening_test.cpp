@@ -3,6 +3,7 @@
 #include <QImageWriter>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QToolButton>
 #include <QUrl>
 #include <filesystem>
 
@@ -10,6 +11,7 @@
 #include "model/map_block_writer.h"
 #include "support/fake_ui.h"
 #include "support/image_bytes.h"
+#include "support/map_pages.h"
 #include "support/picture_mouse.h"
 #include "workflow/opening.h"
 
@@ -151,6 +153,46 @@ TEST_F(OpeningTest, APictureThatDoesNotLoadLeavesTheMapAsItWas) {
   mouse.click({30, 30});
   EXPECT_EQ(doc.hrefList(), std::vector<std::string>{"kept.html"});
   EXPECT_NE(buildMapBlock(doc, "").find(R"(COORDS="10, 10, 60, 50" HREF="kept.html">)"), std::string::npos);
+}
+
+// An Open command that comes during a drag swallows the drag's release: the
+// drag ends there and its rubber band comes off the picture.
+TEST_F(OpeningTest, AnOpenDuringADragEndsTheDragAndItsRubberBand) {
+  ASSERT_TRUE(doc.imgSpecs(picture("first.jpg")));
+  const QImage before = mouse.surface->canvas().copy();
+  for (const char* tool : {"cmdSquare", "cmdCircle"}) {
+    window.findChild<QToolButton*>(tool)->click();
+    mouse.press({20, 20});
+    mouse.move({60, 50});
+    ui.chosenFiles.push_back(std::nullopt);  // the Open dialog cancelled
+    mnuFileOpen_Click(window, ui);
+    mouse.release({60, 50});
+    mouse.move({70, 55}, Qt::NoButton);
+    EXPECT_EQ(mouse.surface->canvas(), before) << tool;
+    EXPECT_TRUE(doc.areaList().empty()) << tool;
+  }
+}
+
+// An unfinished polygon belongs to its picture: once another picture or a map
+// is open, its dots are gone and the next clicks draw a polygon of their own.
+TEST_F(OpeningTest, AnUnfinishedPolygonEndsWhenAnotherFileOpens) {
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {picture("second.jpg"), (dir.path / "second.jpg").string()},
+      {test::writeMapPage(dir, "index.html", "img/photo.bmp", "", ""), (dir.path / "site/img/photo.bmp").string()}};
+  const std::vector<QPointF> oldVertices = {{5, 5}, {80, 5}, {80, 58}};
+  for (const auto& [file, shown] : files) {
+    ASSERT_TRUE(doc.imgSpecs(picture("first.jpg")));
+    window.findChild<QToolButton*>("cmdPoly")->click();
+    for (const QPointF vertex : oldVertices) mouse.click(vertex);
+    drop({file});
+    const QImage fresh = QImage(QString::fromStdString(shown)).convertToFormat(QImage::Format_RGB32);
+    for (const QPointF vertex : oldVertices) {
+      EXPECT_EQ(mouse.surface->canvas().pixel(vertex.toPoint()), fresh.pixel(vertex.toPoint())) << file;
+    }
+    for (const QPointF vertex : {QPointF(20, 80), QPointF(60, 80), QPointF(60, 110), QPointF(21, 81)}) mouse.click(vertex);
+    ASSERT_FALSE(doc.coordList().empty()) << file;
+    EXPECT_EQ(doc.coordList().back(), "20|80|60|80|60|110") << file;
+  }
 }
 
 }  // namespace

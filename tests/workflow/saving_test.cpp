@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QImageWriter>
+#include <QToolButton>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include "model/area_text.h"
 #include "model/map_block_writer.h"
 #include "platform/file_store.h"
+#include "support/picture_mouse.h"
 #include "support/registry_home.h"
 #include "workflow/saving.h"
 
@@ -43,6 +45,7 @@ class SavingTest : public testing::Test, protected test::RegistryHome {
   MapDocument& doc = window.document();
   Saving saving{window, ui, clipboard, registry};
   std::string picture;
+  test::PictureMouse mouse{window};
 };
 
 TEST_F(SavingTest, EveryFileSaveWritesItsOutputAndEmptiesTheMap) {
@@ -67,6 +70,27 @@ TEST_F(SavingTest, EveryFileSaveWritesItsOutputAndEmptiesTheMap) {
   const std::string original = contents(dir.path / "out3");
   EXPECT_TRUE(original.starts_with("<html>\n<p>caf\xE9</p>\r\n<!-- Ornix start"));
   EXPECT_TRUE(original.ends_with("-->\n</html>\r\n"));
+}
+
+// A save ends an unfinished polygon, also when its picture cannot be loaded
+// again and stays on screen: its dots come off, and the next clicks start anew.
+TEST_F(SavingTest, ASaveEndsAnUnfinishedPolygon) {
+  for (const bool pictureStays : {false, true}) {
+    drawOneArea();
+    const QImage before = mouse.surface->canvas().copy();
+    window.findChild<QToolButton*>("cmdPoly")->click();
+    for (const QPointF vertex : {QPointF(30, 75), QPointF(100, 75), QPointF(100, 30)}) mouse.click(vertex);
+    if (pictureStays) std::filesystem::rename(picture, picture + ".moved");
+    answerAfterSave();
+    saving.cmdMake_Click();
+    if (pictureStays) {
+      EXPECT_EQ(mouse.surface->canvas(), before);
+      std::filesystem::rename(picture + ".moved", picture);
+    }
+    for (const QPointF vertex : {QPointF(5, 5), QPointF(60, 5), QPointF(60, 15), QPointF(6, 6)}) mouse.click(vertex);
+    ASSERT_EQ(doc.coordList().size(), 1u) << pictureStays;
+    EXPECT_EQ(doc.coordList()[0], "5|5|60|5|60|15") << pictureStays;
+  }
 }
 
 TEST_F(SavingTest, SavesWaitForAPictureAndTheClipboardForAMap) {
