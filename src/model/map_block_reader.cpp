@@ -239,7 +239,7 @@ MapReading parseMap(std::string_view map, MapDocument& document, AreaRebuilder& 
   }
   if (!attributesRead) {
     document.retainAttributes({});
-    return {MapReading::Outcome::unreadable, static_cast<std::int32_t>(attributes.size()) + 1};
+    return {MapReading::Outcome::attributesUnreadable, static_cast<std::int32_t>(attributes.size()) + 1};
   }
   const std::vector<AreaTag> tags = readAreaTags(map);
   if (tags.empty()) {

@@ -72,7 +72,9 @@ class AreaRebuilder {
 };
 
 struct MapReading {
-  enum class Outcome { complete, noAreas, coordinateError, unreadable };
+  // A tag whose attributes cannot be read stops the reading before any area
+  // is made; one whose shape cannot be read keeps the areas before it.
+  enum class Outcome { complete, noAreas, coordinateError, attributesUnreadable, unreadable };
   Outcome outcome = Outcome::complete;
   std::int32_t tag = 0;  // the AREA tag that stopped the reading
 };

@@ -37,7 +37,7 @@ void note(Ui& ui, const std::string& title, const std::string& text, MessageIcon
   ui.messageBox({title, text, icon, MessageButtons::ok});
 }
 
-// Says why a page could not be split; a block cut short at the file's end says nothing.
+// Says why a page could not be split.
 bool pageSplits(ChtmlPage& page, std::string text, const std::string& sFile, Ui& ui) {
   switch (page.parsePage(std::move(text), sFile)) {
     case ChtmlPage::Split::ok: return true;
@@ -49,7 +49,9 @@ bool pageSplits(ChtmlPage& page, std::string text, const std::string& sFile, Ui&
       note(ui, "Ornix Note:", "ORNX has been altered," + crlf + "and cannot be edited in its present state.",
            MessageIcon::exclamation);
       return false;
-    case ChtmlPage::Split::cutShort: return false;
+    case ChtmlPage::Split::cutShort:
+      note(ui, "Ornix Note:", "ORNX end comment is cut short," + crlf + "so nothing was loaded.", MessageIcon::exclamation);
+      return false;
   }
   return false;
 }
@@ -67,6 +69,10 @@ bool reportReading(const MapReading& reading, frmMap& window, Ui& ui) {
       note(ui, "COORDINATE ERROR", "There appears to be a Coordinate error." + crlf + "Check coordinates for area " +
            tag + " and see if something is missing.", MessageIcon::stop);
       window.document().restartMap();
+      return false;
+    case MapReading::Outcome::attributesUnreadable:
+      note(ui, "Ornix Note:", "AREA tag " + tag + " of the map could not be read." + crlf + "No area was loaded.",
+           MessageIcon::exclamation);
       return false;
     case MapReading::Outcome::unreadable:
       note(ui, "Ornix Note:", "AREA tag " + tag + " of the map could not be read." + crlf +

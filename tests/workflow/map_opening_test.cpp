@@ -116,17 +116,42 @@ TEST_F(MapOpeningTest, ADamagedFileIsExplainedAndChangesNothing) {
   EXPECT_EQ(ui.dialogsShown, std::vector<std::string>{"We have a problem..."});
 }
 
-TEST_F(MapOpeningTest, AThreeNumberRectangleEmptiesTheMap) {
-  std::string text = test::contents(page("index.html", "img/photo.bmp", "", ""));
-  text.replace(text.find("10, 10, 60, 50"), 14, "10, 10, 60");
-  const std::string damaged = dir.write("site/damaged.html", test::Bytes(text.begin(), text.end()));
-  EXPECT_FALSE(txtSpecs(window, ui, damaged, "html"));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0], (Message{"COORDINATE ERROR",
-                                     "There appears to be a Coordinate error.\r\nCheck coordinates for area 1 and see if something is missing.",
-                                     MessageIcon::stop, MessageButtons::ok}));
-  EXPECT_FALSE(doc.isUnsaved());
-  EXPECT_TRUE(doc.hrefList().empty());
+// A damaged block is read as far as it can be, and the one note says how far
+// that was: no area, the areas before the damaged tag, or nothing at all.
+TEST_F(MapOpeningTest, ADamagedBlockSaysHowFarTheReadingGot) {
+  struct Case {
+    const char* name;
+    std::string from, to;  // the damage done to the page's text
+    Message said;
+    std::size_t areasLeft;
+  };
+  const std::vector<Case> cases = {
+      {"a rectangle of three numbers", "10, 10, 60, 50", "10, 10, 60",
+       {"COORDINATE ERROR", "There appears to be a Coordinate error.\r\nCheck coordinates for area 1 and see if something is missing.",
+        MessageIcon::stop},
+       0},
+      {"a number beyond 16 bits", "100, 60, 12", "100, 60, 99999",
+       {"Ornix Note:", "AREA tag 2 of the map could not be read.\r\nIt and the areas after it were not loaded.",
+        MessageIcon::exclamation},
+       1},
+      {"a link without its closing quote", R"(HREF="#">)", R"(HREF="#>)",
+       {"Ornix Note:", "AREA tag 3 of the map could not be read.\r\nNo area was loaded.", MessageIcon::exclamation}, 0},
+      {"an end comment cut short", "line. -->", "line.",
+       {"Ornix Note:", "ORNX end comment is cut short,\r\nso nothing was loaded.", MessageIcon::exclamation}, 1},
+  };
+  const std::string text = test::contents(page("index.html", "img/photo.bmp", "", ""));
+  for (const Case& c : cases) {
+    ASSERT_TRUE(doc.imgSpecs(picture("old.bmp")));
+    doc.addArea("<AREA", 0, "1|1|5|5");  // the map on screen before
+    doc.addAreaDefaults();
+    std::string damaged = text;
+    damaged.replace(damaged.find(c.from), c.from.size(), c.to);
+    ui.messages.clear();
+    txtSpecs(window, ui, dir.write("site/damaged.html", test::Bytes(damaged.begin(), damaged.end())), "html");
+    EXPECT_EQ(ui.messages, std::vector<Message>{c.said}) << c.name;
+    EXPECT_EQ(doc.areaList().size(), c.areasLeft) << c.name;
+    EXPECT_EQ(doc.hrefList().size(), c.areasLeft) << c.name;
+  }
 }
 
 TEST(FileDialog, AsksWithTheProgramsFiltersAndRefusesAMissingFile) {
