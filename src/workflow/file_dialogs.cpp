@@ -25,6 +25,17 @@ std::vector<FileFilter> saveFilters(std::int16_t purpose) {
   }
 }
 
+// What a name typed without an extension gets: the extension of what is saved.
+std::string defaultSuffix(bool isOpen, std::int16_t purpose) {
+  if (isOpen) return "jpg";
+  switch (purpose) {
+    case purpose::htmlPage:
+    case purpose::sourcePage: return "htm";
+    case purpose::textFile: return "txt";
+    default: return "ornx";
+  }
+}
+
 std::string trimmedBlanks(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
@@ -39,7 +50,7 @@ std::string fileDialog(Ui& ui, bool isOpen, std::int16_t purpose, const std::str
                                     isOpen ? "Open File..." : "Save File As...",
                                     isOpen ? openFilters(purpose) : saveFilters(purpose),
                                     folderOf(imagePath),
-                                    isOpen ? "jpg" : "ornx"};
+                                    defaultSuffix(isOpen, purpose)};
     const std::optional<std::string> chosen = ui.fileDialog(request);
     if (!chosen) return {};
     const std::string path = trimmedBlanks(stripAtNul(*chosen));

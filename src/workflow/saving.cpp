@@ -46,12 +46,17 @@ void Saving::cmdMake_Click() {
 void Saving::mnuFileSave2File_Click(int entry) {
   if (refusedWithoutPicture()) return;
   MapDocument& document = window.document();
+  if (static_cast<OutputKind>(entry) == OutputKind::sourcePage && !document.hasSourcePage()) {
+    ui.messageBox({"Ornix Note",
+                   "This map did not come from an HTML page, so there is no original page to save it in." + crlf +
+                       crlf + "Save it As HTML instead.",
+                   MessageIcon::information});
+    return;
+  }
   const std::string path = fileDialog(ui, false, static_cast<std::int16_t>(entry), document.imagePath());
   if (path.empty()) return;
-  const std::optional<std::string> text =
-      buildOutput(document, static_cast<OutputKind>(entry), getImageFolder(registry));
-  if (!text) return;  // no page to write back into
-  if (const std::optional<std::string> failure = writeWholeFile(path, *text)) {
+  const std::string text = *buildOutput(document, static_cast<OutputKind>(entry), getImageFolder(registry));
+  if (const std::optional<std::string> failure = writeWholeFile(path, text)) {
     ui.messageBox({"Ornix Note", "The map could not be saved to" + crlf + path + crlf + crlf + *failure,
                    MessageIcon::exclamation});
     return;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <array>
 #include <QImageWriter>
 #include <QToolButton>
 #include <cstdlib>
@@ -60,6 +61,7 @@ TEST_F(SavingTest, EveryFileSaveWritesItsOutputAndEmptiesTheMap) {
     ui.chosenFiles.push_back(file.string());
     answerAfterSave();
     saving.mnuFileSave2File_Click(entry);
+    EXPECT_EQ(ui.fileRequests.back().defaultSuffix, (std::array{"ornx", "htm", "txt", "htm"})[static_cast<std::size_t>(entry)]);
     EXPECT_EQ(contents(file), expected) << entry;
     EXPECT_FALSE(doc.isUnsaved());
     EXPECT_FALSE(doc.hasSourcePage());
@@ -106,6 +108,9 @@ TEST_F(SavingTest, SavesWaitForAPictureAndTheClipboardForAMap) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
 
   drawOneArea();
+  saving.mnuFileSave2File_Click(3);  // no page to go back to: refused before any dialog
+  EXPECT_TRUE(ui.messages.back().text.starts_with("This map did not come from an HTML page"));
+  EXPECT_TRUE(ui.fileRequests.empty());
   const std::string block = buildMapBlock(doc, "images/");
   answerAfterSave();
   saving.cmdMake_Click();
