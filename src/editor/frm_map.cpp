@@ -217,7 +217,8 @@ void frmMap::Form_KeyDown(int key) {
   };
   switch (key) {
     case Qt::Key_F1: run([this] { emit helpRequested(); }); break;
-    case Qt::Key_F2: run([this] { emit openRequested(); }); break;
+    case Qt::Key_F2:
+    case Qt::Key_F4: run([this] { emit openRequested(); }); break;
     case Qt::Key_F5:
       if (loaded && confirmClipboard()) run([this] { emit saveToClipboardRequested(); });
       break;

@@ -66,7 +66,7 @@ class frmMap final : public QWidget, public MapView, public DrawingHost, public 
   void setCloseQuestion(std::function<bool()> wantsToStay) { closeQuestion = std::move(wantsToStay); }
 
   void Form_Resize();
-  // The window's keys: F1 help, F2 open, F5-F9 the saves, Esc closes.
+  // The window's keys: F1 help, F2 and F4 open, F5-F9 the saves, Esc closes.
   void Form_KeyDown(int key);
   void showFileMenu() override;
   // The first area under a point of the picture, as a click finds it.

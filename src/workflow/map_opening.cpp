@@ -110,7 +110,9 @@ bool txtSpecs(frmMap& window, Ui& ui, const std::string& sFile, const std::strin
   const bool savable = ext == "html" || ext == ".htm" || ext == ".asp";
   document.holdSourcePage(std::move(page), savable);
   // The page stays held while its block is read, so the block is read in place.
-  return reportReading(parseMap(document.sourcePage()->htmlMap(), document, window), window, ui);
+  const MapReading reading = parseMap(document.sourcePage()->htmlMap(), document, window);
+  window.areasChanged();
+  return reportReading(reading, window, ui);
 }
 
 std::string parseImg(const ChtmlPage& page, frmMap& window, Ui& ui) {

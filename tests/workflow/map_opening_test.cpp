@@ -2,6 +2,7 @@
 
 #include <QImageWriter>
 #include <QLabel>
+#include <QToolButton>
 #include <filesystem>
 
 #include "editor/frm_map.h"
@@ -52,6 +53,7 @@ TEST_F(MapOpeningTest, APageOpensWithEveryAreaAndKeepsItsTextByteForByte) {
   EXPECT_EQ(doc.sourcePage()->htmlBot(), bottom);
   EXPECT_EQ(ui.pauses, std::vector<int>(3, 200));
   EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(window.findChild<QToolButton*>("cmdMake")->isEnabled());
 }
 
 TEST_F(MapOpeningTest, OnlyPagesCanBeSavedBack) {
