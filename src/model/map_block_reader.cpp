@@ -1,5 +1,6 @@
 #include "map_block_reader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -144,7 +145,8 @@ std::optional<ShapeKind> kindIn(std::string_view window) {
   return std::nullopt;
 }
 
-// The second pass: every COORDS value with the shape kinds named just before it.
+// The second pass: every COORDS value with the shape kind named in the 20
+// characters before it.
 // A tag ends at the first ">" after its value begins.
 std::vector<AreaTag> readAreaTags(std::string_view map) {
   std::vector<AreaTag> tags;
@@ -154,7 +156,10 @@ std::vector<AreaTag> readAreaTags(std::string_view map) {
     const std::size_t value = coords + coordsKey.size() + 1;
     const std::size_t tagEnd = map.find('>', value);
     if (tagEnd == npos || tagEnd == value) break;
-    const std::size_t windowStart = value >= kindWindow ? value - kindWindow : 0;
+    // The kind is looked for inside this tag only, never in the one before it.
+    const std::size_t tagStart = map.rfind('<', coords);
+    const std::size_t windowStart =
+        std::max(value >= kindWindow ? value - kindWindow : 0, tagStart == npos ? 0 : tagStart);
     const std::size_t quote = map.find('"', value);
     const std::string_view values = map.substr(value, quote == npos ? npos : quote - value);
     tags.push_back({number++, kindIn(map.substr(windowStart, value - windowStart)), values});

@@ -163,13 +163,15 @@ TEST_F(ParseMapTest, GivesBackTheAreasTheWriterWrote) {
   EXPECT_EQ(rebuilder.busyStates, (std::vector<bool>{true, false}));
 }
 
-// A tag of unknown shape takes its attributes with it; one naming two kinds makes one area.
+// A tag of unknown shape takes its attributes with it; one naming two kinds
+// makes one area; a tag naming no kind does not take the kind of the tag before.
 TEST_F(ParseMapTest, EveryTagMakesAtMostOneAreaWithItsOwnAttributes) {
   read(R"(<AREA SHAPE="rect" COORDS="1, 1, 9, 9" HREF="one.htm">)"
        R"(<AREA SHAPE="RECT" COORDS="1, 1, 9, 9" HREF="two.htm">)"
-       R"(<AREA SHAPE="poly" Xrect COORDS="2, 2, 8, 8, 1, 9" HREF="three.htm">)");
+       R"(<AREA SHAPE="poly" Xrect COORDS="2, 2, 8, 8, 1, 9" HREF="three.htm" ALT="rect">)"
+       R"(<AREA COORDS="1, 2, 30, 40" HREF="four.htm">)");
   EXPECT_EQ(doc.areaList(), (std::vector<std::string>{R"(<AREA SHAPE="rect" COORDS="1, 1, 9, 9" HREF="one.htm)",
-                                                      R"(<AREA SHAPE="rect" COORDS="2, 2, 8, 8" HREF="three.htm)"}));
+                                                      R"(<AREA SHAPE="rect" COORDS="2, 2, 8, 8" HREF="three.htm" ALT="rect)"}));
   EXPECT_EQ(doc.hrefList(), (std::vector<std::string>{"one.htm", "three.htm"}));
 }
 
