@@ -12,6 +12,7 @@
 #include "platform/svg_art.h"
 #include "platform/text_codec.h"
 #include "platform/twips.h"
+#include "window_layout.h"
 
 namespace ornix {
 namespace {
@@ -101,19 +102,9 @@ void frmHREF::load() {
   txtAlt->setText(toDisplay(shownAlt));
 }
 
-// Directly below the editor window, or 1875 twips above the screen's bottom
-// when that leaves too little room; never past the screen's right edge.
 void frmHREF::place() {
-  const QRect editor = editorWindow->frameGeometry();
-  const QRect screen = editorWindow->screen()->geometry();
-  const int screenWidth = screen.width() * twipsPerPixel;
-  const int screenHeight = screen.height() * twipsPerPixel;
-  const int editorBottom = (editor.top() + editor.height()) * twipsPerPixel;
-  int left = editor.left() * twipsPerPixel;
-  const int top = editorBottom + 1900 < screenHeight ? editorBottom : screenHeight - 1875;
-  const int width = frameGeometry().width() * twipsPerPixel;
-  if (left + width > screenWidth) left = screenWidth - width;
-  move(pixels(left), pixels(top));
+  move(layout::attributesDialogPlace(editorWindow->frameGeometry(), editorWindow->screen()->geometry(),
+                                     frameGeometry().width()));
 }
 
 void frmHREF::showEvent(QShowEvent* event) {

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/twips.h"
+
 namespace ornix::layout {
 namespace {
 
@@ -48,6 +50,20 @@ ResizeLayout formResize(QSize client, QSize outer, QSize picture) {
   // The drop area reaches past the client area to the right and below.
   result.dropArea = QRect(stripWidthPixels, 0, outer.width() - 13, outer.height() - 13);
   return result;
+}
+
+QPoint attributesDialogPlace(QRect editorFrame, QRect screen, int dialogWidth) {
+  // The rule counts from the screen's own top-left corner, which on a second
+  // screen is not the desktop's.
+  const QRect editor = editorFrame.translated(-screen.topLeft());
+  const int editorBottom = (editor.top() + editor.height()) * twipsPerPixel;
+  const int screenHeight = screen.height() * twipsPerPixel;
+  const int screenWidth = screen.width() * twipsPerPixel;
+  const int width = dialogWidth * twipsPerPixel;
+  int left = editor.left() * twipsPerPixel;
+  const int top = editorBottom + 1900 < screenHeight ? editorBottom : screenHeight - 1875;
+  if (left + width > screenWidth) left = screenWidth - width;
+  return screen.topLeft() + QPoint(pixels(left), pixels(top));
 }
 
 bool canLayOut(QSize client) {

@@ -42,5 +42,10 @@ ResizeLayout formResize(QSize clientTwips, QSize outerTwips, QSize pictureContro
 // Whether a client area is large enough to be laid out at all (not minimised).
 bool canLayOut(QSize clientTwips);
 
+// Where the attributes dialog goes on the screen that holds the editor, in
+// pixels: directly below the editor window, or 1875 twips above the screen's
+// bottom when that leaves too little room; never past the screen's right edge.
+QPoint attributesDialogPlace(QRect editorFrame, QRect screen, int dialogWidth);
+
 }  // namespace layout
 }  // namespace ornix

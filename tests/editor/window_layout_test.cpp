@@ -54,5 +54,25 @@ TEST(FormResize, PlacesTheBarsAndShowsThemOnlyWhenThePictureOverflows) {
   EXPECT_FALSE(canLayOut({700, 4740}));  // minimised: not laid out
 }
 
+TEST(AttributesDialogPlace, SitsBelowTheEditorOnItsOwnScreen) {
+  struct Case {
+    const char* name;
+    QRect editor;
+    QRect screen;
+    QPoint expected;
+  };
+  const QRect first(0, 0, 1024, 768);
+  const QRect second(1024, 0, 1280, 800);
+  const std::vector<Case> cases = {
+      {"below the editor", {10, 20, 400, 300}, first, {10, 320}},
+      {"near the bottom: 1875 twips above it", {10, 500, 400, 200}, first, {10, 768 - 125}},
+      {"past the right edge: against it", {900, 20, 400, 300}, first, {1024 - 508, 320}},
+      {"below the editor on a second screen", {1034, 20, 400, 300}, second, {1034, 320}},
+      {"near a second screen's bottom", {1034, 600, 400, 150}, second, {1034, 800 - 125}},
+      {"past a second screen's right edge", {2200, 20, 400, 300}, second, {1024 + 1280 - 508, 320}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(attributesDialogPlace(c.editor, c.screen, 508), c.expected) << c.name;
+}
+
 }  // namespace
 }  // namespace ornix::layout
