@@ -98,6 +98,9 @@ bool DrawingTools::polygonCloses() const {
   return std::abs(delta.x()) < closingBox && std::abs(delta.y()) < closingBox;
 }
 
+// A polygon that encloses no pixel (its vertices on one spot or one line)
+// could never be clicked again: like a too small rectangle or circle it is
+// dropped and its outline erased.
 void DrawingTools::finishPolygon() {
   const int count = state.vertexCount;
   state.dragging = false;
@@ -106,9 +109,13 @@ void DrawingTools::finishPolygon() {
   for (int slot = 0; slot < count; ++slot) state.polyPoints.push_back({vertex(slot).x(), vertex(slot).y()});
   QPolygon points;
   for (const Point32& point : state.polyPoints) points << QPoint(point.x, point.y);
-  hotspots.addDrawnArea(polyShape(state.polyPoints), regions.createPolygon(points));
   state.polygonJustClosed = true;
   surface.setCursor(Qt::CrossCursor);
+  if (QRegion(points, Qt::OddEvenFill).isEmpty()) {
+    hotspots.drawOutline(ShapeKind::poly, {points.begin(), points.end()}, 0);
+    return;
+  }
+  hotspots.addDrawnArea(polyShape(state.polyPoints), regions.createPolygon(points));
   host.areasChanged();
 }
 

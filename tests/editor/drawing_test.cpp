@@ -48,17 +48,22 @@ class DrawingTest : public testing::Test {
   MapSurface* mapee = mouse.surface;
 };
 
-// A box under 70 square pixels and a circle under radius 7 leave no trace;
-// at the limit they make an area, followed by the 200 ms pause.
+// A box under 70 square pixels, a circle under radius 7 and a polygon that
+// encloses no pixel leave no trace; at the limit they make an area, followed
+// by the 200 ms pause.
 TEST_F(DrawingTest, ShapesBelowTheirSmallestSizeLeaveNoTrace) {
   const QImage before = mapee->canvas().copy();
   drag({20, 20}, {27, 29});  // 7 x 9
   useTool("cmdCircle");
   drag({100, 100}, {106.9, 100});
   click({150, 100});  // a click without a drag is radius 0
+  useTool("cmdPoly");
+  for (const QPointF vertex : {QPointF(50, 50), QPointF(50, 50), QPointF(50, 50), QPointF(51, 51)}) click(vertex);
+  for (const QPointF vertex : {QPointF(10, 150), QPointF(60, 150), QPointF(90, 150), QPointF(12, 151)}) click(vertex);
   EXPECT_TRUE(areas().empty());
   EXPECT_EQ(mapee->canvas(), before);
   EXPECT_TRUE(ui.pauses.empty());
+  useTool("cmdCircle");
   drag({100, 100}, {107, 100});
   useTool("cmdSquare");
   drag({20, 20}, {27, 30});  // 7 x 10
