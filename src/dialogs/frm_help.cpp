@@ -97,6 +97,7 @@ QLabel* frmHelp::addPicture(QWidget* parent, const char* name, const char* pictu
 QPlainTextEdit* frmHelp::addTextBox(QWidget* parent, const char* name, const char* text) {
   auto* box = new QPlainTextEdit(QString::fromLatin1(text), parent);
   box->setObjectName(name);
+  box->setAccessibleName(parent == picBG1 ? "Right mouse button" : "Left mouse button");
   box->setReadOnly(true);
   box->setFrameShape(QFrame::NoFrame);
   box->setFocusPolicy(Qt::NoFocus);

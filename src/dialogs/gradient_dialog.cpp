@@ -13,6 +13,9 @@ GradientDialog::GradientDialog(QWidget* owner, int clientWidthTwips, int clientH
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), gradientStart(gradientStart) {
   setFixedSize(pixels(clientWidthTwips), pixels(clientHeightTwips));
   setModal(true);
+  // Named after their title line once it is set; until then after the program.
+  setWindowTitle("Ornix");
+  setAccessibleName(windowTitle());
   QPalette colours = palette();
   colours.setColor(QPalette::WindowText, Qt::white);
   setPalette(colours);

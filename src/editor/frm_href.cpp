@@ -49,9 +49,9 @@ frmHREF::frmHREF(AttributeExchange& exchange, QWidget* editorWindow)
   auto* label = new QLabel("Enter an HREF for the selected area.", this);
   label->setObjectName("Label1");
   label->setGeometry(twipsRect(165, 60, 5685, 285));
-  txtHREF = addTextBox("txtHREF", {120, 285, 7290, 270});
-  txtTarget = addTextBox("txtTarget", {120, 660, 3795, 270});
-  txtAlt = addTextBox("txtAlt", {135, 1035, 7290, 270});
+  txtHREF = addTextBox("txtHREF", "HREF", {120, 285, 7290, 270});
+  txtTarget = addTextBox("txtTarget", "TARGET", {120, 660, 3795, 270});
+  txtAlt = addTextBox("txtAlt", "ALT", {135, 1035, 7290, 270});
   auto* enter = addPictureButton("picEnter", "enter", {4155, 555, 1065, 480},
                                  "Enters current HREF and TARGET Information.");
   auto* cancel = addPictureButton("picCancel", "cancel", {5250, 555, 1065, 480},
@@ -73,9 +73,10 @@ QPixmap frmHREF::upPicture(const char* button) {
   return buttonPixmap(QString(button) + "_up", 1.0);
 }
 
-QLineEdit* frmHREF::addTextBox(const char* name, QRect twips) {
+QLineEdit* frmHREF::addTextBox(const char* name, const char* spokenName, QRect twips) {
   auto* box = new QLineEdit(this);
   box->setObjectName(name);
+  box->setAccessibleName(spokenName);
   box->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
   box->installEventFilter(this);
   return box;

@@ -31,7 +31,7 @@ class frmHREF final : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QLineEdit* addTextBox(const char* name, QRect twips);
+  QLineEdit* addTextBox(const char* name, const char* spokenName, QRect twips);
   PictureButton* addPictureButton(const char* name, const char* picture, QRect twips, const char* tip);
   void load();
   void place();

@@ -63,7 +63,7 @@ void frmMap::buildToolStrip() {
   auto* cmdSquare = addToolButton("cmdSquare", "square", 15, 480, {32, 32}, "SQUARE selection tool");
   auto* cmdCircle = addToolButton("cmdCircle", "circle", 510, 480, {32, 32}, "CIRCLE selection tool");
   auto* cmdPoly = addToolButton("cmdPoly", "poly", 1005, 480, {32, 32}, "POLYGON selection tol");
-  cmdMake = addToolButton("cmdMake", "make", 1500, 585, {32, 39}, "Save to ClipBoard");
+  cmdMake = addToolButton("cmdMake", "make", 1500, 585, {32, 32}, "Save to ClipBoard");
   auto* cmdHelp = addToolButton("cmdHelp", "help", 2100, 480, {24, 24}, "Help File");
   auto* cmdClose = addToolButton("cmdClose", "close", 2595, 480, {32, 32}, "Close");
   cmdMake->setEnabled(false);
@@ -111,6 +111,8 @@ void frmMap::buildSurface() {
   VScroll1 = new QScrollBar(Qt::Vertical, this);
   HScroll1->setObjectName("HScroll1");
   VScroll1->setObjectName("VScroll1");
+  HScroll1->setAccessibleName("Horizontal scroll");
+  VScroll1->setAccessibleName("Vertical scroll");
   for (QScrollBar* bar : {HScroll1, VScroll1}) {
     bar->setRange(0, 0);
     bar->setPageStep(scrollPageStep);

@@ -16,6 +16,7 @@ QPointF insideBorder(const QMouseEvent* event) { return event->position() - QPoi
 
 MapSurface::MapSurface(QWidget* parent) : QWidget(parent) {
   setObjectName("mapee");
+  setAccessibleName("Picture");
   setAttribute(Qt::WA_StaticContents);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAcceptDrops(true);
@@ -111,6 +112,7 @@ void MapSurface::dropEvent(QDropEvent* event) {
 
 DropArea::DropArea(QWidget* parent) : QWidget(parent) {
   setObjectName("Image1");
+  setAccessibleName("Drop area");
   setAcceptDrops(true);
 }
 

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <functional>
+#include <memory>
+
+#include "dialogs/frm_help.h"
+#include "dialogs/message_dialogs.h"
+#include "editor/frm_href.h"
+#include "editor/frm_map.h"
+#include "editor/map_surface.h"
+#include "support/registry_home.h"
+#include "system/frm_delete.h"
+#include "workflow/frm_end.h"
+
+namespace ornix {
+namespace {
+
+// The name assistive technology reads for a widget.
+QString spokenName(QWidget* widget) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+  return accessible == nullptr ? QString() : accessible->text(QAccessible::Name);
+}
+
+// The parts of a window a user acts on or reads from: buttons, text boxes,
+// scroll bars, the picture and the drop area; not the inner parts of a text box.
+bool isControl(QWidget* widget) {
+  for (QWidget* outer = widget->parentWidget(); outer != nullptr; outer = outer->parentWidget()) {
+    if (qobject_cast<QAbstractScrollArea*>(outer)) return false;
+  }
+  return qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+         qobject_cast<QScrollBar*>(widget) || qobject_cast<QAbstractScrollArea*>(widget) ||
+         qobject_cast<MapSurface*>(widget) || qobject_cast<DropArea*>(widget);
+}
+
+// Every window, and every control in it, has a name.
+TEST(Accessibility, EveryWindowAndControlHasAName) {
+  test::RegistryHome home;
+  frmMap editor(home.ui);
+  AttributeExchange exchange;
+  std::string flag;
+  const std::vector<std::function<std::unique_ptr<QWidget>()>> windows = {
+      [&] { return std::make_unique<frmHREF>(exchange, &editor); },
+      [&] { return std::make_unique<frmHelp>(&editor, frmHelp::ButtonPictures{}); },
+      [&] { return std::make_unique<frmEnd>(&editor); },
+      [&] { return std::make_unique<frmDelete>(&editor, home.ui, home.registry); },
+      [&] { return std::make_unique<frmMsg>(&editor); },
+      [&] { return std::make_unique<frmMsgSm>(&editor); },
+      [&] { return std::make_unique<frmAlert>(&editor, flag); },
+  };
+  std::vector<std::unique_ptr<QWidget>> shown;
+  for (const auto& make : windows) shown.push_back(make());
+  shown.push_back(nullptr);  // the editor itself, which the others belong to
+  for (const std::unique_ptr<QWidget>& owned : shown) {
+    QWidget* window = owned ? owned.get() : &editor;
+    EXPECT_FALSE(spokenName(window).isEmpty()) << window->metaObject()->className();
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+      if (!isControl(child)) continue;
+      EXPECT_FALSE(spokenName(child).isEmpty())
+          << window->objectName().toStdString() << " " << child->metaObject()->className() << " "
+          << child->objectName().toStdString();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ornix
