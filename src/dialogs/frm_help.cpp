@@ -20,8 +20,8 @@ constexpr QSize mouseSize(32, 124);
 constexpr int textWidthTwips = 4275;
 
 // Each panel sits in two one-pixel frames: the outer white, the inner coloured.
-// (The described frames lie 2 twips apart, less than a pixel, so they are
-// drawn on neighbouring pixels.)
+// (The two frames lie 2 twips apart, less than a pixel, so they are drawn
+// on neighbouring pixels.)
 const QRect topOuter(QPoint(1, 3), QPoint(554, 168));
 const QRect bottomOuter(QPoint(1, 169), QPoint(554, 334));
 

@@ -52,8 +52,8 @@ class frmAlert final : public GradientDialog {
 // The owner flag's value for a yes.
 inline constexpr const char* ownerFlagYes = "please";
 
-// Shows frmMsg modally over `owner`. Without a title the design title
-// "We have a problem..." stays.
+// Shows frmMsg modally over `owner`. Without a title of its own it keeps
+// "We have a problem..." as its title line.
 void showMsg(Ui& ui, QWidget* owner, const std::optional<std::string>& title,
              const std::string& body, const std::string& advice);
 void showMsgSm(Ui& ui, QWidget* owner, const std::string& title, const std::string& body);

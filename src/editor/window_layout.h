@@ -6,8 +6,8 @@
 
 namespace ornix {
 
-// The editor window's geometry rules, in the units they are stated in: twips
-// for the window and its controls, pixels for scroll ranges and the drop area.
+// The editor window's geometry: twips for the window and its controls (15 to
+// a pixel), pixels for the scroll ranges and the drop area.
 namespace layout {
 
 inline constexpr int stripWidth = 540;    // the tool strip, twips

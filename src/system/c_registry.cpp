@@ -41,11 +41,8 @@ bool cRegistry::delRegKey(const std::string& section, const std::string& mKey) {
   return store.removeKey(keyPath(section));
 }
 
-}  // namespace ornix
-
-namespace ornix {
-
-// A part that cannot be written is skipped, without a message, as before.
+// A part that cannot be written is skipped without a message; the next part
+// is still written, and the next start tries again.
 void cRegistry::setFileAssociation(const std::string& programPath) { association.write(programPath); }
 
 bool cRegistry::clearFileAssociation() { return association.remove(); }

@@ -57,7 +57,7 @@ TEST_F(AlertTest, YesSetsAndTheCallerClearsTheOwnerFlag) {
   EXPECT_EQ(ui.dialogsShown, std::vector<std::string>(5, "Title"));
 }
 
-TEST(ShowMsg, KeepsItsDesignTitleUnlessGivenOneAndBreaksLines) {
+TEST(ShowMsg, TitlesItselfWeHaveAProblemUnlessGivenATitleAndBreaksLines) {
   test::FakeUi ui;
   ui.dialogScripts = {
       [](QDialog& d) {

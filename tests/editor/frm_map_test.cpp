@@ -61,7 +61,8 @@ TEST_F(FrmMapTest, StartsWithTheStartPictureAndNoScrollBars) {
   EXPECT_EQ(poly->accessibleName(), poly->toolTip());
 }
 
-// The rules size the window's outer frame.
+// The window's outer frame, title bar included, takes the size of the picture
+// plus the tool strip and the scroll bars, or the screen less a margin.
 TEST_F(FrmMapTest, FitsItselfToEachNewPicture) {
   struct Case {
     int width;
