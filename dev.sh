@@ -14,9 +14,9 @@ cd "$(dirname "$0")"
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev fonts-liberation
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl)
 clang_packages=(clang libclang-rt-14-dev)
-# The end-to-end test's X server, input and screenshots, the browser check's
+# The end-to-end test's X server, input, clipboard and screenshots, the browser check's
 # Chromium, and what the Debian package is built with.
-e2e_packages=(xvfb xauth xdotool imagemagick chromium dpkg-dev file)
+e2e_packages=(xvfb xauth xdotool xclip procps imagemagick chromium dpkg-dev file)
 playwright_core=playwright-core@1.59.1  # the last line that runs on Debian 12's Node 18
 
 need_packages() {

@@ -1,12 +1,14 @@
 // Builds the program's objects and hands over to the start: one copy only,
 // the map-file association, then the editor window with the file the command
-// line names (the arguments joined by single blanks).
+// line names (the arguments joined by single blanks). Started as a clipboard
+// keeper, it only keeps a saved map on the clipboard.
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
 
 #include "editor/frm_map.h"
 #include "platform/file_association.h"
-#include "platform/file_store.h"
+#include "platform/clipboard.h"
 #include "platform/settings_store.h"
 #include "platform/single_instance.h"
 #include "platform/windows_registry.h"
@@ -15,14 +17,32 @@
 #include "workflow/editor_commands.h"
 #include "workflow/start_up.h"
 
+namespace {
+
+// The program's own copy keeps a saved map pasteable after it ends, where a
+// desktop has a clipboard to keep: the X window system, and Wayland through XWayland.
+QString clipboardKeeper() {
+  const QString platform = QGuiApplication::platformName();
+  if (platform == "xcb" || (platform == "wayland" && qEnvironmentVariableIsSet("DISPLAY"))) {
+    return QApplication::applicationFilePath();
+  }
+  return {};
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsSet(ornix::clipboardKeeperVariable)) {
+    QGuiApplication keeper(argc, argv);
+    return ornix::runClipboardKeeper();
+  }
   QApplication app(argc, argv);
   QApplication::setOrganizationName("Quillmere");
   QApplication::setApplicationName("Ornix");
   QApplication::setApplicationVersion(ORNIX_VERSION);
 
   ornix::QtUi ui;
-  ornix::QtClipboard clipboard;
+  ornix::QtClipboard clipboard(clipboardKeeper());
   ornix::LockFileInstance instance;
 #ifdef _WIN32
   ornix::RegistrySettingsStore settings;

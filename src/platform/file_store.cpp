@@ -1,16 +1,11 @@
 #include "file_store.h"
 
-#include <QClipboard>
 #include <QFile>
-#include <QGuiApplication>
 #include <QSaveFile>
 #include <filesystem>
 #include <system_error>
 
-#include "text_codec.h"
-
 namespace ornix {
-
 namespace {
 
 // Qt reports a write that ran out of room as "Unknown error"; the disk itself
@@ -44,12 +39,6 @@ std::optional<std::string> writeWholeFile(const std::string& path, const std::st
     return reason.empty() ? "the finished file could not take the old one's place" : reason;
   }
   return std::nullopt;
-}
-
-void QtClipboard::setText(const std::string& bytes) {
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  clipboard->clear();
-  clipboard->setText(toDisplay(bytes));
 }
 
 }  // namespace ornix

@@ -9,16 +9,4 @@ namespace ornix {
 // of the new one is on disk. The system's reason when it could not be written.
 std::optional<std::string> writeWholeFile(const std::string& path, const std::string& bytes);
 
-// Plain text on the system clipboard.
-class Clipboard {
- public:
-  virtual ~Clipboard() = default;
-  virtual void setText(const std::string& bytes) = 0;
-};
-
-class QtClipboard final : public Clipboard {
- public:
-  void setText(const std::string& bytes) override;
-};
-
 }  // namespace ornix

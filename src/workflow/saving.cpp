@@ -5,6 +5,7 @@
 #include "frm_end.h"
 #include "image_source.h"
 #include "model/map_block_writer.h"
+#include "platform/clipboard.h"
 #include "platform/file_store.h"
 #include "platform/ui.h"
 #include "shutdown.h"

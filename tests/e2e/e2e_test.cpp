@@ -241,6 +241,60 @@ TEST_F(EndToEnd, ATypicalJobDrawsSavesAndReopensTheMap) {
   EXPECT_EQ(contents(folder / "site-saved.html"), top + reread + bottom + "\r\n");
 }
 
+// The clipboard as another program reads it, through xclip; "" when it holds no text.
+std::string clipboardText() {
+  QProcess xclip;
+  xclip.start("xclip", {"-o", "-selection", "clipboard"});
+  xclip.waitForFinished(10000);
+  return xclip.readAllStandardOutput().toStdString();
+}
+
+// Whether a copy of the program still runs, such as a clipboard keeper.
+bool programRunning() {
+  QProcess pgrep;
+  pgrep.start("pgrep", {"-f", ORNIX_BINARY});
+  pgrep.waitForFinished(10000);
+  return pgrep.exitCode() == 0;
+}
+
+TEST_F(EndToEnd, AClipboardSaveOutlivesTheProgramUntilAnotherProgramTakesTheClipboard) {
+  OrnixProcess ornix(home(), {});
+  const std::string window = editor();
+  ASSERT_FALSE(window.empty()) << ornix.output();
+  XSession::keys(window, {"F4"});  // as the File menu shows, beside F2
+  const std::string open = XSession::waitForWindow("Open File...");
+  ASSERT_FALSE(open.empty()) << "F4 showed no Open dialog";
+  XSession::keys(open, {"Return"}, (folder / "harbour.jpg").string());
+  ASSERT_TRUE(XSession::waitForWindowGone("Open File..."));
+  settle();
+  XSession::drag(picture + QPoint(60, 60), picture + QPoint(200, 150));
+  saveWith(window, "F8", "clipboard.txt");  // the same map as a file, to compare with
+  XSession::drag(picture + QPoint(60, 60), picture + QPoint(200, 150));
+  XSession::keys(window, {"F5"});
+  XSession::keys(XSession::waitForWindow("Confirm Clipboard:"), {"Return"});
+  const std::string after = XSession::waitForWindow(savedTitle);
+  ASSERT_FALSE(after.empty()) << "no after-save window";
+  XSession::keys(after, {"Tab", "Return"});  // "Quit"
+  EXPECT_TRUE(ornix.endsCleanly()) << ornix.output();
+
+  std::string saved = contents(folder / "clipboard.txt");
+  ASSERT_TRUE(saved.ends_with("\r\n"));
+  saved.resize(saved.size() - 2);
+  EXPECT_EQ(clipboardText(), saved);
+
+  QProcess other;  // another program copies a text: the keeper has nothing left to keep
+  other.start("xclip", {"-selection", "clipboard", "-i"});
+  other.write("something else");
+  other.closeWriteChannel();
+  other.waitForFinished(10000);
+  QElapsedTimer clock;
+  clock.start();
+  while (programRunning() && clock.elapsed() < 10000) settle(100);
+  EXPECT_FALSE(programRunning()) << "a clipboard keeper was left behind";
+  EXPECT_EQ(clipboardText(), "something else");
+  QProcess::execute("pkill", {"-x", "xclip"});
+}
+
 TEST_F(EndToEnd, ASecondCopyRefusesAndAnUnsavedMapIsAskedAbout) {
   OrnixProcess ornix(home(), fileArgument("harbour.jpg"));
   const std::string window = editor();

@@ -12,7 +12,7 @@
 #include "editor/frm_map.h"
 #include "model/area_text.h"
 #include "model/map_block_writer.h"
-#include "platform/file_store.h"
+#include "platform/clipboard.h"
 #include "support/picture_mouse.h"
 #include "support/registry_home.h"
 #include "workflow/saving.h"

@@ -5,7 +5,7 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "platform/file_store.h"
+#include "platform/clipboard.h"
 #include "platform/single_instance.h"
 #include "platform/twips.h"
 #include "support/map_pages.h"
