@@ -5,7 +5,7 @@
 #
 #   ./dev.sh run              build and start the editor on the sample picture
 #   ./dev.sh test             build and run every test
-#   ./dev.sh sanitize         the model's tests under AddressSanitizer and UBSan
+#   ./dev.sh sanitize         every test under AddressSanitizer and UBSan
 #   ./dev.sh fuzz [SECONDS]   each fuzz target for SECONDS (60 unless given)
 #   ./dev.sh bench            build and run the benchmarks
 set -euo pipefail
@@ -38,16 +38,17 @@ need_packages() {
 }
 
 # The browser check drives Debian's chromium with the npm package
-# playwright-core, kept in build/node; it never downloads a browser.
+# playwright-core, kept in the build folder's node/; it never downloads a browser.
 need_browser_driver() {
+  local dir=$1
   command -v npm > /dev/null || need_packages nodejs npm
-  [ -f build/node/node_modules/playwright-core/package.json ] && return 0
+  [ -f "$dir/node/node_modules/playwright-core/package.json" ] && return 0
   # Node trusts only its own certificate list; let it trust the system's too,
   # as apt does (a machine behind a proxy of its own adds that proxy's there).
   if [ -z "${NODE_EXTRA_CA_CERTS:-}" ] && [ -f /etc/ssl/certs/ca-certificates.crt ]; then
     export NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt
   fi
-  npm install --prefix build/node --no-save --no-audit --no-fund --loglevel=error "$playwright_core" > /dev/null
+  npm install --prefix "$dir/node" --no-save --no-audit --no-fund --loglevel=error "$playwright_core" > /dev/null
 }
 
 # build DIR [CMAKE OPTIONS...]
@@ -71,13 +72,15 @@ case "${1:-}" in
   test)
     need_packages "${build_packages[@]}" "${e2e_packages[@]}"
     build build
-    need_browser_driver
+    need_browser_driver build
     ctest --test-dir build --output-on-failure -j2
     ;;
   sanitize)
-    need_packages "${build_packages[@]}"
+    need_packages "${build_packages[@]}" "${e2e_packages[@]}"
     build build-sanitize -DORNIX_SANITIZE=ON -DORNIX_BENCH=OFF
-    ctest --test-dir build-sanitize --output-on-failure -j2 -L model
+    need_browser_driver build-sanitize
+    LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --test-dir build-sanitize --output-on-failure -j2
     ;;
   fuzz)
     need_packages "${build_packages[@]}" "${clang_packages[@]}"

@@ -2,9 +2,13 @@
 
 #include <QLockFile>
 #include <csignal>
+#include <thread>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "model/area_text.h"
+#include "model/map_block_writer.h"
+#include "platform/file_store.h"
 #include "platform/regions.h"
 #include "platform/single_instance.h"
 #include "support/image_bytes.h"
@@ -66,6 +70,42 @@ TEST(SingleInstance, OneCopyHoldsTheClaimAndAKilledCopyLeavesItFree) {
   EXPECT_TRUE(std::filesystem::exists(dir.path / "ornix.lock"));
   LockFileInstance next(lock);
   EXPECT_TRUE(next.claim());
+}
+
+// Whether a process has a file of `folder` open with some bytes in it. The
+// file being saved may have no name yet, so it is looked for among the open files.
+bool writingInto(pid_t process, const std::filesystem::path& folder) {
+  std::error_code error;
+  for (const auto& open : std::filesystem::directory_iterator("/proc/" + std::to_string(process) + "/fd", error)) {
+    const std::filesystem::path target = std::filesystem::read_symlink(open.path(), error);
+    if (!error && target.string().starts_with(folder.string()) && std::filesystem::file_size(open.path(), error) > 0 &&
+        !error) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// A save killed while it writes a large map leaves the file it was to replace
+// byte for byte as it was.
+TEST(WriteWholeFile, ASaveKilledWhileWritingLeavesTheOldFileAsItWas) {
+  test::TempDir dir;
+  const std::string page = dir.write("page.htm", {'o', 'l', 'd'});
+  const std::string area = rectShape(10, 20, 110, 220).areaText + attributePart("index.html", "_top", "Harbour");
+  const std::vector<std::string> areas(3'000'000, area);  // a map of 300 MB
+  const std::string map = writeMapBlock("images/", R"(a.jpg" width=9 height=9 border=0 USEMAP="#a">)", "", areas);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    writeWholeFile(page, map);
+    _exit(0);
+  }
+  while (!writingInto(child, dir.path)) std::this_thread::yield();
+  kill(child, SIGKILL);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status)) << "the save ended before it could be killed";
+  EXPECT_TRUE(test::contents(page) == "old");
 }
 
 }  // namespace
