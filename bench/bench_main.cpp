@@ -13,8 +13,8 @@
 
 namespace ornix::bench {
 
-void registerImageInfoBenchmarks(const BenchFiles& files);
-void registerMapBlockBenchmarks();
+void registerImageHeaderBenchmarks(const BenchFiles& files);
+void registerMapWriterBenchmarks();
 void registerEditorBenchmarks();
 void closeEditorBenchmarks();
 void registerMapReaderBenchmarks();
@@ -49,8 +49,8 @@ class RatioReporter final : public benchmark::ConsoleReporter {
 void printRatios(const RatioReporter& reporter, const BenchFiles& files) {
   std::printf("\nRatios against references measured in this run:\n");
   for (const BenchFiles::File& file : files.files()) {
-    reporter.printRatio("getImgInfo/" + file.name, "read64KiB/" + file.name);
-    reporter.printRatio("getImgInfo/" + file.name, "readWhole/" + file.name);
+    reporter.printRatio("measureImage/" + file.name, "read64KiB/" + file.name);
+    reporter.printRatio("measureImage/" + file.name, "readWhole/" + file.name);
   }
   reporter.printRatio("writeMapBlock/100000", "writeMapBlock/10000");
   reporter.printRatio("writeMapBlock/10000", "writeMapBlock/1000");
@@ -71,8 +71,8 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   const ornix::bench::BenchFiles files;
-  ornix::bench::registerImageInfoBenchmarks(files);
-  ornix::bench::registerMapBlockBenchmarks();
+  ornix::bench::registerImageHeaderBenchmarks(files);
+  ornix::bench::registerMapWriterBenchmarks();
   ornix::bench::registerEditorBenchmarks();
   ornix::bench::registerMapReaderBenchmarks();
   ornix::bench::RatioReporter reporter;

@@ -11,10 +11,10 @@
 #include <map>
 #include <memory>
 
-#include "editor/frm_map.h"
-#include "editor/hotspots.h"
-#include "editor/map_surface.h"
+#include "editor/editor_window.h"
+#include "editor/picture_canvas.h"
 #include "platform/ui.h"
+#include "workflow/image_loading.h"
 
 namespace ornix::bench {
 namespace {
@@ -28,21 +28,21 @@ class EditorOnPicture {
     QImage picture(side, side, QImage::Format_RGB32);
     picture.fill(QColor(90, 140, 200));
     QImageWriter(QString::fromStdString(file.string()), "jpeg").write(picture);
-    loaded = static_cast<bool>(window.document().imgSpecs(file.string()));
+    loaded = loadImage(window, ui, file.string()) == PictureLoad::loaded;
     std::filesystem::remove(file);
     window.show();
     QApplication::processEvents();
-    mapee = window.findChild<MapSurface*>("mapee");
+    canvas = window.findChild<PictureCanvas*>("pictureCanvas");
   }
 
   void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent event(type, at, mapee->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(mapee, &event);
+    QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &event);
   }
 
   QtUi ui;
-  frmMap window{ui};
-  MapSurface* mapee = nullptr;
+  EditorWindow window{ui};
+  PictureCanvas* canvas = nullptr;
   bool loaded = false;
 };
 
@@ -81,25 +81,20 @@ void rubberBand(benchmark::State& state, const char* tool) {
 // 10,000 rectangles, circles and polygons side by side, none overlapping.
 void hitTest(benchmark::State& state, bool inLastArea) {
   EditorOnPicture& editor = editorFor(999);  // a window of its own
-  MapDocument& document = editor.window.document();
-  Regions& regions = editor.window.regions();
-  if (document.areaList().empty()) {
+  if (editor.window.map().areas.empty()) {
     for (int i = 0; i < 10000; ++i) {
-      const QPoint cell((i % 100) * 30, (i / 100) * 30);
-      std::int32_t region = 0;
+      const Point cell{(i % 100) * 30, (i / 100) * 30};
+      const auto at = [&cell](int dx, int dy) { return Point{cell.x + dx, cell.y + dy}; };
       switch (i % 3) {
-        case 0: region = regions.createRect(cell, cell + QPoint(25, 25)); break;
-        case 1: region = regions.createEllipse(cell, cell + QPoint(25, 25)); break;
+        case 0: editor.window.addReadArea({Shape::rectangle, {cell, at(25, 25)}, 0, {}}); break;
+        case 1: editor.window.addReadArea({Shape::circle, {at(12, 12)}, 12.5f, {}}); break;
         default:
-          region = regions.createPolygon(QPolygon({cell, cell + QPoint(25, 3), cell + QPoint(20, 25),
-                                                   cell + QPoint(3, 20), cell + QPoint(12, 10)}));
+          editor.window.addReadArea({Shape::polygon, {cell, at(25, 3), at(20, 25), at(3, 20), at(12, 10)}, 0, {}});
       }
-      document.addArea("<AREA", region, "0|0|1|1");
     }
   }
-  const Hotspots hotspots(document, regions, *editor.mapee);
   const QPointF point = inLastArea ? QPointF(99 * 30 + 12, 99 * 30 + 12) : QPointF(99 * 30 + 28, 99 * 30 + 28);
-  for (auto _ : state) benchmark::DoNotOptimize(hotspots.areaAt(point));
+  for (auto _ : state) benchmark::DoNotOptimize(editor.window.areaAt(point));
 }
 
 }  // namespace
@@ -107,7 +102,7 @@ void hitTest(benchmark::State& state, bool inLastArea) {
 void closeEditorBenchmarks() { editors().clear(); }
 
 void registerEditorBenchmarks() {
-  for (const auto& [name, tool] : {std::pair{"rubberBandRectangle", "cmdSquare"}, std::pair{"rubberBandCircle", "cmdCircle"}}) {
+  for (const auto& [name, tool] : {std::pair{"rubberBandRectangle", "rectangleTool"}, std::pair{"rubberBandCircle", "circleTool"}}) {
     benchmark::RegisterBenchmark(name, rubberBand, tool)->Arg(1000)->Arg(8000)->Unit(benchmark::kMicrosecond);
   }
   benchmark::RegisterBenchmark("areaAt/10000/lastArea", hitTest, true)->Unit(benchmark::kMicrosecond);

@@ -1,6 +1,5 @@
-// Reading a map back from a page: the reader's own text work (splitting the
-// page, both passes, the area and coordinate texts, the list appends; regions
-// and drawing through a stand-in), beside a plain scan that pulls the same
+// Reading a map back from a page: the reader's own work (splitting the page,
+// both passes, the areas as values), beside a plain scan that pulls the same
 // values out into strings; and the full open of a page in the real window.
 #include <benchmark/benchmark.h>
 
@@ -10,36 +9,15 @@
 #include <fstream>
 #include <string_view>
 
-#include "editor/frm_map.h"
-#include "model/area_text.h"
-#include "model/map_block_format.h"
-#include "model/map_block_reader.h"
+#include "editor/editor_window.h"
+#include "model/map_format.h"
+#include "model/map_reader.h"
+#include "model/map_writer.h"
 #include "platform/ui.h"
 #include "workflow/map_opening.h"
 
 namespace ornix::bench {
 namespace {
-
-class NoView final : public MapView {
- public:
-  bool loadPicture(const std::string&) override { return true; }
-  void fitWindowToImage() override {}
-  void enableMake(bool) override {}
-  void releaseRegion(std::int32_t) override {}
-};
-
-class NoNotes final : public Notifier {
- public:
-  void showNote(const Note&) override {}
-};
-
-class NoDrawing final : public AreaRebuilder {
- public:
-  void letEventsRun() override {}
-  void setBusy(bool) override {}
-  std::int32_t rebuildArea(const ReadShape&) override { return ++regions; }
-  std::int32_t regions = 0;
-};
 
 // Answers nothing and waits for nothing: the full open without its pauses.
 class NoWaitUi final : public Ui {
@@ -65,14 +43,14 @@ std::string page(std::size_t areas, std::string_view src = "images/harbour.jpg")
   std::string block = std::string(startComment) + "\r\n<img src=\"" + std::string(src) +
                       "\" width=640 height=400 border=0 USEMAP=\"#harbour\">\r\n\r\n" +
                       std::string(signatureComment) + "\r\n<MAP NAME=\"harbour\">";
-  const std::vector<Point32> pentagon{{10, 10}, {200, 14}, {260, 120}, {130, 220}, {12, 130}};
+  const std::vector<Point> pentagon{{10, 10}, {200, 14}, {260, 120}, {130, 220}, {12, 130}};
   for (std::size_t i = 0; i < areas; ++i) {
-    const auto n = static_cast<std::int16_t>(i % 600);
-    const ShapeTexts shape = i % 3 == 0   ? rectShape(n, 20, static_cast<std::int16_t>(n + 30), 60)
-                             : i % 3 == 1 ? *circleShape(n, 200, 23.5f)
-                                          : polyShape(pentagon);
-    block += "\r\n" + shape.areaText + attributePart("page" + std::to_string(i) + ".html",
-                                                     i % 2 ? "_top" : "", i % 4 ? "" : "A hotspot") + "\">";
+    const auto n = static_cast<std::int32_t>(i % 600);
+    const Attributes attributes{"page" + std::to_string(i) + ".html", i % 2 ? "_top" : "", i % 4 ? "" : "A hotspot", {}};
+    const Area area = i % 3 == 0   ? Area{Shape::rectangle, {{n, 20}, {n + 30, 60}}, 0, attributes}
+                      : i % 3 == 1 ? Area{Shape::circle, {{n, 200}}, 23.5f, attributes}
+                                   : Area{Shape::polygon, pentagon, 0, attributes};
+    block += "\r\n" + areaTag(area);
   }
   block += "\r\n</MAP>\r\n" + std::string(endComment);
   return filler(100 * 1024) + block + filler(100 * 1024);
@@ -80,15 +58,10 @@ std::string page(std::size_t areas, std::string_view src = "images/harbour.jpg")
 
 void readMap(benchmark::State& state) {
   const std::string text = page(static_cast<std::size_t>(state.range(0)));
-  NoView view;
-  NoNotes notes;
   for (auto _ : state) {
-    MapDocument document(view, notes, "/");
-    NoDrawing drawing;
-    ChtmlPage split;
-    split.parsePage(text, "page.html");
-    parseMap(split.htmlMap(), document, drawing);
-    benchmark::DoNotOptimize(document.areaList().data());
+    const std::variant<SplitPage, Notice> split = splitPage(text, "page.html");
+    const MapReading reading = readMapBlock(std::get<SplitPage>(split).block);
+    benchmark::DoNotOptimize(reading.areas.data());
   }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
@@ -116,8 +89,8 @@ void plainScan(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
-// The whole open of a page with 1,000 areas in the real window: reading, regions,
-// highlights and outlines, without the pauses between areas.
+// The whole open of a page of `areas` areas in the real window: reading,
+// regions, highlights and outlines, without the pauses between areas.
 void openPage(benchmark::State& state) {
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / "ornix-bench-page";
   std::filesystem::create_directories(folder / "images");
@@ -125,11 +98,12 @@ void openPage(benchmark::State& state) {
   picture.fill(QColor(120, 170, 210));
   QImageWriter(QString::fromStdString((folder / "images/harbour.jpg").string()), "jpeg").write(picture);
   const std::string file = (folder / "index.html").string();
-  std::ofstream(file, std::ios::binary) << page(1000);
+  const auto areas = static_cast<std::size_t>(state.range(0));
+  std::ofstream(file, std::ios::binary) << page(areas);
   NoWaitUi ui;
-  frmMap window(ui);
+  EditorWindow window(ui);
   for (auto _ : state) {
-    if (!txtSpecs(window, ui, file, "html") || window.document().areaList().size() != 1000) {
+    if (!openMapFile(window, ui, file, "html") || window.map().areas.size() != areas) {
       state.SkipWithError("the page did not open");
       break;
     }
@@ -142,7 +116,7 @@ void openPage(benchmark::State& state) {
 void registerMapReaderBenchmarks() {
   benchmark::RegisterBenchmark("readMap", readMap)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("plainScan", plainScan)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("openPage/1000", openPage)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("openPage", openPage)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace ornix::bench

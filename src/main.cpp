@@ -6,14 +6,14 @@
 #include <QFile>
 #include <QGuiApplication>
 
-#include "editor/frm_map.h"
+#include "editor/editor_window.h"
 #include "platform/file_association.h"
 #include "platform/clipboard.h"
 #include "platform/settings_store.h"
 #include "platform/single_instance.h"
 #include "platform/windows_registry.h"
 #include "platform/ui.h"
-#include "system/c_registry.h"
+#include "system/program_settings.h"
 #include "workflow/editor_commands.h"
 #include "workflow/start_up.h"
 
@@ -51,13 +51,13 @@ int main(int argc, char** argv) {
   ornix::IniSettingsStore settings;
   ornix::FreedesktopAssociation association;
 #endif
-  ornix::cRegistry registry(settings, association, ui, QApplication::organizationName().toStdString(),
-                            QApplication::applicationName().toStdString());
-  ornix::frmMap window(ui);
-  ornix::connectEditorCommands(window, ui, clipboard, registry);
+  ornix::ProgramSettings programSettings(settings, association, ui, QApplication::organizationName().toStdString(),
+                                         QApplication::applicationName().toStdString());
+  ornix::EditorWindow window(ui);
+  ornix::connectEditorCommands(window, ui, clipboard, programSettings);
 
-  const ornix::StartServices services{ui, instance, registry, window,
+  const ornix::StartServices services{ui, instance, programSettings, window,
                                       QFile::encodeName(QApplication::applicationFilePath()).toStdString()};
-  if (!ornix::Main(services, ornix::commandLineText(QApplication::arguments()))) return 0;
+  if (!ornix::startProgram(services, ornix::commandLineText(QApplication::arguments()))) return 0;
   return QApplication::exec();
 }

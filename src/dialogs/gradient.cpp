@@ -37,7 +37,7 @@ std::vector<GradientBand> gradientBands(double outerWidth, double outerHeight, Q
   return bands;
 }
 
-void DrawGrad(QPainter& painter, double outerWidth, double outerHeight, QColor start, bool fromTop) {
+void paintGradient(QPainter& painter, double outerWidth, double outerHeight, QColor start, bool fromTop) {
   painter.save();
   painter.scale(1.0 / twipsPerPixel, 1.0 / twipsPerPixel);
   for (const GradientBand& band : gradientBands(outerWidth, outerHeight, start, fromTop)) {

@@ -23,6 +23,6 @@ std::vector<GradientBand> gradientBands(double outerWidth, double outerHeight, Q
                                         bool fromTop);
 
 // Paints those bands with a painter whose units are pixels.
-void DrawGrad(QPainter& painter, double outerWidth, double outerHeight, QColor start, bool fromTop);
+void paintGradient(QPainter& painter, double outerWidth, double outerHeight, QColor start, bool fromTop);
 
 }  // namespace ornix

@@ -53,7 +53,7 @@ QPushButton* GradientDialog::addButton(const char* name, const QString& text, QR
 // the dialog being covered and uncovered.
 void GradientDialog::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  DrawGrad(painter, width() * twipsPerPixel, height() * twipsPerPixel, gradientStart, false);
+  paintGradient(painter, width() * twipsPerPixel, height() * twipsPerPixel, gradientStart, false);
 }
 
 void setLabelText(QLabel& label, const std::string& text) {

@@ -10,55 +10,48 @@ namespace ornix {
 class Ui;
 
 // The large information dialog: a title line, a body, an advice line and OK. Blue.
-class frmMsg final : public GradientDialog {
+class MessageDialog final : public GradientDialog {
  public:
-  explicit frmMsg(QWidget* owner);
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QPushButton* cmdOK;
+  explicit MessageDialog(QWidget* owner);
+  QLabel* titleLabel;
+  QLabel* bodyLabel;
+  QLabel* adviceLabel;
 };
 
 // The small information dialog: a title line, one body line and OK. Purple.
-class frmMsgSm final : public GradientDialog {
+class NoteDialog final : public GradientDialog {
  public:
-  explicit frmMsgSm(QWidget* owner);
-  QLabel* Label1;
-  QLabel* Label2;
-  QPushButton* cmdOK;
+  explicit NoteDialog(QWidget* owner);
+  QLabel* titleLabel;
+  QLabel* bodyLabel;
 
  protected:
   void showEvent(QShowEvent* event) override;
 };
 
-// A yes/no question: a title line, the situation, the question, YES and NO. Red.
-// YES sets the owner flag to "please"; NO, Esc and closing leave it alone.
-class frmAlert final : public GradientDialog {
+// A yes/no question: a title line, the situation, the question, YES and NO.
+// Red. NO, Esc and closing it any other way answer no.
+class QuestionDialog final : public GradientDialog {
  public:
-  frmAlert(QWidget* owner, std::string& ownerFlag);
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QPushButton* cmdYes;
-  QPushButton* cmdNo;
+  explicit QuestionDialog(QWidget* owner);
+  bool answeredYes() const { return yes; }
+  QLabel* titleLabel;
+  QLabel* situationLabel;
+  QLabel* questionLabel;
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  std::string& ownerFlag;
+  bool yes = false;
 };
 
-// The owner flag's value for a yes.
-inline constexpr const char* ownerFlagYes = "please";
-
-// Shows frmMsg modally over `owner`. Without a title of its own it keeps
-// "We have a problem..." as its title line.
-void showMsg(Ui& ui, QWidget* owner, const std::optional<std::string>& title,
-             const std::string& body, const std::string& advice);
-void showMsgSm(Ui& ui, QWidget* owner, const std::string& title, const std::string& body);
-// Asks with frmAlert; true for yes, after which the flag is empty again.
-bool askAlert(Ui& ui, QWidget* owner, std::string& ownerFlag, const std::string& title,
-              const std::string& situation, const std::string& question);
+// Shows a MessageDialog modally over `owner`; without a title of its own it
+// keeps "We have a problem..." as its title line.
+void showMessage(Ui& ui, QWidget* owner, const std::optional<std::string>& title, const std::string& body,
+                 const std::string& advice);
+void showNote(Ui& ui, QWidget* owner, const std::string& title, const std::string& body);
+// Asks a QuestionDialog; true for yes.
+bool ask(Ui& ui, QWidget* owner, const std::string& title, const std::string& situation, const std::string& question);
 
 }  // namespace ornix

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/twips.h"
 
 namespace ornix::layout {
 namespace {
@@ -24,7 +23,7 @@ std::int16_t scrollMaximum(double pixels) {
 
 }  // namespace
 
-WindowFit fitWindowToImage(QSize picture, QSize screen) {
+WindowFit fitToPicture(QSize picture, QSize screen) {
   const bool wide = static_cast<double>(picture.width()) / picture.height() > wideRatio;
   const bool fits = wide ? screen.width() - frameWidth > picture.width()
                          : screen.height() - frameHeight > picture.height();
@@ -38,8 +37,8 @@ WindowFit fitWindowToImage(QSize picture, QSize screen) {
   return fit;
 }
 
-ResizeLayout formResize(QSize client, QSize outer, QSize picture) {
-  ResizeLayout result;
+Controls layOutControls(QSize client, QSize outer, QSize picture) {
+  Controls result;
   const int hBarTop = client.height() - barThickness;
   const int vBarLeft = client.width() - barThickness;
   result.hBar = QRect(hBarLeft, hBarTop, client.width() - stripWidth, barThickness);
@@ -50,20 +49,6 @@ ResizeLayout formResize(QSize client, QSize outer, QSize picture) {
   // The drop area reaches past the client area to the right and below.
   result.dropArea = QRect(stripWidthPixels, 0, outer.width() - 13, outer.height() - 13);
   return result;
-}
-
-QPoint attributesDialogPlace(QRect editorFrame, QRect screen, int dialogWidth) {
-  // The rule counts from the screen's own top-left corner, which on a second
-  // screen is not the desktop's.
-  const QRect editor = editorFrame.translated(-screen.topLeft());
-  const int editorBottom = (editor.top() + editor.height()) * twipsPerPixel;
-  const int screenHeight = screen.height() * twipsPerPixel;
-  const int screenWidth = screen.width() * twipsPerPixel;
-  const int width = dialogWidth * twipsPerPixel;
-  int left = editor.left() * twipsPerPixel;
-  const int top = editorBottom + 1900 < screenHeight ? editorBottom : screenHeight - 1875;
-  if (left + width > screenWidth) left = screenWidth - width;
-  return screen.topLeft() + QPoint(pixels(left), pixels(top));
 }
 
 bool canLayOut(QSize client) {

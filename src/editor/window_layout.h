@@ -26,26 +26,21 @@ struct WindowFit {
 
   friend bool operator==(const WindowFit&, const WindowFit&) = default;
 };
-WindowFit fitWindowToImage(QSize pictureControlTwips, QSize screenTwips);
+WindowFit fitToPicture(QSize pictureControlTwips, QSize screenTwips);
 
 // Where the scroll bars and the drop area go for a client size, and how far
 // each bar scrolls. A bar shows exactly when its maximum is above 0.
-struct ResizeLayout {
+struct Controls {
   QRect hBar;  // twips
   QRect vBar;  // twips
   std::int16_t hMax = 0;
   std::int16_t vMax = 0;
   QRect dropArea;  // pixels
 };
-ResizeLayout formResize(QSize clientTwips, QSize outerTwips, QSize pictureControlPixels);
+Controls layOutControls(QSize clientTwips, QSize outerTwips, QSize pictureControlPixels);
 
 // Whether a client area is large enough to be laid out at all (not minimised).
 bool canLayOut(QSize clientTwips);
-
-// Where the attributes dialog goes on the screen that holds the editor, in
-// pixels: directly below the editor window, or 1875 twips above the screen's
-// bottom when that leaves too little room; never past the screen's right edge.
-QPoint attributesDialogPlace(QRect editorFrame, QRect screen, int dialogWidth);
 
 }  // namespace layout
 }  // namespace ornix

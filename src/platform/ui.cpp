@@ -58,6 +58,19 @@ QString filterText(const FileFilter& filter) {
 
 }  // namespace
 
+Message noticeMessage(const Notice& notice) {
+  const auto icon = [&notice] {
+    switch (notice.icon) {
+      case NoticeIcon::information: return MessageIcon::information;
+      case NoticeIcon::exclamation: return MessageIcon::exclamation;
+      case NoticeIcon::stop: return MessageIcon::stop;
+      case NoticeIcon::none: break;
+    }
+    return MessageIcon::none;
+  };
+  return {notice.title, notice.text, icon(), MessageButtons::ok};
+}
+
 Answer QtUi::messageBox(const Message& message) {
   QMessageBox box(iconFor(message.icon), toDisplay(message.title), displayLines(message.text),
                   buttonsFor(message.buttons), QApplication::activeWindow());

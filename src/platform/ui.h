@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/notice.h"
+
 class QDialog;
 class QMenu;
 
@@ -24,6 +26,9 @@ struct Message {
 
   friend bool operator==(const Message&, const Message&) = default;
 };
+
+// A notice of the model's, as a message box with one OK button.
+Message noticeMessage(const Notice& notice);
 
 // One choice of a file dialog's type list: "Image" with "*.jpg;*.gif".
 struct FileFilter {

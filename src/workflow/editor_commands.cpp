@@ -2,51 +2,51 @@
 
 #include <memory>
 
-#include "dialogs/frm_help.h"
-#include "editor/frm_href.h"
-#include "editor/frm_map.h"
-#include "image_source.h"
+#include "dialogs/help_window.h"
+#include "dialogs/uninstall_dialog.h"
+#include "editor/editor_window.h"
 #include "opening.h"
 #include "platform/ui.h"
 #include "saving.h"
 #include "shutdown.h"
-#include "system/frm_delete.h"
+#include "system/image_folder.h"
+#include "system/uninstall.h"
 
 namespace ornix {
 namespace {
 
-void showHelp(frmMap& window, Ui& ui) {
-  frmHelp help(&window, {frmHREF::upPicture("enter"), frmHREF::upPicture("cancel"), frmHREF::upPicture("delete")});
+void showHelp(EditorWindow& window, Ui& ui) {
+  HelpWindow help(&window);
   ui.showModal(help);
 }
 
 // Clearing the association ends the program without the save question.
-void showUninstallHelp(frmMap& window, Ui& ui, cRegistry& registry) {
-  frmDelete help(&window, ui, registry);
+void showUninstallHelp(EditorWindow& window, Ui& ui, ProgramSettings& settings) {
+  UninstallDialog help(&window, ui, [&settings, &ui] { clearAssociationOnRequest(settings, ui); });
   ui.showModal(help);
   if (!help.endsProgram()) return;
-  window.skipSavePrompt = true;
+  window.closeWithoutAsking = true;
   quitProgram(window);
 }
 
 }  // namespace
 
-void connectEditorCommands(frmMap& window, Ui& ui, Clipboard& clipboard, cRegistry& registry) {
-  auto saving = std::make_shared<Saving>(window, ui, clipboard, registry);
-  QObject::connect(&window, &frmMap::saveToClipboardRequested, &window, [saving] { saving->cmdMake_Click(); });
-  QObject::connect(&window, &frmMap::saveToFileRequested, &window,
-                   [saving](int entry) { saving->mnuFileSave2File_Click(entry); });
-  QObject::connect(&window, &frmMap::imageSourceRequested, &window,
-                   [&registry, &ui](int entry) { mnuFileImgDefault_Click(entry, registry, ui); });
-  QObject::connect(&window, &frmMap::openRequested, &window, [&window, &ui] { mnuFileOpen_Click(window, ui); });
-  QObject::connect(&window, &frmMap::dropReceived, &window,
-                   [&window, &ui](const QMimeData* data) { dropOnPicture(window, ui, *data); });
-  QObject::connect(&window, &frmMap::helpRequested, &window, [&window, &ui] { showHelp(window, ui); });
-  QObject::connect(&window, &frmMap::uninstallHelpRequested, &window,
-                   [&window, &ui, &registry] { showUninstallHelp(window, ui, registry); });
-  QObject::connect(&window, &frmMap::exitRequested, &window, [&window] { quitProgram(window); });
+void connectEditorCommands(EditorWindow& window, Ui& ui, Clipboard& clipboard, ProgramSettings& settings) {
+  auto saving = std::make_shared<Saving>(window, ui, clipboard, settings);
+  QObject::connect(&window, &EditorWindow::saveToClipboardRequested, &window, [saving] { saving->saveToClipboard(); });
+  QObject::connect(&window, &EditorWindow::saveToFileRequested, &window,
+                   [saving](OutputKind kind) { saving->saveToFile(kind); });
+  QObject::connect(&window, &EditorWindow::imageFolderRequested, &window,
+                   [&settings, &ui](ImageFolderChoice choice) { chooseImageFolder(choice, settings, ui); });
+  QObject::connect(&window, &EditorWindow::openRequested, &window, [&window, &ui] { openWithDialog(window, ui); });
+  QObject::connect(&window, &EditorWindow::dropReceived, &window,
+                   [&window, &ui](const QMimeData* data) { openDropped(window, ui, *data); });
+  QObject::connect(&window, &EditorWindow::helpRequested, &window, [&window, &ui] { showHelp(window, ui); });
+  QObject::connect(&window, &EditorWindow::uninstallHelpRequested, &window,
+                   [&window, &ui, &settings] { showUninstallHelp(window, ui, settings); });
+  QObject::connect(&window, &EditorWindow::exitRequested, &window, [&window] { quitProgram(window); });
   // An unsaved map is not closed away without asking.
-  window.setCloseQuestion([&window, &ui] { return window.document().isUnsaved() && lastChance(window, ui); });
+  window.setCloseQuestion([&window, &ui] { return window.map().unsaved() && wantsToSaveFirst(window, ui); });
 }
 
 }  // namespace ornix

@@ -3,11 +3,11 @@
 namespace ornix {
 
 class Clipboard;
+class EditorWindow;
+class ProgramSettings;
 class Ui;
-class cRegistry;
-class frmMap;
 
 // Connects the editor window's commands to the operations that carry them out.
-void connectEditorCommands(frmMap& window, Ui& ui, Clipboard& clipboard, cRegistry& registry);
+void connectEditorCommands(EditorWindow& window, Ui& ui, Clipboard& clipboard, ProgramSettings& settings);
 
 }  // namespace ornix

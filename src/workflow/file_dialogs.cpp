@@ -9,31 +9,22 @@
 namespace ornix {
 namespace {
 
-std::vector<FileFilter> openFilters(std::int16_t purpose) {
+std::vector<FileFilter> openFilters(OpenPurpose purpose) {
   const FileFilter images{"Image", "*.jpg;*.gif"};
-  if (purpose == purpose::imagesOnly) return {images};
+  if (purpose == OpenPurpose::picturesOnly) return {images};
   return {images, {"ORNX file", "*.ornx"}, {"Edit a map in HTML or TEXT", "*.htm;*.html;*.shtml;*.asp;*.txt"}};
 }
 
-std::vector<FileFilter> saveFilters(std::int16_t purpose) {
-  switch (purpose) {
-    case purpose::mapFile: return {{"Save As an ORNX (*.ornx)", "*.ornx"}};
-    case purpose::htmlPage:
-    case purpose::sourcePage: return {{"Save As HTML  (*.htm)", "*.htm"}};
-    case purpose::textFile: return {{"Save As TEXT  (*.txt)", "*.txt"}};
-    default: return {};
+// The filter and the extension a name typed without one gets.
+std::pair<FileFilter, std::string> saveFilter(OutputKind kind) {
+  switch (kind) {
+    case OutputKind::htmlPage:
+    case OutputKind::sourcePage: return {{"Save As HTML  (*.htm)", "*.htm"}, "htm"};
+    case OutputKind::textFile: return {{"Save As TEXT  (*.txt)", "*.txt"}, "txt"};
+    case OutputKind::mapFile:
+    case OutputKind::clipboard: break;
   }
-}
-
-// What a name typed without an extension gets: the extension of what is saved.
-std::string defaultSuffix(bool isOpen, std::int16_t purpose) {
-  if (isOpen) return "jpg";
-  switch (purpose) {
-    case purpose::htmlPage:
-    case purpose::sourcePage: return "htm";
-    case purpose::textFile: return "txt";
-    default: return "ornx";
-  }
+  return {{"Save As an ORNX (*.ornx)", "*.ornx"}, "ornx"};
 }
 
 std::string trimmedBlanks(std::string_view text) {
@@ -42,19 +33,13 @@ std::string trimmedBlanks(std::string_view text) {
   return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-}  // namespace
-
-std::string fileDialog(Ui& ui, bool isOpen, std::int16_t purpose, const std::string& imagePath) {
+// The dialog's answer as a path; an error on the way is said and gives none.
+std::string askForFile(Ui& ui, const FileDialogRequest& request) {
   try {
-    const FileDialogRequest request{isOpen,
-                                    isOpen ? "Open File..." : "Save File As...",
-                                    isOpen ? openFilters(purpose) : saveFilters(purpose),
-                                    folderOf(imagePath),
-                                    defaultSuffix(isOpen, purpose)};
     const std::optional<std::string> chosen = ui.fileDialog(request);
     if (!chosen) return {};
     const std::string path = trimmedBlanks(stripAtNul(*chosen));
-    if (isOpen && !fileExists(path)) {
+    if (request.open && !fileExists(path)) {
       ui.messageBox({"OPEN ERROR...", "That file you chose isn't there.", MessageIcon::exclamation});
       return {};
     }
@@ -63,6 +48,17 @@ std::string fileDialog(Ui& ui, bool isOpen, std::int16_t purpose, const std::str
     ui.messageBox({"Ornix Note", "Error Processing the File.", MessageIcon::exclamation});
     return {};
   }
+}
+
+}  // namespace
+
+std::string askForFileToOpen(Ui& ui, OpenPurpose purpose, const std::string& imagePath) {
+  return askForFile(ui, {true, "Open File...", openFilters(purpose), folderOf(imagePath), "jpg"});
+}
+
+std::string askForFileToSave(Ui& ui, OutputKind kind, const std::string& imagePath) {
+  const auto [filter, extension] = saveFilter(kind);
+  return askForFile(ui, {false, "Save File As...", {filter}, folderOf(imagePath), extension});
 }
 
 bool fileExists(const std::string& path) {

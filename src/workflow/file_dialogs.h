@@ -1,28 +1,26 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "model/map_writer.h"
 
 namespace ornix {
 
 class Ui;
 
-// What a file dialog is for. Opening: images only, or every kind the program
-// reads. Saving: the entries of the "Save As" menu.
-namespace purpose {
-inline constexpr std::int16_t anyFile = 0;
-inline constexpr std::int16_t imagesOnly = 1;
-inline constexpr std::int16_t mapFile = 0;
-inline constexpr std::int16_t htmlPage = 1;
-inline constexpr std::int16_t textFile = 2;
-inline constexpr std::int16_t sourcePage = 3;
-}  // namespace purpose
+// What an Open dialog offers: pictures only (to locate a map's picture), or
+// every kind of file the program opens.
+enum class OpenPurpose { anything, picturesOnly };
 
-// The system's open or save dialog, starting in the folder of `imagePath`. The
-// chosen path with blanks trimmed, or empty when cancelled or when an opened
-// file is not there (which the user is told).
-std::string fileDialog(Ui& ui, bool isOpen, std::int16_t purpose, const std::string& imagePath);
+// The system's Open dialog, starting in the folder of `imagePath`: the chosen
+// path with blanks trimmed, or empty when cancelled or when the chosen file
+// is not there (which the user is told).
+std::string askForFileToOpen(Ui& ui, OpenPurpose purpose, const std::string& imagePath);
+
+// The system's Save dialog for one kind of output, which asks before it
+// replaces a file; a name typed without an extension gets the kind's own.
+std::string askForFileToSave(Ui& ui, OutputKind kind, const std::string& imagePath);
 
 // True when the path opens for reading as a file; never an error.
 bool fileExists(const std::string& path);

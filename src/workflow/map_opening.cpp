@@ -4,18 +4,20 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <system_error>
+#include <variant>
 
 #include "dialogs/message_dialogs.h"
-#include "editor/frm_map.h"
+#include "editor/editor_window.h"
 #include "file_dialogs.h"
-#include "model/map_block_reader.h"
+#include "image_loading.h"
+#include "model/map_reader.h"
 #include "platform/ui.h"
 
 namespace ornix {
 namespace {
 
 const std::string crlf = "\r\n";
+constexpr int pauseAfterArea = 200;  // milliseconds, so the areas appear one by one
 
 std::optional<std::string> readWholeFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
@@ -25,113 +27,92 @@ std::optional<std::string> readWholeFile(const std::string& path) {
   return bytes;
 }
 
-void showDamagedBlock(Ui& ui, frmMap& window, const std::string& problems) {
-  showMsg(ui, &window, "We have a problem...",
-          "The file requested either:" + crlf + crlf + "1.) Contains no ORNX file, or" + crlf +
-              "2.) has been corrupted in the following manner -- " + crlf + crlf + problems,
-          "  To edit an ORNX file -- the formatting of the tags needs to be followed, and the comments "
-          "should be left intact.");
+void note(Ui& ui, const std::string& text) {
+  ui.messageBox({"Ornix Note:", text, MessageIcon::exclamation, MessageButtons::ok});
 }
 
-void note(Ui& ui, const std::string& title, const std::string& text, MessageIcon icon) {
-  ui.messageBox({title, text, icon, MessageButtons::ok});
-}
-
-// Says why a page could not be split.
-bool pageSplits(ChtmlPage& page, std::string text, const std::string& sFile, Ui& ui) {
-  switch (page.parsePage(std::move(text), sFile)) {
-    case ChtmlPage::Split::ok: return true;
-    case ChtmlPage::Split::noStart:
-      note(ui, "Ornix Note:", "There is no Ornix File in " + crlf + sFile + crlf + crlf + "    ...or it has been corrupted.",
-           MessageIcon::exclamation);
-      return false;
-    case ChtmlPage::Split::noEnd:
-      note(ui, "Ornix Note:", "ORNX has been altered," + crlf + "and cannot be edited in its present state.",
-           MessageIcon::exclamation);
-      return false;
-    case ChtmlPage::Split::cutShort:
-      note(ui, "Ornix Note:", "ORNX end comment is cut short," + crlf + "so nothing was loaded.", MessageIcon::exclamation);
-      return false;
-  }
+// A file that holds no whole map block says which parts it lacks.
+bool blockComplete(const std::string& text, EditorWindow& window, Ui& ui) {
+  const std::string problems = missingBlockParts(text);
+  if (problems.empty()) return true;
+  showMessage(ui, &window, "We have a problem...",
+              "The file requested either:" + crlf + crlf + "1.) Contains no ORNX file, or" + crlf +
+                  "2.) has been corrupted in the following manner -- " + crlf + crlf + problems,
+              "  To edit an ORNX file -- the formatting of the tags needs to be followed, and the comments "
+              "should be left intact.");
   return false;
 }
 
-// Tells the user how a reading ended when it did not end with every area read.
-bool reportReading(const MapReading& reading, frmMap& window, Ui& ui) {
-  const std::string tag = std::to_string(reading.tag);
-  switch (reading.outcome) {
-    case MapReading::Outcome::complete: return true;
-    case MapReading::Outcome::noAreas:
-      note(ui, "Ornix Note:", "There appears to be no mapped areas," + crlf + "or the coordinates have been corrupted.",
-           MessageIcon::exclamation);
-      return true;
-    case MapReading::Outcome::coordinateError:
-      note(ui, "COORDINATE ERROR", "There appears to be a Coordinate error." + crlf + "Check coordinates for area " +
-           tag + " and see if something is missing.", MessageIcon::stop);
-      window.document().restartMap();
-      return false;
-    case MapReading::Outcome::attributesUnreadable:
-      note(ui, "Ornix Note:", "AREA tag " + tag + " of the map could not be read." + crlf + "No area was loaded.",
-           MessageIcon::exclamation);
-      return false;
-    case MapReading::Outcome::unreadable:
-      note(ui, "Ornix Note:", "AREA tag " + tag + " of the map could not be read." + crlf +
-           "It and the areas after it were not loaded.", MessageIcon::exclamation);
-      return false;
+// The page's picture in the window; false when there is none to show.
+bool showMapPicture(const SplitPage& page, const std::string& path, EditorWindow& window, Ui& ui) {
+  const std::string picture = locateMapPicture(imageSource(page.block), path, window, ui);
+  if (picture.empty()) return false;
+  const PictureLoad load = loadImage(window, ui, picture);
+  if (load == PictureLoad::unreadable) {
+    note(ui, "The picture " + picture + crlf + "could not be loaded, so the map was not opened.");
   }
-  return false;
+  return load == PictureLoad::loaded;
+}
+
+// The areas appear one after another, under the busy pointer.
+void showAreas(std::vector<Area>& areas, EditorWindow& window, Ui& ui) {
+  if (areas.empty()) return;
+  ui.setBusy(true);
+  for (Area& area : areas) {
+    window.addReadArea(std::move(area));
+    ui.pause(pauseAfterArea);
+  }
+  ui.setBusy(false);
+}
+
+// Tells the user how a reading ended when it did not read every area; a
+// coordinate error empties the map it was read into.
+bool reportReading(const MapReading& reading, EditorWindow& window, Ui& ui) {
+  const std::optional<Notice> notice = readingNotice(reading);
+  if (notice) ui.messageBox(noticeMessage(*notice));
+  if (reading.outcome == MapReading::Outcome::coordinateError) window.clearAreas();
+  return reading.outcome == MapReading::Outcome::complete || reading.outcome == MapReading::Outcome::noAreas;
 }
 
 }  // namespace
 
-bool txtSpecs(frmMap& window, Ui& ui, const std::string& sFile, const std::string& ext) {
-  const std::optional<std::string> text = readWholeFile(sFile);
+bool openMapFile(EditorWindow& window, Ui& ui, const std::string& path, const std::string& extension) {
+  const std::optional<std::string> text = readWholeFile(path);
   if (!text) {
-    note(ui, "Ornix Note:", "The file " + sFile + " could not be read.", MessageIcon::exclamation);
+    note(ui, "The file " + path + " could not be read.");
     return false;
   }
-  if (const std::string problems = missingBlockParts(*text); !problems.empty()) {
-    showDamagedBlock(ui, window, problems);
+  if (!blockComplete(*text, window, ui)) return true;
+  std::variant<SplitPage, Notice> split = splitPage(*text, path);
+  if (const Notice* problem = std::get_if<Notice>(&split)) {
+    ui.messageBox(noticeMessage(*problem));
     return true;
   }
-  auto page = std::make_unique<ChtmlPage>();
-  if (!pageSplits(*page, *text, sFile, ui)) return true;
-  const std::string picture = parseImg(*page, window, ui);
-  if (picture.empty()) return true;
-  MapDocument& document = window.document();
-  if (const PictureLoad load = document.imgSpecs(picture); !load) {
-    if (load.outcome == PictureLoad::Outcome::unreadable) {
-      note(ui, "Ornix Note:", "The picture " + picture + crlf + "could not be loaded, so the map was not opened.",
-           MessageIcon::exclamation);
-    }
-    return true;
-  }
-  document.clearAreaAttributes();
-  const bool savable = ext == "html" || ext == ".htm" || ext == ".asp";
-  document.holdSourcePage(std::move(page), savable);
-  // The page stays held while its block is read, so the block is read in place.
-  const MapReading reading = parseMap(document.sourcePage()->htmlMap(), document, window);
-  window.areasChanged();
+  auto page = std::make_shared<SplitPage>(std::move(std::get<SplitPage>(split)));
+  if (!showMapPicture(*page, path, window, ui)) return true;
+  MapReading reading = readMapBlock(page->block);
+  const bool savable = extension == "html" || extension == ".htm" || extension == ".asp";
+  window.holdSourcePage(savable ? std::move(page) : nullptr);
+  showAreas(reading.areas, window, ui);
   return reportReading(reading, window, ui);
 }
 
-std::string parseImg(const ChtmlPage& page, frmMap& window, Ui& ui) {
-  const std::string src = page.imageSrc();
-  const std::string folder = folderOf(page.pageFileName());
+std::string locateMapPicture(const std::string& source, const std::string& pagePath, EditorWindow& window, Ui& ui) {
   // The path as written, beside the page; "/" stays a separator here.
-  const std::string full = folder + src;
-  const std::string asWritten = std::filesystem::path(src).is_absolute() ? src : full;
+  const std::string full = folderOf(pagePath) + source;
+  const std::string asWritten = std::filesystem::path(source).is_absolute() ? source : full;
   if (fileExists(asWritten)) return asWritten;
-  const bool locate = askAlert(ui, &window, window.tag, "Image path problem...",
-                               "The image path contained in the map file points to:" + crlf + full + crlf +
-                                   "which is not correct.",
-                               "Would you like the opportunity to" + crlf + "locate that image now, via an open dialog?");
+  const bool locate = ask(ui, &window, "Image path problem...",
+                          "The image path contained in the map file points to:" + crlf + full + crlf +
+                              "which is not correct.",
+                          "Would you like the opportunity to" + crlf + "locate that image now, via an open dialog?");
   if (!locate) return {};
-  const std::string chosen = fileDialog(ui, true, purpose::imagesOnly, window.document().imagePath());
+  const std::string chosen = askForFileToOpen(ui, OpenPurpose::picturesOnly, window.imagePath());
   if (chosen.empty()) return {};
-  showMsg(ui, &window, "Keep in mind...",
-          crlf + crlf + "The file path for the image about to be shown" + crlf + "is not correct, relative to the file opened.",
-          "Be sure to edit this later, if necessary.");
+  showMessage(ui, &window, "Keep in mind...",
+              crlf + crlf + "The file path for the image about to be shown" + crlf +
+                  "is not correct, relative to the file opened.",
+              "Be sure to edit this later, if necessary.");
   return chosen;
 }
 

@@ -1,14 +1,14 @@
 #include "saving.h"
 
-#include "editor/frm_map.h"
+#include "dialogs/after_save_dialog.h"
+#include "editor/editor_window.h"
 #include "file_dialogs.h"
-#include "frm_end.h"
-#include "image_source.h"
-#include "model/map_block_writer.h"
+#include "image_loading.h"
 #include "platform/clipboard.h"
 #include "platform/file_store.h"
 #include "platform/ui.h"
 #include "shutdown.h"
+#include "system/image_folder.h"
 
 namespace ornix {
 namespace {
@@ -17,19 +17,27 @@ const std::string crlf = "\r\n";
 
 }  // namespace
 
-Saving::Saving(frmMap& window, Ui& ui, Clipboard& clipboard, cRegistry& registry)
-    : window(window), ui(ui), clipboard(clipboard), registry(registry) {}
+Saving::Saving(EditorWindow& window, Ui& ui, Clipboard& clipboard, ProgramSettings& settings)
+    : window(window), ui(ui), clipboard(clipboard), settings(settings) {}
 
 bool Saving::refusedWithoutPicture() {
-  if (window.document().imageLoaded()) return false;
+  if (window.map().picture) return false;
   ui.messageBox({"Ornix Note", "You have to map something to save, first.", MessageIcon::information});
   return true;
 }
 
-void Saving::cmdMake_Click() {
+bool Saving::refusedWithoutPage(OutputKind kind) {
+  if (kind != OutputKind::sourcePage || window.map().sourcePage) return false;
+  ui.messageBox({"Ornix Note",
+                 "This map did not come from an HTML page, so there is no original page to save it in." + crlf +
+                     crlf + "Save it As HTML instead.",
+                 MessageIcon::information});
+  return true;
+}
+
+void Saving::saveToClipboard() {
   if (refusedWithoutPicture()) return;
-  MapDocument& document = window.document();
-  if (document.areaList().empty()) {
+  if (!window.map().unsaved()) {
     ui.messageBox({"Ornix Note",
                    "You have to map an area before you can save to the ClipBoard." + crlf + crlf +
                        ">>> If you have the image you want loaded, simply choose a shape" + crlf +
@@ -38,26 +46,16 @@ void Saving::cmdMake_Click() {
                    MessageIcon::information});
     return;
   }
-  clipboard.setText(*buildOutput(document, OutputKind::clipboard, getImageFolder(registry)));
+  clipboard.setText(buildOutput(window.map(), OutputKind::clipboard, imageFolder(settings)));
   commonEnding();
 }
 
-// A save that cannot be written says which file and why, and leaves the map,
-// its page and the window as they were.
-void Saving::mnuFileSave2File_Click(int entry) {
-  if (refusedWithoutPicture()) return;
-  MapDocument& document = window.document();
-  if (static_cast<OutputKind>(entry) == OutputKind::sourcePage && !document.hasSourcePage()) {
-    ui.messageBox({"Ornix Note",
-                   "This map did not come from an HTML page, so there is no original page to save it in." + crlf +
-                       crlf + "Save it As HTML instead.",
-                   MessageIcon::information});
-    return;
-  }
-  const std::string path = fileDialog(ui, false, static_cast<std::int16_t>(entry), document.imagePath());
+void Saving::saveToFile(OutputKind kind) {
+  if (refusedWithoutPicture() || refusedWithoutPage(kind)) return;
+  const std::string path = askForFileToSave(ui, kind, window.imagePath());
   if (path.empty()) return;
-  const std::string text = *buildOutput(document, static_cast<OutputKind>(entry), getImageFolder(registry));
-  if (const std::optional<std::string> failure = writeWholeFile(path, text)) {
+  if (const std::optional<std::string> failure =
+          writeWholeFile(path, buildOutput(window.map(), kind, imageFolder(settings)))) {
     ui.messageBox({"Ornix Note", "The map could not be saved to" + crlf + path + crlf + crlf + *failure,
                    MessageIcon::exclamation});
     return;
@@ -65,18 +63,19 @@ void Saving::mnuFileSave2File_Click(int entry) {
   commonEnding();
 }
 
-void Saving::commonEnding() {
-  MapDocument& document = window.document();
+// The same picture again with an empty map, the link to its page ended; when
+// the picture cannot be read again, the one on screen stays, without areas.
+void Saving::restartMap() {
   window.endDrawing();  // an unfinished polygon ends with the map it was drawn on
-  if (document.hasSourcePage()) {
-    document.dropSourcePage();
-    window.disableOriginalPageSave();
-  }
-  document.restartMap();
-  window.areasChanged();
-  frmEnd after(&window);
+  window.dropSourcePage();
+  if (loadImage(window, ui, window.imagePath()) != PictureLoad::loaded) window.clearAreas();
+}
+
+void Saving::commonEnding() {
+  restartMap();
+  AfterSaveDialog after(&window);
   ui.showModal(after);
-  if (after.quitChosen()) chooseBye(window, ui, after);
+  if (after.quitChosen()) sayGoodbyeAndQuit(window, ui, after);
 }
 
 }  // namespace ornix

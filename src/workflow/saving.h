@@ -1,33 +1,36 @@
 #pragma once
 
-#include <string>
+#include "model/map_writer.h"
 
 namespace ornix {
 
 class Clipboard;
+class EditorWindow;
+class ProgramSettings;
 class Ui;
-class cRegistry;
-class frmMap;
 
 // The five ways a map leaves the program: the clipboard, an ORNX map file, an
 // HTML page, a text file, or back into the page it came from. Every save that
 // succeeds empties the map on the same picture and asks "Another" or "Quit".
 class Saving {
  public:
-  Saving(frmMap& window, Ui& ui, Clipboard& clipboard, cRegistry& registry);
+  Saving(EditorWindow& window, Ui& ui, Clipboard& clipboard, ProgramSettings& settings);
 
-  void cmdMake_Click();
-  // Entry 0 map file, 1 HTML page, 2 text file, 3 the original page.
-  void mnuFileSave2File_Click(int entry);
+  void saveToClipboard();
+  // A save that cannot be written says which file and why, and leaves the
+  // map, its page and the window as they were.
+  void saveToFile(OutputKind kind);
 
  private:
   bool refusedWithoutPicture();
+  bool refusedWithoutPage(OutputKind kind);
+  void restartMap();
   void commonEnding();
 
-  frmMap& window;
+  EditorWindow& window;
   Ui& ui;
   Clipboard& clipboard;
-  cRegistry& registry;
+  ProgramSettings& settings;
 };
 
 }  // namespace ornix

@@ -2,14 +2,14 @@
 
 #include <QApplication>
 
-#include "editor/frm_map.h"
-#include "frm_end.h"
+#include "dialogs/after_save_dialog.h"
+#include "editor/editor_window.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
 
 namespace ornix {
 
-bool quitProgram(frmMap& window) {
+bool quitProgram(EditorWindow& window) {
   if (!window.close()) return false;
   for (QWidget* other : QApplication::topLevelWidgets()) {
     if (other->isVisible() && other != &window) other->close();
@@ -17,12 +17,13 @@ bool quitProgram(frmMap& window) {
   return true;
 }
 
-void chooseBye(frmMap& window, Ui& ui, frmEnd& goodbye) {
+void sayGoodbyeAndQuit(EditorWindow& window, Ui& ui, AfterSaveDialog& afterSave) {
   const QRect editor = window.frameGeometry();
-  goodbye.showGoodbyeStrip({editor.x() + pixels(45), editor.y() + pixels(50), editor.width() - pixels(100), pixels(270)});
+  afterSave.showGoodbyeStrip(
+      {editor.x() + pixels(45), editor.y() + pixels(50), editor.width() - pixels(100), pixels(270)});
   ui.processEvents();
   ui.pause(500);
-  goodbye.close();
+  afterSave.close();
   quitProgram(window);
 }
 

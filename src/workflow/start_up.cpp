@@ -5,12 +5,12 @@
 #include <new>
 #include <system_error>
 
-#include "editor/frm_map.h"
+#include "editor/editor_window.h"
 #include "opening.h"
 #include "platform/single_instance.h"
 #include "platform/ui.h"
 #include "shutdown.h"
-#include "system/c_registry.h"
+#include "system/program_settings.h"
 
 namespace ornix {
 namespace {
@@ -41,7 +41,7 @@ bool startEditor(const StartServices& services, const std::string& commandLine) 
     services.ui.messageBox({"ALREADY OPEN", "Ornix is already in use...", MessageIcon::exclamation});
     return false;
   }
-  services.registry.setFileAssociation(services.programPath);
+  services.settings.writeFileAssociation(services.programPath);
   const std::string path = withoutQuotes(commandLine);
   if (path.empty()) {
     services.window.show();
@@ -49,7 +49,7 @@ bool startEditor(const StartServices& services, const std::string& commandLine) 
   }
   if (!checkFileType(services.window, services.ui, path)) return false;
   services.window.show();
-  openByKind(services.window, services.ui, path);
+  openFile(services.window, services.ui, path);
   return true;
 }
 
@@ -59,7 +59,7 @@ std::string commandLineText(const QStringList& arguments) {
   return QFile::encodeName(arguments.mid(1).join(' ')).toStdString();
 }
 
-bool Main(const StartServices& services, const std::string& commandLine) {
+bool startProgram(const StartServices& services, const std::string& commandLine) {
   try {
     return startEditor(services, commandLine);
   } catch (const std::exception& error) {

@@ -7,15 +7,15 @@ namespace ornix {
 
 class SingleInstance;
 class Ui;
-class cRegistry;
-class frmMap;
+class EditorWindow;
+class ProgramSettings;
 
 // What the program's start needs, built by main().
 struct StartServices {
   Ui& ui;
   SingleInstance& instance;
-  cRegistry& registry;
-  frmMap& window;
+  ProgramSettings& settings;
+  EditorWindow& window;
   std::string programPath;
 };
 
@@ -26,6 +26,6 @@ std::string commandLineText(const QStringList& arguments);
 // Starts the program: one copy only, the map-file association written, then
 // the editor window, opening the file the command line names. True when the
 // editor window is up and the program runs on; false when it ends here.
-bool Main(const StartServices& services, const std::string& commandLine);
+bool startProgram(const StartServices& services, const std::string& commandLine);
 
 }  // namespace ornix

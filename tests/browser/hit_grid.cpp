@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "editor/frm_map.h"
+#include "editor/editor_window.h"
 #include "support/fake_ui.h"
 #include "workflow/map_opening.h"
 #include "workflow/opening.h"
@@ -17,13 +17,13 @@ namespace {
 constexpr int step = 3;
 constexpr int margin = 2;  // pixels around an outline left out
 
-int areaAt(const ornix::frmMap& window, QPoint point) {
+int areaAt(const ornix::EditorWindow& window, QPoint point) {
   const std::optional<std::size_t> area = window.areaAt(point);
   return area ? static_cast<int>(*area) : -1;
 }
 
 // The same area all around the point, up to the margin.
-bool awayFromOutlines(const ornix::frmMap& window, QPoint point, int area) {
+bool awayFromOutlines(const ornix::EditorWindow& window, QPoint point, int area) {
   for (int dy = -margin; dy <= margin; ++dy) {
     for (int dx = -margin; dx <= margin; ++dx) {
       if (areaAt(window, point + QPoint(dx, dy)) != area) return false;
@@ -42,14 +42,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   ornix::test::FakeUi ui;  // asks nothing: the page's picture must be where its tag points
-  ornix::frmMap window(ui);
+  ornix::EditorWindow window(ui);
   const std::string page = argv[1];
-  if (!ornix::txtSpecs(window, ui, page, ornix::extOf(page)) || window.document().areaList().empty()) {
+  if (!ornix::openMapFile(window, ui, page, ornix::extensionOf(page)) || window.map().areas.empty()) {
     std::cerr << "the map could not be read\n";
     return 1;
   }
-  const QSize size = window.findChild<QWidget*>("mapee")->size() - QSize(2, 2);
-  std::cout << "{\"areas\":" << window.document().areaList().size() << ",\"width\":" << size.width()
+  const QSize size = window.findChild<QWidget*>("pictureCanvas")->size() - QSize(2, 2);
+  std::cout << "{\"areas\":" << window.map().areas.size() << ",\"width\":" << size.width()
             << ",\"height\":" << size.height() << ",\"points\":[";
   const char* separator = "";
   for (int y = margin; y < size.height() - margin; y += step) {

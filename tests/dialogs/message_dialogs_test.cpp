@@ -26,51 +26,48 @@ TEST(GradientBands, ClimbFromTheBottomFourUnitsDarkerEachRoundingHalvesToEven) {
 }
 
 TEST(MessageDialogs, PaintTheirGradientFromTheBottomEdge) {
-  std::string flag;
-  frmAlert dialog(nullptr, flag);
+  QuestionDialog dialog(nullptr);
   const QImage shown = dialog.grab().toImage();
   EXPECT_EQ(shown.pixelColor(3, shown.height() - 1), QColor(255, 0, 0));
   // 63 bands of 59 twips leave 18 twips (a pixel) unpainted at the top; the last band follows.
   EXPECT_EQ(shown.pixelColor(3, 3), QColor(7, 0, 0));
 }
 
-class AlertTest : public testing::Test {
+class QuestionTest : public testing::Test {
  protected:
-  bool ask(test::FakeUi::DialogScript script) {
+  bool answer(test::FakeUi::DialogScript script) {
     ui.dialogScripts.push_back(std::move(script));
-    return askAlert(ui, nullptr, flag, "Title", "Situation", "Question?");
+    return ask(ui, nullptr, "Title", "Situation", "Question?");
   }
   test::FakeUi ui;
-  std::string flag;
 };
 
-TEST_F(AlertTest, YesSetsAndTheCallerClearsTheOwnerFlag) {
-  EXPECT_TRUE(ask([](QDialog& d) { test::clickButton(d, "cmdYes"); }));
-  EXPECT_EQ(flag, "");
-  EXPECT_FALSE(ask([](QDialog& d) { test::clickButton(d, "cmdNo"); }));
-  EXPECT_FALSE(ask([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }));
-  EXPECT_FALSE(ask([](QDialog& d) { d.close(); }));
-  EXPECT_TRUE(ask([](QDialog& d) {
-    EXPECT_TRUE(d.findChild<QPushButton*>("cmdYes")->hasFocus());
+TEST_F(QuestionTest, OnlyYesIsAYes) {
+  EXPECT_TRUE(answer([](QDialog& d) { test::clickButton(d, "yesButton"); }));
+  EXPECT_FALSE(answer([](QDialog& d) { test::clickButton(d, "noButton"); }));
+  EXPECT_FALSE(answer([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }));
+  EXPECT_FALSE(answer([](QDialog& d) { d.close(); }));
+  EXPECT_TRUE(answer([](QDialog& d) {
+    EXPECT_TRUE(d.findChild<QPushButton*>("yesButton")->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   }));
   EXPECT_EQ(ui.dialogsShown, std::vector<std::string>(5, "Title"));
 }
 
-TEST(ShowMsg, TitlesItselfWeHaveAProblemUnlessGivenATitleAndBreaksLines) {
+TEST(ShowMessage, TitlesItselfWeHaveAProblemUnlessGivenATitleAndBreaksLines) {
   test::FakeUi ui;
   ui.dialogScripts = {
       [](QDialog& d) {
-        EXPECT_EQ(d.findChild<QLabel*>("Label1")->text(), "We have a problem...");
-        EXPECT_EQ(d.findChild<QLabel*>("Label2")->text(), "one\ntwo");
+        EXPECT_EQ(d.findChild<QLabel*>("titleLabel")->text(), "We have a problem...");
+        EXPECT_EQ(d.findChild<QLabel*>("bodyLabel")->text(), "one\ntwo");
         QTest::keyClick(&d, Qt::Key_Return);
       },
       [](QDialog& d) {
-        EXPECT_TRUE(d.findChild<QPushButton*>("cmdOK")->hasFocus());
-        test::clickButton(d, "cmdOK");
+        EXPECT_TRUE(d.findChild<QPushButton*>("okButton")->hasFocus());
+        test::clickButton(d, "okButton");
       }};
-  showMsg(ui, nullptr, std::nullopt, "one\r\ntwo", "advice");
-  showMsgSm(ui, nullptr, "Cannot Map Selection", "one line");
+  showMessage(ui, nullptr, std::nullopt, "one\r\ntwo", "advice");
+  showNote(ui, nullptr, "Cannot Map Selection", "one line");
   EXPECT_EQ(ui.dialogsShown, (std::vector<std::string>{"We have a problem...", "Cannot Map Selection"}));
 }
 

@@ -13,7 +13,7 @@
 #include <QThread>
 #include <filesystem>
 
-#include "model/map_block_format.h"
+#include "model/map_format.h"
 #include "support/image_bytes.h"
 
 namespace ornix::e2e {

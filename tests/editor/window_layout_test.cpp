@@ -10,7 +10,7 @@ QSize controlTwips(int width, int height) { return {(width + 2) * 15, (height + 
 
 const QSize screen1024(1024 * 15, 768 * 15);
 
-TEST(FitWindowToImage, SizesTheWindowAroundThePicture) {
+TEST(FitToPicture, SizesTheWindowAroundThePicture) {
   struct Case {
     const char* name;
     QSize picture;
@@ -25,10 +25,10 @@ TEST(FitWindowToImage, SizesTheWindowAroundThePicture) {
        controlTwips(1100, 900), {16530 + 885, 13530 + 600, false}, QSize(1024 * 15, 1024 * 15)},
       {"tall picture taller than the screen", controlTwips(600, 800), {15360 - 500, 11520 - 500, true}},
   };
-  for (const Case& c : cases) EXPECT_EQ(fitWindowToImage(c.picture, c.screen), c.expected) << c.name;
+  for (const Case& c : cases) EXPECT_EQ(fitToPicture(c.picture, c.screen), c.expected) << c.name;
 }
 
-TEST(FormResize, PlacesTheBarsAndShowsThemOnlyWhenThePictureOverflows) {
+TEST(LayOutControls, PlacesTheBarsAndShowsThemOnlyWhenThePictureOverflows) {
   const QSize client(8295, 4740);  // the window as first shown: 504 x 303 visible pixels
   const QSize outer(8415, 5160);
   struct Case {
@@ -44,7 +44,7 @@ TEST(FormResize, PlacesTheBarsAndShowsThemOnlyWhenThePictureOverflows) {
       {"large picture", {1202, 902}, 696, 599},
   };
   for (const Case& c : cases) {
-    const ResizeLayout placed = formResize(client, outer, c.pictureControl);
+    const Controls placed = layOutControls(client, outer, c.pictureControl);
     EXPECT_EQ(placed.hMax, c.hMax) << c.name;
     EXPECT_EQ(placed.vMax, c.vMax) << c.name;
     EXPECT_EQ(placed.hBar, QRect(525, 4545, 7755, 195));
@@ -52,26 +52,6 @@ TEST(FormResize, PlacesTheBarsAndShowsThemOnlyWhenThePictureOverflows) {
     EXPECT_EQ(placed.dropArea, QRect(36, 0, 8402, 5147));
   }
   EXPECT_FALSE(canLayOut({700, 4740}));  // minimised: not laid out
-}
-
-TEST(AttributesDialogPlace, SitsBelowTheEditorOnItsOwnScreen) {
-  struct Case {
-    const char* name;
-    QRect editor;
-    QRect screen;
-    QPoint expected;
-  };
-  const QRect first(0, 0, 1024, 768);
-  const QRect second(1024, 0, 1280, 800);
-  const std::vector<Case> cases = {
-      {"below the editor", {10, 20, 400, 300}, first, {10, 320}},
-      {"near the bottom: 1875 twips above it", {10, 500, 400, 200}, first, {10, 768 - 125}},
-      {"past the right edge: against it", {900, 20, 400, 300}, first, {1024 - 508, 320}},
-      {"below the editor on a second screen", {1034, 20, 400, 300}, second, {1034, 320}},
-      {"near a second screen's bottom", {1034, 600, 400, 150}, second, {1034, 800 - 125}},
-      {"past a second screen's right edge", {2200, 20, 400, 300}, second, {1024 + 1280 - 508, 320}},
-  };
-  for (const Case& c : cases) EXPECT_EQ(attributesDialogPlace(c.editor, c.screen, 508), c.expected) << c.name;
 }
 
 }  // namespace

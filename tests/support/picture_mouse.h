@@ -3,27 +3,25 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "editor/frm_map.h"
-#include "editor/map_surface.h"
+#include "editor/editor_window.h"
+#include "editor/picture_canvas.h"
 
 namespace ornix::test {
 
-// The mouse on the editor's picture, in picture coordinates (the surface adds
+// The mouse on the editor's picture, in picture coordinates (the canvas adds
 // its one-pixel border). Moves carry the held buttons themselves: a widget
 // only sees a drag when its move events say the button is down.
 class PictureMouse {
  public:
-  explicit PictureMouse(frmMap& window) : surface(window.findChild<MapSurface*>("mapee")) {}
+  explicit PictureMouse(EditorWindow& window) : canvas(window.findChild<PictureCanvas*>("pictureCanvas")) {}
 
   void send(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     const QPointF local = at + QPointF(1, 1);
-    QMouseEvent event(type, local, surface->mapToGlobal(local), button, held, modifiers);
-    QApplication::sendEvent(surface, &event);
+    QMouseEvent event(type, local, canvas->mapToGlobal(local), button, held, modifiers);
+    QApplication::sendEvent(canvas, &event);
   }
-  void press(QPointF at, Qt::MouseButton button = Qt::LeftButton) {
-    send(QEvent::MouseButtonPress, at, button, button);
-  }
+  void press(QPointF at, Qt::MouseButton button = Qt::LeftButton) { send(QEvent::MouseButtonPress, at, button, button); }
   void move(QPointF at, Qt::MouseButtons held = Qt::LeftButton) { send(QEvent::MouseMove, at, Qt::NoButton, held); }
   void release(QPointF at, Qt::MouseButton button = Qt::LeftButton) {
     send(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
@@ -38,8 +36,9 @@ class PictureMouse {
     press(at);
     release(at);
   }
+  const QImage& pixels() const { return canvas->image(); }
 
-  MapSurface* surface;
+  PictureCanvas* canvas;
 };
 
 }  // namespace ornix::test

@@ -8,14 +8,14 @@
 #include <functional>
 #include <memory>
 
-#include "dialogs/frm_help.h"
+#include "dialogs/after_save_dialog.h"
+#include "dialogs/area_attributes_dialog.h"
+#include "dialogs/help_window.h"
 #include "dialogs/message_dialogs.h"
-#include "editor/frm_href.h"
-#include "editor/frm_map.h"
-#include "editor/map_surface.h"
-#include "support/registry_home.h"
-#include "system/frm_delete.h"
-#include "workflow/frm_end.h"
+#include "dialogs/uninstall_dialog.h"
+#include "editor/editor_window.h"
+#include "editor/picture_canvas.h"
+#include "support/fake_ui.h"
 
 namespace ornix {
 namespace {
@@ -34,23 +34,21 @@ bool isControl(QWidget* widget) {
   }
   return qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
          qobject_cast<QScrollBar*>(widget) || qobject_cast<QAbstractScrollArea*>(widget) ||
-         qobject_cast<MapSurface*>(widget) || qobject_cast<DropArea*>(widget);
+         qobject_cast<PictureCanvas*>(widget) || qobject_cast<DropArea*>(widget);
 }
 
 // Every window, and every control in it, has a name.
 TEST(Accessibility, EveryWindowAndControlHasAName) {
-  test::RegistryHome home;
-  frmMap editor(home.ui);
-  AttributeExchange exchange;
-  std::string flag;
+  test::FakeUi ui;
+  EditorWindow editor(ui);
   const std::vector<std::function<std::unique_ptr<QWidget>()>> windows = {
-      [&] { return std::make_unique<frmHREF>(exchange, &editor); },
-      [&] { return std::make_unique<frmHelp>(&editor, frmHelp::ButtonPictures{}); },
-      [&] { return std::make_unique<frmEnd>(&editor); },
-      [&] { return std::make_unique<frmDelete>(&editor, home.ui, home.registry); },
-      [&] { return std::make_unique<frmMsg>(&editor); },
-      [&] { return std::make_unique<frmMsgSm>(&editor); },
-      [&] { return std::make_unique<frmAlert>(&editor, flag); },
+      [&] { return std::make_unique<AreaAttributesDialog>(Attributes{}, &editor); },
+      [&] { return std::make_unique<HelpWindow>(&editor); },
+      [&] { return std::make_unique<AfterSaveDialog>(&editor); },
+      [&] { return std::make_unique<UninstallDialog>(&editor, ui, [] {}); },
+      [&] { return std::make_unique<MessageDialog>(&editor); },
+      [&] { return std::make_unique<NoteDialog>(&editor); },
+      [&] { return std::make_unique<QuestionDialog>(&editor); },
   };
   std::vector<std::unique_ptr<QWidget>> shown;
   for (const auto& make : windows) shown.push_back(make());

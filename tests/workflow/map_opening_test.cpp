@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QImageWriter>
 #include <QLabel>
 #include <QToolButton>
 #include <filesystem>
 
-#include "editor/frm_map.h"
-#include "model/area_text.h"
-#include "model/map_block_writer.h"
+#include "editor/editor_window.h"
 #include "support/fake_ui.h"
-#include "support/image_bytes.h"
 #include "support/map_pages.h"
+#include "support/printers.h"
 #include "workflow/file_dialogs.h"
+#include "workflow/image_loading.h"
 #include "workflow/map_opening.h"
 
 namespace ornix {
@@ -19,103 +17,89 @@ namespace {
 
 class MapOpeningTest : public testing::Test {
  protected:
-  void SetUp() override { std::filesystem::create_directories(dir.path / "site" / "img" / "sub"); }
-
-  std::string picture(const std::string& relative, int width = 200, int height = 120) {
-    return test::writePicture(dir, relative, width, height);
-  }
-  std::string page(const std::string& name, const std::string& src, const std::string& top,
-                   const std::string& bottom) {
+  std::string page(const std::string& name, const std::string& src, const std::string& top = "",
+                   const std::string& bottom = "") {
     return test::writeMapPage(dir, name, src, top, bottom);
   }
-  static std::string ext(const std::string& path) { return path.substr(path.size() - 4); }
+  bool open(const std::string& path) { return openMapFile(window, ui, path, path.substr(path.size() - 4)); }
+  // A map on screen before the file is opened: one area on its own picture.
+  void mapOnScreen() {
+    ASSERT_EQ(loadImage(window, ui, test::writePicture(dir, "old.bmp")), PictureLoad::loaded);
+    window.addReadArea({Shape::rectangle, {{1, 1}, {5, 5}}, 0, {"old.htm", "", "", {}}});
+  }
+  std::string shownPath() const { return window.map().picture->path; }
 
   test::TempDir dir;
   test::FakeUi ui;
-  frmMap window{ui};
-  MapDocument& doc = window.document();
+  EditorWindow window{ui};
 };
 
 TEST_F(MapOpeningTest, APageOpensWithEveryAreaAndKeepsItsTextByteForByte) {
   const std::string top = "<html><body>\r\n<p>caf\xE9</p>\n";
   const std::string bottom = "\n<p>\xC3\xA9t\xC3\xA9</p>\r\n</body></html>";
-  const std::string file = page("index.html", "img/photo.bmp", top, bottom);
-  EXPECT_TRUE(txtSpecs(window, ui, file, "html"));
-  EXPECT_EQ(doc.imagePath(), (dir.path / "site/img/photo.bmp").string());
-  EXPECT_EQ(doc.areaList(), (std::vector<std::string>{
-                                R"(<AREA SHAPE="rect" COORDS="10, 10, 60, 50" HREF="a.html" Target="_top)",
-                                R"(<AREA SHAPE="circle" COORDS="100, 60, 12" HREF="b.html" ALT="Ring &quot;one&quot;)",
-                                R"(<AREA SHAPE="poly" COORDS="150, 10, 190, 20, 170, 70" HREF="#)"}));
-  EXPECT_EQ(doc.hrefList(), (std::vector<std::string>{"a.html", "b.html", "#"}));
-  EXPECT_EQ(doc.regionList().size(), 3u);
-  EXPECT_TRUE(doc.hasSourcePage());
-  EXPECT_EQ(doc.sourcePage()->htmlTop(), top);
-  EXPECT_EQ(doc.sourcePage()->htmlBot(), bottom);
+  EXPECT_TRUE(open(page("index.html", "img/photo.bmp", top, bottom)));
+  EXPECT_EQ(shownPath(), (dir.path / "site/img/photo.bmp").string());
+  EXPECT_EQ(window.map().areas, test::threeAreas());
+  ASSERT_TRUE(window.map().sourcePage);
+  EXPECT_EQ(window.map().sourcePage->before, top);
+  EXPECT_EQ(window.map().sourcePage->after, bottom);
   EXPECT_EQ(ui.pauses, std::vector<int>(3, 200));
+  EXPECT_EQ(ui.busyStates, (std::vector<bool>{true, false}));
   EXPECT_TRUE(ui.messages.empty());
-  EXPECT_TRUE(window.findChild<QToolButton*>("cmdMake")->isEnabled());
+  EXPECT_TRUE(window.findChild<QToolButton*>("clipboardButton")->isEnabled());
 }
 
 TEST_F(MapOpeningTest, OnlyPagesCanBeSavedBack) {
-  for (const std::string name : {"map.ornx", "notes.txt", "page.htm", "shop.asp", "x.shtml"}) {
-    const std::string file = page(name, "img/photo.bmp", "", "");
-    ASSERT_TRUE(txtSpecs(window, ui, file, ext(file)));
-    const bool page = name.ends_with("htm") || name.ends_with("asp") || name.ends_with("html");
-    EXPECT_EQ(doc.hasSourcePage(), page) << name;
+  for (const std::string name : {"page.htm", "map.ornx", "shop.asp", "notes.txt", "x.shtml"}) {
+    ASSERT_TRUE(open(page(name, "img/photo.bmp")));
+    const bool savable = name.ends_with("htm") || name.ends_with("asp") || name.ends_with("html");
+    EXPECT_EQ(window.map().sourcePage != nullptr, savable) << name;
   }
 }
 
 TEST_F(MapOpeningTest, APictureMissingBesideThePageMayBeLocated) {
-  const std::string file = page("index.html", "img/sub/photo.bmp", "", "");
+  const std::string file = page("index.html", "img/sub/photo.bmp");
   std::filesystem::rename(dir.path / "site/img/sub/photo.bmp", dir.path / "elsewhere.bmp");
-  ASSERT_TRUE(doc.imgSpecs(picture("old.bmp")));
-  doc.addArea("<AREA", 0, "1|1|5|5");
-  doc.addAreaDefaults();
-
+  mapOnScreen();
+  const ImageMap before = window.map();
   const std::string expectedPath = (dir.path / "site/img/sub/photo.bmp").string();
   ui.dialogScripts.push_back([&](QDialog& d) {
     // Both "/" of the path stay separators.
-    EXPECT_NE(d.findChild<QLabel*>("Label2")->text().toStdString().find(expectedPath), std::string::npos);
-    test::clickButton(d, "cmdNo");
+    EXPECT_NE(d.findChild<QLabel*>("situationLabel")->text().toStdString().find(expectedPath), std::string::npos);
+    test::clickButton(d, "noButton");
   });
-  EXPECT_TRUE(txtSpecs(window, ui, file, "html"));
+  EXPECT_TRUE(open(file));
   EXPECT_EQ(ui.dialogsShown.back(), "Image path problem...");
-  EXPECT_EQ(doc.areaList().size(), 1u);  // the map on screen is untouched
-  EXPECT_EQ(doc.hrefList(), std::vector<std::string>{"#"});
+  EXPECT_EQ(window.map(), before);  // the map on screen is untouched
 
-  ui.answerWith("cmdYes");
+  ui.answerWith("yesButton");
   ui.chosenFiles.push_back((dir.path / "elsewhere.bmp").string());
-  ui.answerWith("cmdOK");
-  EXPECT_TRUE(txtSpecs(window, ui, file, "html"));
+  ui.answerWith("okButton");
+  EXPECT_TRUE(open(file));
   EXPECT_EQ(ui.dialogsShown.back(), "Keep in mind...");
-  EXPECT_EQ(ui.fileRequests.back().title, "Open File...");
   EXPECT_EQ(ui.fileRequests.back().filters, (std::vector<FileFilter>{{"Image", "*.jpg;*.gif"}}));
-  EXPECT_EQ(doc.imagePath(), (dir.path / "elsewhere.bmp").string());
-  EXPECT_EQ(doc.areaList().size(), 3u);
-  EXPECT_EQ(window.tag, "");
+  EXPECT_EQ(shownPath(), (dir.path / "elsewhere.bmp").string());
+  EXPECT_EQ(window.map().areas.size(), 3u);
 }
 
-TEST_F(MapOpeningTest, APictureThatWillNotLoadLeavesTheMapOnScreen) {
-  const std::string file = page("index.html", "img/photo.bmp", "", "");
+// A file without a whole block, or whose picture will not load, leaves the
+// map on screen as it was; the user is told why.
+TEST_F(MapOpeningTest, AFileThatCannotBeOpenedLeavesTheMapOnScreen) {
+  const std::string unloadable = page("index.html", "img/photo.bmp");
   std::filesystem::resize_file(dir.path / "site/img/photo.bmp", 10);
-  ASSERT_TRUE(doc.imgSpecs(picture("old.bmp")));
-  EXPECT_TRUE(txtSpecs(window, ui, file, "html"));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].title, "Ornix Note:");
-  EXPECT_EQ(doc.imagePath(), (dir.path / "old.bmp").string());
-  EXPECT_TRUE(doc.areaList().empty());
-}
-
-TEST_F(MapOpeningTest, ADamagedFileIsExplainedAndChangesNothing) {
-  const std::string file = dir.write("site/plain.txt", test::Bytes{'<', 'p', '>'});
+  mapOnScreen();
+  const ImageMap before = window.map();
+  EXPECT_TRUE(open(unloadable));
+  EXPECT_EQ(ui.messages.at(0).title, "Ornix Note:");
   ui.dialogScripts.push_back([](QDialog& d) {
-    const std::string body = d.findChild<QLabel*>("Label2")->text().toStdString();
+    const std::string body = d.findChild<QLabel*>("bodyLabel")->text().toStdString();
     EXPECT_NE(body.find("> Copyright tag missing or altered.\n> Area tags missing or altered.\n> Image tag missing"),
               std::string::npos);
-    test::clickButton(d, "cmdOK");
+    test::clickButton(d, "okButton");
   });
-  EXPECT_TRUE(txtSpecs(window, ui, file, ".txt"));
+  EXPECT_TRUE(open(dir.write("site/plain.txt", test::Bytes{'<', 'p', '>'})));
   EXPECT_EQ(ui.dialogsShown, std::vector<std::string>{"We have a problem..."});
+  EXPECT_EQ(window.map(), before);
 }
 
 // A damaged block is read as far as it can be, and the one note says how far
@@ -141,33 +125,30 @@ TEST_F(MapOpeningTest, ADamagedBlockSaysHowFarTheReadingGot) {
       {"an end comment cut short", "line. -->", "line.",
        {"Ornix Note:", "ORNX end comment is cut short,\r\nso nothing was loaded.", MessageIcon::exclamation}, 1},
   };
-  const std::string text = test::contents(page("index.html", "img/photo.bmp", "", ""));
+  const std::string text = test::contents(page("index.html", "img/photo.bmp"));
   for (const Case& c : cases) {
-    ASSERT_TRUE(doc.imgSpecs(picture("old.bmp")));
-    doc.addArea("<AREA", 0, "1|1|5|5");  // the map on screen before
-    doc.addAreaDefaults();
+    mapOnScreen();
     std::string damaged = text;
     damaged.replace(damaged.find(c.from), c.from.size(), c.to);
     ui.messages.clear();
-    txtSpecs(window, ui, dir.write("site/damaged.html", test::Bytes(damaged.begin(), damaged.end())), "html");
+    open(dir.write("site/damaged.html", test::Bytes(damaged.begin(), damaged.end())));
     EXPECT_EQ(ui.messages, std::vector<Message>{c.said}) << c.name;
-    EXPECT_EQ(doc.areaList().size(), c.areasLeft) << c.name;
-    EXPECT_EQ(doc.hrefList().size(), c.areasLeft) << c.name;
+    EXPECT_EQ(window.map().areas.size(), c.areasLeft) << c.name;
   }
 }
 
-TEST(FileDialog, AsksWithTheProgramsFiltersAndRefusesAMissingFile) {
+TEST(FileDialogs, AskWithTheProgramsFiltersAndRefuseAMissingFile) {
   test::TempDir dir;
   test::FakeUi ui;
   const std::string there = dir.write("a.gif", test::gifHeader(1, 1));
   ui.chosenFiles = {"  " + there + "  ", (dir.path / "missing.gif").string(), std::nullopt, "/out/page"};
-  EXPECT_EQ(fileDialog(ui, true, purpose::anyFile, there), there);
+  EXPECT_EQ(askForFileToOpen(ui, OpenPurpose::anything, there), there);
   EXPECT_EQ(ui.fileRequests[0].startFolder, dir.path.string() + "/");
   EXPECT_EQ(ui.fileRequests[0].filters.size(), 3u);
-  EXPECT_EQ(fileDialog(ui, true, purpose::anyFile, there), "");
+  EXPECT_EQ(askForFileToOpen(ui, OpenPurpose::anything, there), "");
   EXPECT_EQ(ui.messages.back(), (Message{"OPEN ERROR...", "That file you chose isn't there.", MessageIcon::exclamation}));
-  EXPECT_EQ(fileDialog(ui, false, purpose::htmlPage, there), "");
-  EXPECT_EQ(fileDialog(ui, false, purpose::textFile, there), "/out/page");
+  EXPECT_EQ(askForFileToSave(ui, OutputKind::htmlPage, there), "");
+  EXPECT_EQ(askForFileToSave(ui, OutputKind::textFile, there), "/out/page");
   EXPECT_EQ(ui.fileRequests[2].title, "Save File As...");
   EXPECT_EQ(ui.fileRequests[2].filters, (std::vector<FileFilter>{{"Save As HTML  (*.htm)", "*.htm"}}));
   EXPECT_EQ(ui.fileRequests[3].filters, (std::vector<FileFilter>{{"Save As TEXT  (*.txt)", "*.txt"}}));

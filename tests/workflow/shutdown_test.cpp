@@ -5,11 +5,13 @@
 #include <QToolButton>
 #include <filesystem>
 
+#include "editor/editor_window.h"
 #include "platform/clipboard.h"
+#include "workflow/image_loading.h"
 #include "platform/single_instance.h"
 #include "platform/twips.h"
 #include "support/map_pages.h"
-#include "support/registry_home.h"
+#include "support/settings_home.h"
 #include "workflow/editor_commands.h"
 #include "workflow/start_up.h"
 
@@ -24,15 +26,14 @@ class RecordingClipboard final : public Clipboard {
 
 // The editor window with its commands connected, shown, on a picture with
 // three areas.
-class ShutdownTest : public testing::Test, protected test::RegistryHome {
+class ShutdownTest : public testing::Test, protected test::SettingsHome {
  protected:
   void SetUp() override {
-    connectEditorCommands(window, ui, clipboard, registry);
+    connectEditorCommands(window, ui, clipboard, settings);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ASSERT_TRUE(doc.imgSpecs(test::writePicture(dir, "photo.bmp", 300, 200)));
-    for (const char* coords : {"1|1|9|9", "20|20|40|40", "50|50|90|90"}) doc.addArea("<AREA", 0, coords);
-    doc.addAreaDefaults();
+    ASSERT_EQ(loadImage(window, ui, test::writePicture(dir, "photo.bmp", 300, 200)), PictureLoad::loaded);
+    for (const int corner : {1, 20, 50}) window.addReadArea({Shape::rectangle, {{corner, corner}, {corner + 9, corner + 9}}, 0, {}});
   }
   bool associationWritten() const { return std::filesystem::exists(association.desktopEntryPath()); }
   std::size_t questionsAsked() const {
@@ -40,31 +41,30 @@ class ShutdownTest : public testing::Test, protected test::RegistryHome {
   }
 
   RecordingClipboard clipboard;
-  frmMap window{ui};
-  MapDocument& doc = window.document();
+  EditorWindow window{ui};
 };
 
 TEST_F(ShutdownTest, EveryWayOutAsksAboutAnUnsavedMapYesKeepsItNoFoldsTheWindowUp) {
   const QSize before = window.size();
   const std::vector<std::function<void()>> waysOut = {
       [this] { QTest::keyClick(&window, Qt::Key_Escape); },
-      [this] { window.findChild<QToolButton*>("cmdClose")->click(); },
+      [this] { window.findChild<QToolButton*>("closeButton")->click(); },
       [this] { emit window.exitRequested(); },  // the File menu's Exit
       [this] { window.close(); },                // the close box
   };
   for (const auto& leave : waysOut) {
-    ui.answerWith("cmdYes");
+    ui.answerWith("yesButton");
     leave();
   }
   EXPECT_EQ(questionsAsked(), 4u);
   EXPECT_TRUE(window.isVisible());
   EXPECT_EQ(window.size(), before);
-  EXPECT_EQ(doc.areaList().size(), 3u);
+  EXPECT_EQ(window.map().areas.size(), 3u);
   EXPECT_TRUE(ui.pauses.empty());
   window.resize(200, 150);  // still laid out: smaller than its picture, it gets its scroll bars
-  EXPECT_TRUE(window.findChild<QScrollBar*>("HScroll1")->isVisibleTo(&window));
+  EXPECT_TRUE(window.findChild<QScrollBar*>("horizontalScroll")->isVisibleTo(&window));
 
-  ui.answerWith("cmdNo");
+  ui.answerWith("noButton");
   QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(window.windowTitle(), "   ...later");
@@ -76,7 +76,7 @@ TEST_F(ShutdownTest, EveryWayOutAsksAboutAnUnsavedMapYesKeepsItNoFoldsTheWindowU
 
 TEST_F(ShutdownTest, QuitAfterASaveSaysGoodbyeAndClosesWithoutAsking) {
   ui.answers = {Answer::yes};  // "Confirm Clipboard:"
-  ui.answerWith("cmdQuit");
+  ui.answerWith("quitButton");
   QTest::keyClick(&window, Qt::Key_F5);
   EXPECT_EQ(clipboard.texts.size(), 1u);
   EXPECT_EQ(ui.pauses, (std::vector<int>{500, 300}));  // "See You", then "   ...later"
@@ -89,11 +89,11 @@ TEST_F(ShutdownTest, UninstallHelpEndsTheProgramWhateverTheAnswer) {
   emit window.uninstallHelpRequested();
   EXPECT_TRUE(window.isVisible());
 
-  registry.setFileAssociation("/usr/bin/ornix");
+  settings.writeFileAssociation("/usr/bin/ornix");
   const auto clear = [this](Answer answer) {
     ui.answers.push_back(answer);
-    ui.answerWith("cmdClearReg");
-    window.skipSavePrompt = false;
+    ui.answerWith("clearButton");
+    window.closeWithoutAsking = false;
     window.show();
     emit window.uninstallHelpRequested();
     EXPECT_FALSE(window.isVisible());
@@ -112,9 +112,9 @@ TEST_F(ShutdownTest, UninstallHelpEndsTheProgramWhateverTheAnswer) {
 
   // The next start writes the association again.
   test::FakeUi nextUi;
-  frmMap next(nextUi);
+  EditorWindow next(nextUi);
   LockFileInstance instance((dir.path / "ornix.lock").c_str());
-  EXPECT_TRUE(Main({nextUi, instance, registry, next, "/usr/bin/ornix"}, ""));
+  EXPECT_TRUE(startProgram({nextUi, instance, settings, next, "/usr/bin/ornix"}, ""));
   EXPECT_TRUE(associationWritten());
 }
 

@@ -6,7 +6,8 @@
 
 #include "platform/single_instance.h"
 #include "support/map_pages.h"
-#include "support/registry_home.h"
+#include "editor/editor_window.h"
+#include "support/settings_home.h"
 #include "workflow/start_up.h"
 
 namespace ornix {
@@ -25,24 +26,23 @@ class FullDiskAssociation final : public FileAssociation {
   bool remove() override { return false; }
 };
 
-class StartUpTest : public testing::Test, protected test::RegistryHome {
+class StartUpTest : public testing::Test, protected test::SettingsHome {
  protected:
-  bool start(const std::string& commandLine, cRegistry& with) {
-    return Main({ui, instance, with, window, "/usr/bin/ornix"}, commandLine);
+  bool start(const std::string& commandLine, ProgramSettings& with) {
+    return startProgram({ui, instance, with, window, "/usr/bin/ornix"}, commandLine);
   }
-  bool start(const std::string& commandLine) { return start(commandLine, registry); }
+  bool start(const std::string& commandLine) { return start(commandLine, settings); }
   bool associationWritten() const { return std::filesystem::exists(association.desktopEntryPath()); }
 
   FakeInstance instance;
-  frmMap window{ui};
-  MapDocument& doc = window.document();
+  EditorWindow window{ui};
 };
 
 TEST_F(StartUpTest, APageOrNothingOnTheCommandLineOpensInTheEditor) {
   EXPECT_EQ(commandLineText({"ornix", "/home/me/My", "Maps/index.html"}), "/home/me/My Maps/index.html");
   EXPECT_TRUE(start(""));
   EXPECT_TRUE(window.isVisible());
-  EXPECT_FALSE(doc.imageLoaded());
+  EXPECT_FALSE(window.map().picture);
   EXPECT_TRUE(associationWritten());
   // Each opens with its three areas; only a page can be saved back into.
   const std::vector<std::pair<std::string, bool>> cases = {
@@ -52,10 +52,10 @@ TEST_F(StartUpTest, APageOrNothingOnTheCommandLineOpensInTheEditor) {
       {"\"" + test::writeMapPage(dir, "quoted page.html", "photo.bmp", "", "") + "\"", true},
   };
   for (const auto& [commandLine, page] : cases) {
-    doc.restartMap();
+    window.clearAreas();
     EXPECT_TRUE(start(commandLine)) << commandLine;
-    EXPECT_EQ(doc.areaList().size(), 3u) << commandLine;
-    EXPECT_EQ(doc.hasSourcePage(), page) << commandLine;
+    EXPECT_EQ(window.map().areas.size(), 3u) << commandLine;
+    EXPECT_EQ(window.map().sourcePage != nullptr, page) << commandLine;
   }
   EXPECT_TRUE(ui.messages.empty());
 }
@@ -68,10 +68,10 @@ TEST_F(StartUpTest, ASecondCopyARefusedFileOrAFailureEndTheProgramBeforeTheWindo
   instance.alone = true;
 
   const std::string jpeg = dir.write("photo.jpeg", test::Bytes{0xFF, 0xD8});
-  ui.dialogScripts = {[](QDialog& d) { test::clickButton(d, "cmdOK"); },
+  ui.dialogScripts = {[](QDialog& d) { test::clickButton(d, "okButton"); },
                       [&jpeg](QDialog& d) {
-                        EXPECT_TRUE(d.findChild<QLabel*>("Label2")->text().contains(QString::fromStdString(jpeg)));
-                        test::clickButton(d, "cmdOK");
+                        EXPECT_TRUE(d.findChild<QLabel*>("bodyLabel")->text().contains(QString::fromStdString(jpeg)));
+                        test::clickButton(d, "okButton");
                       }};
   for (const std::string& commandLine : {dir.path.string(), jpeg, (dir.path / "gone.gif").string()}) {
     EXPECT_FALSE(start(commandLine)) << commandLine;
@@ -80,7 +80,7 @@ TEST_F(StartUpTest, ASecondCopyARefusedFileOrAFailureEndTheProgramBeforeTheWindo
   EXPECT_EQ(ui.messages.size(), 1u);  // a missing file ends silently
 
   FullDiskAssociation full;
-  cRegistry failing{store, full, ui, "Quillmere", "Ornix"};
+  ProgramSettings failing{store, full, ui, "Quillmere", "Ornix"};
   EXPECT_FALSE(start("", failing));
   EXPECT_EQ(ui.messages.back().title, "Ornix Error");
   EXPECT_EQ(ui.messages.back().text.rfind("There has been an error in Ornix. Please notify the author.\r\n\r\n28: ornix.desktop", 0), 0u)

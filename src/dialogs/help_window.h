@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <QPixmap>
+#include <map>
+
+#include "help_rows.h"
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace ornix {
+
+// "Ornix Help": the top panel explains the right button's choices, the bottom
+// panel the attributes dialog that the left button opens. Moving the mouse
+// over a row of a panel's list picture shows that row's description.
+class HelpWindow final : public QDialog {
+ public:
+  explicit HelpWindow(QWidget* editorWindow);
+
+  QColor topFrameColour() const { return topFrame; }
+  QColor bottomFrameColour() const { return bottomFrame; }
+  // Which banner the header shows: "banner_none", "banner_right" or "banner_left".
+  QString bannerShown() const { return banner; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  enum class Over { window, topPanel, bottomPanel };
+
+  QWidget* addPanel(const char* name, QRect geometry);
+  QLabel* addPicture(QWidget* parent, const char* name, const char* picture, QSize size);
+  QPlainTextEdit* addTextBox(QWidget* parent, const char* name, const char* text);
+  void placeIllustrations();
+  void hoverOver(Over place);
+  const HelpRow& hoverList(const HelpList& list, QPlainTextEdit* text, QPoint pixel);
+  void showIllustration(HelpIllustration illustration);
+  void showHeader(const char* name);
+
+  // The attributes dialog's three up pictures, shown for its buttons' rows.
+  struct ButtonPictures {
+    QPixmap enter;
+    QPixmap cancel;
+    QPixmap remove;
+  };
+  ButtonPictures buttons;
+  std::map<QString, QPixmap> banners;
+  QColor topFrame;
+  QColor bottomFrame;
+  QString banner;
+  QLabel* header = nullptr;
+  QWidget* rightPanel = nullptr;
+  QWidget* leftPanel = nullptr;
+  QLabel* rightList = nullptr;
+  QLabel* leftList = nullptr;
+  QPlainTextEdit* rightText = nullptr;
+  QPlainTextEdit* leftText = nullptr;
+  QLabel* hrefPicture = nullptr;
+  QLabel* targetPicture = nullptr;
+  QLabel* buttonPicture = nullptr;
+};
+
+}  // namespace ornix

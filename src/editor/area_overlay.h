@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QPointF>
+#include <QRegion>
+#include <optional>
+#include <vector>
+
+#include "model/area.h"
+
+namespace ornix {
+
+class PictureCanvas;
+
+// The areas as they stand on the picture: each one's region, which hit tests
+// are made against, and its blue highlight and outline, drawn by exclusive-or
+// so that drawing them again takes them off. It keeps the regions beside the
+// map's areas, in the same order.
+class AreaOverlay {
+ public:
+  explicit AreaOverlay(PictureCanvas& canvas);
+
+  // Shows an area after the others: its region and highlight, and its
+  // outline unless that is on the picture already (a shape just drawn).
+  void append(const Area& area, bool outlineDrawn = false);
+  // Takes area `index` off the picture; the areas after it move up.
+  void remove(std::size_t index, const Area& area);
+  // The picture was replaced: no area stands on it any more.
+  void forgetAll() { regions.clear(); }
+
+  // The first area, in list order, whose region holds the point rounded to whole pixels.
+  std::optional<std::size_t> areaAt(QPointF position) const;
+  std::size_t size() const { return regions.size(); }
+
+  // An area's outline: a box between two corners, a circle around a centre,
+  // or a polygon's edges, the closing one too, with a 5-pixel dot at each vertex.
+  static void drawOutline(PictureCanvas& canvas, const Area& area);
+
+ private:
+  void toggleHighlight(const QRegion& region);
+
+  PictureCanvas& canvas;
+  std::vector<QRegion> regions;
+};
+
+// The region a click on the area is tested against.
+QRegion regionOf(const Area& area);
+
+}  // namespace ornix

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPointF>
+#include <optional>
+
+#include "model/area.h"
+
+namespace ornix {
+
+// A press that ends a shape: the area it makes, or none when the shape is
+// dropped as too small.
+struct ShapeEnd {
+  std::optional<Area> area;
+};
+
+// One way of drawing a new area with the mouse. A tool draws what it has so
+// far on the picture by exclusive-or, and hands back the area it finishes.
+// Positions are pixels of the picture; the editor calls move, release and
+// endDrag only between a press and its release.
+class DrawingTool {
+ public:
+  virtual ~DrawingTool() = default;
+
+  // A press on the picture; how the shape ended when the press ends one.
+  virtual std::optional<ShapeEnd> press(QPointF position) = 0;
+  // The pointer moved with the button held.
+  virtual void move(QPointF position) = 0;
+  // The release that ends a press; the finished area when it ends one.
+  virtual std::optional<Area> release(QPointF position) = 0;
+  // The release was swallowed: what the drag drew comes off the picture.
+  virtual void endDrag() = 0;
+  // Ends a shape left unfinished between presses, taking it off the picture.
+  virtual void cancel() = 0;
+  // The pointer's shape at a point of the picture while this tool is chosen.
+  virtual Qt::CursorShape pointerAt(QPointF) const { return Qt::CrossCursor; }
+};
+
+// A pointer position as a whole pixel, halves to even; a position beyond the
+// 16 bits a picture can have is pinned to them.
+QPoint wholePixel(QPointF position);
+
+}  // namespace ornix

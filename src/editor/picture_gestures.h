@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QPointF>
+#include <memory>
+#include <optional>
+
+#include "drawing_tool.h"
+
+namespace ornix {
+
+class PictureCanvas;
+class PolygonTool;
+
+enum class ToolKind { rectangle, circle, polygon };
+
+// What the mouse on the picture needs of the editor window.
+class GestureHost {
+ public:
+  virtual ~GestureHost() = default;
+  virtual bool hasPicture() const = 0;
+  virtual bool hasAreas() const = 0;
+  virtual std::optional<std::size_t> areaAt(QPointF position) const = 0;
+  virtual void showFileMenu() = 0;
+  // A release that selects: the area under it is edited; when there is none
+  // and the press was inside an area, the user is told why nothing is drawn.
+  virtual void editAreaAt(QPointF position, bool pressedInArea) = 0;
+  // A finished shape becomes an area; a dragged one is followed by a pause.
+  virtual void addDrawnArea(Area area, bool pauseAfter) = 0;
+};
+
+// The mouse on the picture: the right button's File menu, presses inside an
+// area that lead to its attributes, releases that are swallowed, and every
+// other press, drag and release handed to the chosen drawing tool.
+class PictureGestures {
+ public:
+  PictureGestures(PictureCanvas& canvas, GestureHost& host);
+  ~PictureGestures();
+
+  void chooseTool(ToolKind kind);
+  ToolKind chosenTool() const { return chosen; }
+
+  void press(Qt::MouseButton button, QPointF position);
+  void move(Qt::MouseButtons held, QPointF position);
+  void release(Qt::MouseButton button, QPointF position);
+
+  // The File menu was shown: the next press and moves wait for a release.
+  void setMenuPending(bool pending) { menuPending = pending; }
+  // The next release is swallowed (a file is being opened or dragged in).
+  void setIgnoreNextRelease(bool ignore) { ignoreNextRelease = ignore; }
+  // Ends a drag and an unfinished polygon, taking them off the picture.
+  void endDrawing();
+  // How many vertices the unfinished polygon has.
+  std::size_t polygonVertices() const;
+
+ private:
+  DrawingTool& tool() const;
+  bool ignoresPointer(bool rightButton) const;
+  bool swallowsRelease();
+  void endDrag();
+
+  PictureCanvas& canvas;
+  GestureHost& host;
+  std::unique_ptr<DrawingTool> rectangle;
+  std::unique_ptr<DrawingTool> circle;
+  std::unique_ptr<PolygonTool> polygon;
+  ToolKind chosen = ToolKind::rectangle;
+  bool dragging = false;           // a drawing press is in progress
+  bool pressedInArea = false;      // the last press landed inside an area
+  bool menuPending = false;
+  bool ignoreNextRelease = false;
+  bool polygonJustClosed = false;  // the release of the closing press is swallowed
+};
+
+}  // namespace ornix

@@ -1,0 +1,62 @@
+#include "polygon_tool.h"
+
+#include <cstdlib>
+
+#include "area_overlay.h"
+#include "picture_canvas.h"
+
+namespace ornix {
+namespace {
+
+constexpr int closingBox = 10;             // pixels around the first vertex
+constexpr std::size_t mostVertices = 255;  // the click after them closes the polygon
+
+bool near(QPointF point, QPoint vertex) {
+  return std::abs(point.x() - vertex.x()) < closingBox && std::abs(point.y() - vertex.y()) < closingBox;
+}
+
+}  // namespace
+
+std::optional<ShapeEnd> PolygonTool::press(QPointF position) {
+  const QPoint click = wholePixel(position);
+  if (closesAt(click)) return ShapeEnd{close()};
+  const QColor pen = canvas.backgroundColour();
+  canvas.xorDot(click, pen);
+  if (!vertices.empty()) canvas.xorLine(vertices.back(), click, pen);
+  vertices.push_back(click);
+  return std::nullopt;
+}
+
+bool PolygonTool::closesAt(QPoint click) const {
+  if (vertices.size() <= 2) return false;
+  return vertices.size() >= mostVertices || near(click, vertices.front());
+}
+
+// The closing click is not a vertex: it draws the edge from the last vertex
+// back to the first. A polygon that encloses no pixel (its vertices on one
+// spot or one line) could never be clicked again: like a too small rectangle
+// or circle it is dropped, its outline erased.
+std::optional<Area> PolygonTool::close() {
+  canvas.xorLine(vertices.back(), vertices.front(), canvas.backgroundColour());
+  Area polygon{Shape::polygon, {}, 0.0f, {}};
+  for (const QPoint& vertex : vertices) polygon.points.push_back({vertex.x(), vertex.y()});
+  vertices.clear();
+  if (!regionOf(polygon).isEmpty()) return polygon;
+  AreaOverlay::drawOutline(canvas, polygon);
+  return std::nullopt;
+}
+
+void PolygonTool::cancel() {
+  const QColor pen = canvas.backgroundColour();
+  for (std::size_t i = 0; i < vertices.size(); ++i) {
+    canvas.xorDot(vertices[i], pen);
+    if (i > 0) canvas.xorLine(vertices[i - 1], vertices[i], pen);
+  }
+  vertices.clear();
+}
+
+Qt::CursorShape PolygonTool::pointerAt(QPointF position) const {
+  return vertices.size() >= 2 && near(position, vertices.front()) ? Qt::UpArrowCursor : Qt::CrossCursor;
+}
+
+}  // namespace ornix

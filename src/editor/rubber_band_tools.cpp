@@ -1,0 +1,58 @@
+#include "rubber_band_tools.h"
+
+#include <cmath>
+#include <limits>
+
+#include "model/numbers.h"
+#include "picture_canvas.h"
+
+namespace ornix {
+
+QPoint wholePixel(QPointF position) {
+  const auto whole = [](double coordinate) {
+    if (const std::optional<std::int16_t> value = roundToInt16(coordinate)) return int{*value};
+    return int{coordinate < 0 ? std::numeric_limits<std::int16_t>::min() : std::numeric_limits<std::int16_t>::max()};
+  };
+  return {whole(position.x()), whole(position.y())};
+}
+
+std::optional<ShapeEnd> RubberBandTool::press(QPointF position) {
+  anchor = wholePixel(position);
+  pen = anchor;  // no band yet: a box or circle of size 0, which draws nothing
+  return std::nullopt;
+}
+
+void RubberBandTool::move(QPointF position) {
+  drawBand(pen);
+  drawBand(position);
+  pen = position;
+}
+
+void RectangleTool::drawBand(QPointF to) { canvas.xorBox(anchor, wholePixel(to), canvas.backgroundColour()); }
+
+// The band is brought to the release point first, so the outline left on the
+// picture is exactly the box its numbers describe; a box too small is erased.
+std::optional<Area> RectangleTool::release(QPointF position) {
+  move(position);
+  const QPoint corner = wholePixel(position);
+  Area rectangle{Shape::rectangle, {{anchor.x(), anchor.y()}, {corner.x(), corner.y()}}, 0.0f, {}};
+  if (largeEnough(rectangle)) return rectangle;
+  drawBand(pen);
+  return std::nullopt;
+}
+
+float CircleTool::radiusTo(QPointF to) const {
+  return static_cast<float>(std::hypot(to.x() - anchor.x(), to.y() - anchor.y()));
+}
+
+void CircleTool::drawBand(QPointF to) { canvas.xorCircle(anchor, radiusTo(to), canvas.backgroundColour()); }
+
+// The radius is the one of the last band drawn, not measured to the release point.
+std::optional<Area> CircleTool::release(QPointF) {
+  Area circle{Shape::circle, {{anchor.x(), anchor.y()}}, radiusTo(pen), {}};
+  if (largeEnough(circle) && roundedRadius(circle.radius)) return circle;
+  drawBand(pen);
+  return std::nullopt;
+}
+
+}  // namespace ornix

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ornix {
+
+enum class Shape { rectangle, circle, polygon };
+
+struct Point {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+// An area's link, frame target and alternative text as its AREA tag carries
+// them; an empty Target or ALT is left out of the tag.
+struct Attributes {
+  std::string href;
+  std::string target;
+  std::string alt;
+  // The link the attributes dialog offers where that is not the written one:
+  // "#" typed over a link writes "#" and goes on offering the link.
+  std::optional<std::string> offeredHref;
+
+  friend bool operator==(const Attributes&, const Attributes&) = default;
+};
+
+// One hotspot of the map.
+struct Area {
+  Shape shape = Shape::rectangle;
+  // A rectangle's press corner then its release corner, unsorted; a circle's
+  // centre; a polygon's vertices in drawing order.
+  std::vector<Point> points;
+  // A circle's radius as drawn or read; its COORDS hold it rounded.
+  float radius = 0.0f;
+  Attributes attributes;
+
+  friend bool operator==(const Area&, const Area&) = default;
+};
+
+// The link the attributes dialog offers for an area.
+inline const std::string& offeredHref(const Attributes& attributes) {
+  return attributes.offeredHref ? *attributes.offeredHref : attributes.href;
+}
+
+// Drawing keeps a rectangle whose sides multiply to 70 square pixels or more
+// and a circle of radius 7 or more; smaller ones are dropped.
+inline constexpr std::int64_t smallestRectangle = 70;
+inline constexpr float smallestRadius = 7.0f;
+bool largeEnough(const Area& area);
+
+// The radius a circle's COORDS hold: rounded half to even; nothing when that
+// is not a 16-bit number.
+std::optional<std::int16_t> roundedRadius(float radius);
+
+}  // namespace ornix

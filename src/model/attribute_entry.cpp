@@ -1,0 +1,42 @@
+#include "attribute_entry.h"
+
+namespace ornix {
+namespace {
+
+constexpr std::string_view placeholderEnding = "if you would like...";
+
+bool counts(std::string_view value) {
+  return !value.empty() && value.find(placeholderEnding) == std::string_view::npos;
+}
+
+}  // namespace
+
+std::string escapeAttributeValue(std::string_view value) {
+  std::string escaped;
+  escaped.reserve(value.size());
+  for (const char c : value) {
+    if (c == '"') {
+      escaped += "&quot;";
+    } else if (c == '>') {
+      escaped += "&gt;";
+    } else {
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
+std::optional<Attributes> enteredAttributes(const Attributes& before, std::string_view href,
+                                            std::string_view target, std::string_view alt) {
+  Attributes entered;
+  entered.href = escapeAttributeValue(href);
+  if (counts(target)) entered.target = escapeAttributeValue(target);
+  if (counts(alt)) entered.alt = escapeAttributeValue(alt);
+  if (entered.href.empty() && entered.target.empty() && entered.alt.empty()) return std::nullopt;
+  // "#" is written as typed, but the link the area had is still offered.
+  const std::string& offered = offeredHref(before);
+  if (entered.href == defaultHref && !offered.empty() && offered != defaultHref) entered.offeredHref = offered;
+  return entered;
+}
+
+}  // namespace ornix

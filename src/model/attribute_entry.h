@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "area.h"
+
+namespace ornix {
+
+// What the attributes dialog shows for an area whose link, Target or ALT is
+// empty, as a new area's are.
+inline constexpr std::string_view defaultHref = "#";
+inline constexpr std::string_view targetPlaceholder = "Enter a TARGET here, if you would like...";
+inline constexpr std::string_view altPlaceholder = "Also enter ALT text, if you would like...";
+
+// A typed value made safe inside a double-quoted attribute of a tag that ends
+// at its first ">": each `"` becomes &quot; and each `>` &gt;, which browsers
+// read back as the characters typed. Nothing else changes.
+std::string escapeAttributeValue(std::string_view value);
+
+// The attributes Enter in the attributes dialog gives an area, from the three
+// texts as typed. A Target or ALT counts unless it is empty or holds "if you
+// would like..." (the placeholders' ending). Nothing when the link is emptied
+// and neither a Target nor an ALT counts: the area then stays as it was.
+std::optional<Attributes> enteredAttributes(const Attributes& before, std::string_view href,
+                                            std::string_view target, std::string_view alt);
+
+}  // namespace ornix

@@ -1,0 +1,119 @@
+#include "image_header.h"
+
+#include <cstring>
+
+namespace ornix {
+namespace {
+
+// A little-endian 16-bit number at `pos`, as makeWord takes it.
+std::optional<std::int16_t> wordAt(ByteWindow& bytes, std::uint64_t lowPos, std::uint64_t highPos) {
+  const std::optional<std::uint8_t> low = bytes.at(lowPos);
+  const std::optional<std::uint8_t> high = bytes.at(highPos);
+  if (!low || !high) return std::nullopt;
+  return makeWord(*low, *high);
+}
+
+// Width and height at the given little-endian offsets, and the depth byte as given.
+ImageInfo readHeader(ByteWindow& bytes, ImageKind kind, std::uint64_t widthAt,
+                     std::uint64_t heightAt, std::optional<std::uint8_t> depth) {
+  const std::optional<std::int16_t> width = wordAt(bytes, widthAt, widthAt + 1);
+  const std::optional<std::int16_t> height = wordAt(bytes, heightAt, heightAt + 1);
+  if (!width || !height || !depth) return {};
+  return {kind, *width, *height, *depth};
+}
+
+bool isFrameMarker(std::uint8_t code) { return code >= 0xC0 && code <= 0xC3; }
+
+// The frame header whose marker code stands at `p`: height before width, big-endian.
+ImageInfo readFrameHeader(ByteWindow& bytes, std::uint64_t p) {
+  const std::optional<std::int16_t> height = wordAt(bytes, p + 5, p + 4);
+  const std::optional<std::int16_t> width = wordAt(bytes, p + 7, p + 6);
+  const std::optional<std::uint8_t> components = bytes.at(p + 8);
+  if (!height || !width || !components || *components > 31) return {};
+  return {ImageKind::jpeg, *width, *height, static_cast<std::uint8_t>(*components * 8)};
+}
+
+}  // namespace
+
+std::optional<std::int16_t> makeWord(std::uint8_t low, std::uint8_t high) {
+  if (high >= 0x80) return std::nullopt;
+  return static_cast<std::int16_t>(high * 256 + low);
+}
+
+ImageInfo readGif(ByteWindow& bytes) {
+  const std::optional<std::uint8_t> packed = bytes.at(10);
+  std::optional<std::uint8_t> depth;
+  if (packed) depth = static_cast<std::uint8_t>((*packed & 7) + 1);
+  return readHeader(bytes, ImageKind::gif, 6, 8, depth);
+}
+
+ImageInfo readBmp(ByteWindow& bytes) {
+  return readHeader(bytes, ImageKind::bmp, 18, 22, bytes.at(28));
+}
+
+std::int64_t findJpgStart(ByteWindow& bytes) {
+  std::uint64_t pos = 0;
+  for (;;) {
+    const std::span<const std::uint8_t> block = bytes.from(pos);
+    if (block.empty()) return -1;
+    const void* hit = std::memchr(block.data(), 0xFF, block.size());
+    if (hit == nullptr) {
+      pos += block.size();
+      continue;
+    }
+    const std::uint64_t s = pos + static_cast<std::uint64_t>(
+                                      static_cast<const std::uint8_t*>(hit) - block.data());
+    if (bytes.at(s + 1) == 0xD8 && bytes.at(s + 2) == 0xFF) return static_cast<std::int64_t>(s);
+    pos = s + 1;
+  }
+}
+
+ImageInfo readJpg(ByteWindow& bytes, std::uint64_t start) {
+  std::uint64_t p = start + 2;
+  while (p < bytes.size()) {
+    const std::optional<std::uint8_t> code = bytes.at(p);
+    if (!code) return {};
+    if (*code == 0xFF) {
+      p += 1;  // a marker prefix or a fill byte
+    } else if (isFrameMarker(*code)) {
+      return readFrameHeader(bytes, p);
+    } else {
+      // Any other code opens a segment whose length counts its own two bytes;
+      // p + length + 1 is the 0xFF of the next marker.
+      const std::optional<std::int16_t> length = wordAt(bytes, p + 2, p + 1);
+      if (!length) return {};
+      p += static_cast<std::uint64_t>(*length) + 1;
+    }
+  }
+  return {};
+}
+
+Notice pngRefusal() { return {"SORRY...", "PNG images are not yet supported by Ornix", NoticeIcon::none}; }
+
+Measurement measureImageBytes(ByteWindow& bytes) {
+  const std::optional<std::uint8_t> b0 = bytes.at(0);
+  const std::optional<std::uint8_t> b1 = bytes.at(1);
+  const std::optional<std::uint8_t> b2 = bytes.at(2);
+  if (b0 == 0x89 && b1 == 'P' && b2 == 'N') return {{}, true};
+  ImageInfo result;
+  if (b0 == 'G' && b1 == 'I' && b2 == 'F') {
+    if (const ImageInfo gif = readGif(bytes); gif.measured()) result = gif;
+  }
+  if (b0 == 'B' && b1 == 'M') {
+    if (const ImageInfo bmp = readBmp(bytes); bmp.measured()) result = bmp;
+  }
+  if (!result.measured()) {
+    const std::int64_t start = findJpgStart(bytes);
+    if (start >= 0) result = readJpg(bytes, static_cast<std::uint64_t>(start));
+  }
+  return {result, false};
+}
+
+Measurement measureImage(const std::string& path) {
+  FileByteSource file(path);
+  if (!file.isOpen()) return {};
+  ByteWindow bytes(file);
+  return measureImageBytes(bytes);
+}
+
+}  // namespace ornix

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "support/image_bytes.h"
+#include "model/image_header.h"
+
+namespace ornix {
+namespace {
+
+using test::Bytes;
+using test::jpegFrame;
+using test::jpegSegment;
+using test::jpegStart;
+using test::operator+;
+
+const ImageInfo unmeasured{};
+
+struct HeaderCase {
+  const char* name;
+  Bytes bytes;
+  ImageInfo expected;
+};
+
+Bytes junk(std::size_t size) { return Bytes(size, 0x5A); }
+
+std::vector<HeaderCase> headerCases() {
+  using test::bmpHeader;
+  using test::gifHeader;
+  using test::typicalJpeg;
+  const Bytes frame = jpegFrame(0xC0, 640, 480);
+  const Bytes bmp = bmpHeader(640, 480);
+  return {
+      {"Gif", gifHeader(500, 300, 0xF7), {ImageKind::gif, 500, 300, 8}},
+      {"GifDepthFromPackedSizeField", gifHeader(1, 2, 0x80), {ImageKind::gif, 1, 2, 1}},
+      {"GifWidestAllowed", gifHeader(32767, 1), {ImageKind::gif, 32767, 1, 8}},
+      {"GifTooWideIsNotAGif", gifHeader(32768, 1), unmeasured},
+      {"GifTooWideFallsThroughToJpegInside", gifHeader(32768, 1) + typicalJpeg(20, 10),
+       {ImageKind::jpeg, 20, 10, 24}},
+      {"GifCutBeforePackedByte", Bytes{'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0}, unmeasured},
+      {"Bmp", bmpHeader(640, 480, 24), {ImageKind::bmp, 640, 480, 24}},
+      {"BmpReadsLowSixteenBitsOnly", bmpHeader(0x10005, 7, 8), {ImageKind::bmp, 5, 7, 8}},
+      {"BmpTopDownIsNotABmp", bmpHeader(640, -480), unmeasured},
+      {"BmpCutBeforeDepth", Bytes(bmp.begin(), bmp.begin() + 28), unmeasured},
+      {"JpegAfterTablesHeightBeforeWidth", typicalJpeg(1024, 768), {ImageKind::jpeg, 1024, 768, 24}},
+      {"JpegProgressiveFrame", jpegStart + jpegSegment(0xE1, 40) + jpegFrame(0xC2, 30, 20, 1),
+       {ImageKind::jpeg, 30, 20, 8}},
+      {"JpegLosslessFrame", jpegStart + jpegFrame(0xC3, 30, 20, 31), {ImageKind::jpeg, 30, 20, 248}},
+      {"JpegFillBytesBeforeMarker", jpegStart + Bytes{0xFF, 0xFF, 0xFF} + frame,
+       {ImageKind::jpeg, 640, 480, 24}},
+      {"JpegStartFoundAfterJunk", junk(300) + Bytes{0xFF, 0xD8, 0xFF, 0xFF} + frame,
+       {ImageKind::jpeg, 640, 480, 24}},
+      {"JpegStartNeedsThirdByte", Bytes{0xFF, 0xD8, 0x00} + jpegStart + frame,
+       {ImageKind::jpeg, 640, 480, 24}},
+      {"ArithmeticFrameIsSkippedLikeASegment", jpegStart + jpegFrame(0xC9, 30, 20), unmeasured},
+      {"ArithmeticFrameSkippedThenBaselineFound", jpegStart + jpegFrame(0xC9, 30, 20) + frame,
+       {ImageKind::jpeg, 640, 480, 24}},
+      {"ThirtyTwoComponentsOverflowDepth", jpegStart + jpegFrame(0xC0, 30, 20, 32), unmeasured},
+      {"SegmentLengthTooLarge", jpegStart + Bytes{0xFF, 0xE0, 0x80, 0x00} + frame, unmeasured},
+      {"SegmentLengthPastTheEnd", jpegStart + Bytes{0xFF, 0xE0, 0x7F, 0xFF, 1, 2}, unmeasured},
+      {"SegmentLengthZeroAtTheEnd", jpegStart + Bytes{0xFF, 0xE0, 0x00, 0x00}, unmeasured},
+      {"SegmentLengthOneAtTheEnd", jpegStart + Bytes{0xFF, 0xE0, 0x00, 0x01}, unmeasured},
+      {"FrameHeaderCutShort", jpegStart + Bytes(frame.begin(), frame.begin() + 8), unmeasured},
+      {"FrameHeightTooLarge", jpegStart + jpegFrame(0xC0, 10, 40000), unmeasured},
+      {"StartOfImageAloneAtTheEnd", junk(10) + Bytes{0xFF, 0xD8, 0xFF}, unmeasured},
+      {"NoMarkerAnywhere", junk(5000), unmeasured},
+      {"EmptyFile", Bytes{}, unmeasured},
+  };
+}
+
+class HeaderTest : public testing::TestWithParam<HeaderCase> {};
+
+TEST_P(HeaderTest, MeasuresAsTheHeaderSays) {
+  test::TempDir dir;
+  const Measurement measured = measureImage(dir.write("image.bin", GetParam().bytes));
+  EXPECT_EQ(measured.info, GetParam().expected);
+  EXPECT_FALSE(measured.refusedPng);
+}
+
+// The block size of the window must never change a result.
+TEST_P(HeaderTest, MeasuresTheSameWhateverTheReadBlockSize) {
+  const Bytes& bytes = GetParam().bytes;
+  for (const std::size_t block : {1u, 2u, 3u, 5u, 11u}) {
+    MemoryByteSource source(bytes);
+    ByteWindow window(source, block);
+    EXPECT_EQ(measureImageBytes(window).info, GetParam().expected) << "block " << block;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Headers, HeaderTest, testing::ValuesIn(headerCases()),
+                         [](const auto& row) { return row.param.name; });
+
+TEST(MeasureImage, RefusesAPngAndMeasuresNothingElseThatIsNotAReadableFile) {
+  test::TempDir dir;
+  const Bytes png{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  const Measurement refused = measureImage(dir.write("a.png", png + test::typicalJpeg(9, 9)));
+  EXPECT_TRUE(refused.refusedPng);
+  EXPECT_EQ(refused.info, unmeasured);
+  EXPECT_EQ(pngRefusal(), (Notice{"SORRY...", "PNG images are not yet supported by Ornix", NoticeIcon::none}));
+  for (const std::string& path : {(dir.path / "missing.gif").string(), dir.path.string(), std::string()}) {
+    EXPECT_EQ(measureImage(path).info, unmeasured) << path;
+    EXPECT_FALSE(measureImage(path).refusedPng) << path;
+  }
+}
+
+// A file cut at any byte is measured only once the whole frame header is there.
+TEST(MeasureImage, TruncatedJpegIsMeasuredOnlyWithItsWholeFrameHeader) {
+  const Bytes full = test::typicalJpeg(321, 123);
+  const std::size_t componentsAt = full.size() - 2 - 19 + 9;
+  test::TempDir dir;
+  for (std::size_t length = 0; length <= full.size(); ++length) {
+    const std::string file = dir.write("cut.jpg", Bytes(full.begin(), full.begin() + static_cast<long>(length)));
+    const ImageInfo expected = length > componentsAt ? ImageInfo{ImageKind::jpeg, 321, 123, 24} : unmeasured;
+    ASSERT_EQ(measureImage(file).info, expected) << "cut at " << length;
+  }
+}
+
+// Markers beyond the first read block, and a start marker split across two blocks.
+TEST(MeasureImage, FollowsTheWalkBeyondTheFirstBlock) {
+  const std::size_t block = ByteWindow::defaultFirstBlock;
+  const Bytes frame = jpegFrame(0xC0, 6000, 4000);
+  const std::vector<std::pair<std::string, Bytes>> cases = {
+      {"largest segments", jpegStart + jpegSegment(0xE1, 32765) + jpegSegment(0xE1, 32765) +
+                               jpegSegment(0xE2, 32765) + frame},
+      {"many segments", [&] {
+         Bytes bytes = jpegStart;
+         for (int i = 0; i < 40; ++i) bytes = bytes + jpegSegment(0xE2, 30000);
+         return bytes + frame;
+       }()},
+      {"start split across blocks", junk(block - 1) + jpegStart + frame},
+      {"junk before start", junk(3 * block + 17) + jpegStart + frame},
+  };
+  test::TempDir dir;
+  for (const auto& [name, bytes] : cases) {
+    EXPECT_EQ(measureImage(dir.write("big.jpg", bytes)).info,
+              (ImageInfo{ImageKind::jpeg, 6000, 4000, 24}))
+        << name;
+  }
+}
+
+TEST(MakeWord, IsHighTimes256PlusLowWithinSixteenBits) {
+  EXPECT_EQ(makeWord(0xF4, 0x01), 500);
+  EXPECT_EQ(makeWord(0xFF, 0x7F), 32767);
+  EXPECT_EQ(makeWord(0x00, 0x80), std::nullopt);
+  EXPECT_EQ(makeWord(0xFF, 0xFF), std::nullopt);
+}
+
+}  // namespace
+}  // namespace ornix
