@@ -1,16 +1,15 @@
 #include "bench_files.h"
 
+#include <unistd.h>
 #include <fstream>
 #include <random>
-#include <unistd.h>
+
+#include "support/image_bytes.h"
 
 namespace ornix::bench {
 namespace {
 
-Bytes operator+(Bytes a, const Bytes& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
+using test::operator+;
 
 // Random bytes in which no start-of-image marker (FF D8) can be found.
 Bytes noise(std::size_t size, std::uint32_t seed) {
@@ -23,47 +22,19 @@ Bytes noise(std::size_t size, std::uint32_t seed) {
   return bytes;
 }
 
-Bytes segment(std::uint8_t code, std::size_t payload) {
-  const std::size_t length = payload + 2;
-  return Bytes{0xFF, code, static_cast<std::uint8_t>(length >> 8),
-               static_cast<std::uint8_t>(length & 0xFF)} +
-         Bytes(payload, 0x20);
-}
-
-Bytes frame(std::uint16_t width, std::uint16_t height) {
-  Bytes bytes{0xFF, 0xC0, 0, 17, 8,
-              static_cast<std::uint8_t>(height >> 8), static_cast<std::uint8_t>(height & 0xFF),
-              static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(width & 0xFF), 3};
-  bytes.resize(19, 1);
-  return bytes;
-}
+Bytes segment(std::uint8_t code, std::size_t payload) { return test::jpegSegment(code, payload, 0x20); }
 
 // A camera-like JPEG of 6000 x 4000: JFIF, the given application segments,
 // tables, the frame header, then a large run of scan data.
 Bytes cameraJpeg(const Bytes& applicationSegments) {
-  return Bytes{0xFF, 0xD8} + segment(0xE0, 14) + applicationSegments + segment(0xDB, 130) +
-         segment(0xC4, 416) + frame(6000, 4000) + segment(0xDA, 10) + noise(4 << 20, 7) +
-         Bytes{0xFF, 0xD9};
+  return Bytes{0xFF, 0xD8} + segment(0xE0, 14) + applicationSegments + segment(0xDB, 130) + segment(0xC4, 416) +
+         test::jpegFrame(0xC0, 6000, 4000) + segment(0xDA, 10) + noise(4 << 20, 7) + Bytes{0xFF, 0xD9};
 }
 
-Bytes gif(std::uint16_t width, std::uint16_t height) {
-  return Bytes{'G', 'I', 'F', '8', '9', 'a',
-               static_cast<std::uint8_t>(width & 0xFF), static_cast<std::uint8_t>(width >> 8),
-               static_cast<std::uint8_t>(height & 0xFF), static_cast<std::uint8_t>(height >> 8),
-               0xF7, 0, 0} +
-         noise(500 << 10, 3);
-}
+Bytes gif(std::uint16_t width, std::uint16_t height) { return test::gifHeader(width, height) + noise(500 << 10, 3); }
 
 Bytes bmp(std::uint16_t width, std::uint16_t height) {
-  Bytes bytes(54, 0);
-  bytes[0] = 'B';
-  bytes[1] = 'M';
-  bytes[18] = static_cast<std::uint8_t>(width & 0xFF);
-  bytes[19] = static_cast<std::uint8_t>(width >> 8);
-  bytes[22] = static_cast<std::uint8_t>(height & 0xFF);
-  bytes[23] = static_cast<std::uint8_t>(height >> 8);
-  bytes[28] = 24;
-  return bytes + noise(std::size_t{width} * height * 3, 5);
+  return test::bmpHeader(width, height) + noise(std::size_t{width} * height * 3, 5);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 namespace ornix::bench {
 
-using Bytes = std::vector<std::uint8_t>;
+using Bytes = std::vector<std::uint8_t>;  // the same as the tests' test::Bytes
 
 // Inputs for the image measuring benchmarks, written once into a temporary
 // folder and removed when the run ends.

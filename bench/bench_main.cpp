@@ -38,8 +38,8 @@ class RatioReporter final : public benchmark::ConsoleReporter {
     const auto a = seconds.find(name);
     const auto b = seconds.find(reference);
     if (a == seconds.end() || b == seconds.end()) return;
-    std::printf("  %-46s %9.2f us  = %6.2f x %s\n", name.c_str(), a->second * 1e6,
-                a->second / b->second, reference.c_str());
+    std::printf("  %-46s %9.2f us  = %6.2f x %s\n", name.c_str(), a->second * 1e6, a->second / b->second,
+                reference.c_str());
   }
 
  private:

@@ -102,7 +102,8 @@ void hitTest(benchmark::State& state, bool inLastArea) {
 void closeEditorBenchmarks() { editors().clear(); }
 
 void registerEditorBenchmarks() {
-  for (const auto& [name, tool] : {std::pair{"rubberBandRectangle", "rectangleTool"}, std::pair{"rubberBandCircle", "circleTool"}}) {
+  for (const auto& [name, tool] :
+       {std::pair{"rubberBandRectangle", "rectangleTool"}, std::pair{"rubberBandCircle", "circleTool"}}) {
     benchmark::RegisterBenchmark(name, rubberBand, tool)->Arg(1000)->Arg(8000)->Unit(benchmark::kMicrosecond);
   }
   benchmark::RegisterBenchmark("areaAt/10000/lastArea", hitTest, true)->Unit(benchmark::kMicrosecond);

@@ -37,8 +37,7 @@ void readPrefix(benchmark::State& state, const BenchFiles::File& file, std::uint
 void registerImageHeaderBenchmarks(const BenchFiles& files) {
   for (const BenchFiles::File& file : files.files()) {
     benchmark::RegisterBenchmark(("measureImage/" + file.name).c_str(), measure, file);
-    benchmark::RegisterBenchmark(("read64KiB/" + file.name).c_str(), readPrefix, file,
-                                 std::uint64_t{64 * 1024});
+    benchmark::RegisterBenchmark(("read64KiB/" + file.name).c_str(), readPrefix, file, std::uint64_t{64 * 1024});
     benchmark::RegisterBenchmark(("readWhole/" + file.name).c_str(), readPrefix, file, file.size);
   }
 }

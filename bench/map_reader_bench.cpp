@@ -41,12 +41,13 @@ std::string filler(std::size_t size) {
 // A page of 200 KB of HTML around a block of `areas` mixed AREA tags.
 std::string page(std::size_t areas, std::string_view src = "images/harbour.jpg") {
   std::string block = std::string(startComment) + "\r\n<img src=\"" + std::string(src) +
-                      "\" width=640 height=400 border=0 USEMAP=\"#harbour\">\r\n\r\n" +
-                      std::string(signatureComment) + "\r\n<MAP NAME=\"harbour\">";
+                      "\" width=640 height=400 border=0 USEMAP=\"#harbour\">\r\n\r\n" + std::string(signatureComment) +
+                      "\r\n<MAP NAME=\"harbour\">";
   const std::vector<Point> pentagon{{10, 10}, {200, 14}, {260, 120}, {130, 220}, {12, 130}};
   for (std::size_t i = 0; i < areas; ++i) {
     const auto n = static_cast<std::int32_t>(i % 600);
-    const Attributes attributes{"page" + std::to_string(i) + ".html", i % 2 ? "_top" : "", i % 4 ? "" : "A hotspot", {}};
+    const Attributes attributes{
+        "page" + std::to_string(i) + ".html", i % 2 ? "_top" : "", i % 4 ? "" : "A hotspot", {}};
     const Area area = i % 3 == 0   ? Area{Shape::rectangle, {{n, 20}, {n + 30, 60}}, 0, attributes}
                       : i % 3 == 1 ? Area{Shape::circle, {{n, 200}}, 23.5f, attributes}
                                    : Area{Shape::polygon, pentagon, 0, attributes};

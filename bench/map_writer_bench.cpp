@@ -16,8 +16,8 @@ ImageMap mapOf(std::size_t count) {
   const std::vector<Point> pentagon{{10, 10}, {200, 14}, {260, 120}, {130, 220}, {12, 130}};
   for (std::size_t i = 0; i < count; ++i) {
     const auto n = static_cast<std::int32_t>(i % 30000);
-    const Attributes attributes{"https://example.org/page" + std::to_string(i) + ".html", i % 2 ? "_top" : "",
-                                i % 4 ? "A hotspot" : "", {}};
+    const Attributes attributes{
+        "https://example.org/page" + std::to_string(i) + ".html", i % 2 ? "_top" : "", i % 4 ? "A hotspot" : "", {}};
     switch (i % 3) {
       case 0: map.areas.push_back({Shape::rectangle, {{n, 20}, {n + 100, 220}}, 0, attributes}); break;
       case 1: map.areas.push_back({Shape::circle, {{n, 60}}, 23.40939f, attributes}); break;

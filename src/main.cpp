@@ -7,12 +7,12 @@
 #include <QGuiApplication>
 
 #include "editor/editor_window.h"
-#include "platform/file_association.h"
 #include "platform/clipboard.h"
+#include "platform/file_association.h"
 #include "platform/settings_store.h"
 #include "platform/single_instance.h"
-#include "platform/windows_registry.h"
 #include "platform/ui.h"
+#include "platform/windows_registry.h"
 #include "system/program_settings.h"
 #include "workflow/editor_commands.h"
 #include "workflow/start_up.h"

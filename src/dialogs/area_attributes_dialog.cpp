@@ -59,10 +59,11 @@ AreaAttributesDialog::AreaAttributesDialog(const Attributes& shown, QWidget* edi
   hrefEdit = addTextBox("hrefEdit", "HREF", {120, 285, 7290, 270}, shownHref);
   targetEdit = addTextBox("targetEdit", "TARGET", {120, 660, 3795, 270}, shownTarget);
   altEdit = addTextBox("altEdit", "ALT", {135, 1035, 7290, 270}, shownAlt);
-  auto* enter = addPictureButton("enterButton", "enter", {4155, 555, 1065, 480},
-                                 "Enters current HREF and TARGET Information.");
+  auto* enter =
+      addPictureButton("enterButton", "enter", {4155, 555, 1065, 480}, "Enters current HREF and TARGET Information.");
   auto* cancel = addPictureButton("cancelButton", "cancel", {5250, 555, 1065, 480}, "Cancels this HREF and TARGET.");
-  auto* remove = addPictureButton("deleteButton", "delete", {6345, 555, 1065, 480}, "Delete AREA of the MAP clicked on.");
+  auto* remove =
+      addPictureButton("deleteButton", "delete", {6345, 555, 1065, 480}, "Delete AREA of the MAP clicked on.");
   connect(enter, &PictureButton::clicked, this, [this] { leaveWith(AttributesChoice::enter); });
   connect(cancel, &PictureButton::clicked, this, [this] { leaveWith(AttributesChoice::cancel); });
   connect(remove, &PictureButton::clicked, this, [this] { leaveWith(AttributesChoice::remove); });

@@ -17,8 +17,7 @@ int darker(int channel) { return std::max(channel - darkerPerBand, 0); }
 
 }  // namespace
 
-std::vector<GradientBand> gradientBands(double outerWidth, double outerHeight, QColor start,
-                                        bool fromTop) {
+std::vector<GradientBand> gradientBands(double outerWidth, double outerHeight, QColor start, bool fromTop) {
   const int band = rounded(outerHeight / bandCount);
   const int width = rounded(outerWidth);
   int y = fromTop ? 0 : rounded(outerHeight - band);

@@ -8,8 +8,7 @@
 
 namespace ornix {
 
-GradientDialog::GradientDialog(QWidget* owner, int clientWidthTwips, int clientHeightTwips,
-                               QColor gradientStart)
+GradientDialog::GradientDialog(QWidget* owner, int clientWidthTwips, int clientHeightTwips, QColor gradientStart)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), gradientStart(gradientStart) {
   setFixedSize(pixels(clientWidthTwips), pixels(clientHeightTwips));
   setModal(true);
@@ -56,8 +55,6 @@ void GradientDialog::paintEvent(QPaintEvent*) {
   paintGradient(painter, width() * twipsPerPixel, height() * twipsPerPixel, gradientStart, false);
 }
 
-void setLabelText(QLabel& label, const std::string& text) {
-  label.setText(toDisplay(text).replace("\r\n", "\n"));
-}
+void setLabelText(QLabel& label, const std::string& text) { label.setText(toDisplay(text).replace("\r\n", "\n")); }
 
 }  // namespace ornix

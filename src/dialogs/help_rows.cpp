@@ -7,8 +7,7 @@ const HelpList& rightButtonList() {
       {
           {83, 129, 1, 23, 1200,
            "If you would rather use a dialog box to open an image file, rather than use drag and drop."},
-          {33, 145, 20, 36, 1200,
-           "Saves your current mapping to the Windows Clipboard. Paste into whatever you wish."},
+          {33, 145, 20, 36, 1200, "Saves your current mapping to the Windows Clipboard. Paste into whatever you wish."},
           {33, 125, 38, 57, 1900,
            "When starting a fresh page -- Saves your current mapping to an HTML file. Standard Windows dialog "
            "opens, letting you browse for file name and location."},
@@ -32,8 +31,7 @@ const HelpList& leftButtonList() {
       {
           {78, 126, 1, 22, 800, "Space to enter the URL link for the area of the map clicked upon.",
            HelpIllustration::href},
-          {79, 126, 23, 47, 800, "Space to enter a TARGET for above URL. Can be left blank.",
-           HelpIllustration::target},
+          {79, 126, 23, 47, 800, "Space to enter a TARGET for above URL. Can be left blank.", HelpIllustration::target},
           {29, 73, 47, 71, 800, "Saves the values entered into HREF (and TARGET, if any.)",
            HelpIllustration::enterButton},
           {30, 72, 72, 97, 800, "Cancels anything entered in HREF and TARGET spaces. Returns you to the map.",

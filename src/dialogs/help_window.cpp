@@ -122,7 +122,8 @@ void HelpWindow::placeIllustrations() {
   const QRect text = leftText->geometry();
   hrefPicture = addPicture(leftPanel, "hrefPicture", "href_field", {261, 37});
   targetPicture = addPicture(leftPanel, "targetPicture", "target_field", {261, 37});
-  for (QLabel* field : {hrefPicture, targetPicture}) field->move(text.x() + pixels(140), text.bottom() + 1 + pixels(200));
+  for (QLabel* field : {hrefPicture, targetPicture})
+    field->move(text.x() + pixels(140), text.bottom() + 1 + pixels(200));
   buttonPicture = new QLabel(leftPanel);
   buttonPicture->setObjectName("buttonPicture");
   buttonPicture->setFixedSize(buttons.enter.size().expandedTo(buttons.cancel.size()).expandedTo(buttons.remove.size()));

@@ -58,9 +58,11 @@ void EditorWindow::buildPicture() {
   canvas->move(layout::stripWidthPixels, 0);
   overlay = std::make_unique<AreaOverlay>(*canvas);
   gestures = std::make_unique<PictureGestures>(*canvas, static_cast<GestureHost&>(*this));
-  connect(canvas, &PictureCanvas::pressed, this, [this](Qt::MouseButton button, QPointF at) { gestures->press(button, at); });
+  connect(canvas, &PictureCanvas::pressed, this,
+          [this](Qt::MouseButton button, QPointF at) { gestures->press(button, at); });
   connect(canvas, &PictureCanvas::moved, this, [this](Qt::MouseButtons held, QPointF at) { gestures->move(held, at); });
-  connect(canvas, &PictureCanvas::released, this, [this](Qt::MouseButton button, QPointF at) { gestures->release(button, at); });
+  connect(canvas, &PictureCanvas::released, this,
+          [this](Qt::MouseButton button, QPointF at) { gestures->release(button, at); });
   connect(canvas, &PictureCanvas::dropped, this, &EditorWindow::dropReceived);
   // A drag passing over the picture: the release that ends it draws nothing.
   connect(canvas, &PictureCanvas::dragEntered, this, [this] { gestures->setIgnoreNextRelease(true); });
@@ -215,9 +217,15 @@ void EditorWindow::handleKey(int key) {
     case Qt::Key_F5:
       if (loaded && confirmClipboard()) run([this] { emit saveToClipboardRequested(); });
       break;
-    case Qt::Key_F6: if (loaded) run([this] { emit saveToFileRequested(OutputKind::mapFile); }); break;
-    case Qt::Key_F7: if (loaded) run([this] { emit saveToFileRequested(OutputKind::htmlPage); }); break;
-    case Qt::Key_F8: if (loaded) run([this] { emit saveToFileRequested(OutputKind::textFile); }); break;
+    case Qt::Key_F6:
+      if (loaded) run([this] { emit saveToFileRequested(OutputKind::mapFile); });
+      break;
+    case Qt::Key_F7:
+      if (loaded) run([this] { emit saveToFileRequested(OutputKind::htmlPage); });
+      break;
+    case Qt::Key_F8:
+      if (loaded) run([this] { emit saveToFileRequested(OutputKind::textFile); });
+      break;
     case Qt::Key_F9:
       if (loaded && currentMap.sourcePage) run([this] { emit saveToFileRequested(OutputKind::sourcePage); });
       break;

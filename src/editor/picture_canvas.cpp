@@ -60,8 +60,7 @@ void PictureCanvas::xorBox(QPoint corner1, QPoint corner2, QColor pen) {
 void PictureCanvas::xorCircle(QPointF centre, double radius, QColor pen) {
   if (!(radius > 0)) return;
   const QRectF bounds(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-  xorDraw(bounds.toAlignedRect(), pen, 1,
-          [&](QPainter& painter) { painter.drawEllipse(centre, radius, radius); });
+  xorDraw(bounds.toAlignedRect(), pen, 1, [&](QPainter& painter) { painter.drawEllipse(centre, radius, radius); });
 }
 
 void PictureCanvas::xorLine(QPoint from, QPoint to, QColor pen) {
@@ -92,9 +91,7 @@ void PictureCanvas::mousePressEvent(QMouseEvent* event) { emit pressed(event->bu
 
 void PictureCanvas::mouseMoveEvent(QMouseEvent* event) { emit moved(event->buttons(), insideBorder(event)); }
 
-void PictureCanvas::mouseReleaseEvent(QMouseEvent* event) {
-  emit released(event->button(), insideBorder(event));
-}
+void PictureCanvas::mouseReleaseEvent(QMouseEvent* event) { emit released(event->button(), insideBorder(event)); }
 
 // Qt would treat the second press of a double click as a press; it is not one
 // here. Its release still comes, as a release without a drawing press.

@@ -64,8 +64,8 @@ class PictureGestures {
   std::unique_ptr<DrawingTool> circle;
   std::unique_ptr<PolygonTool> polygon;
   ToolKind chosen = ToolKind::rectangle;
-  bool dragging = false;           // a drawing press is in progress
-  bool pressedInArea = false;      // the last press landed inside an area
+  bool dragging = false;       // a drawing press is in progress
+  bool pressedInArea = false;  // the last press landed inside an area
   bool menuPending = false;
   bool ignoreNextRelease = false;
   bool polygonJustClosed = false;  // the release of the closing press is swallowed

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-
 namespace ornix::layout {
 namespace {
 
@@ -25,8 +24,8 @@ std::int16_t scrollMaximum(double pixels) {
 
 WindowFit fitToPicture(QSize picture, QSize screen) {
   const bool wide = static_cast<double>(picture.width()) / picture.height() > wideRatio;
-  const bool fits = wide ? screen.width() - frameWidth > picture.width()
-                         : screen.height() - frameHeight > picture.height();
+  const bool fits =
+      wide ? screen.width() - frameWidth > picture.width() : screen.height() - frameHeight > picture.height();
   WindowFit fit;
   if (fits) {
     fit = {picture.width() + frameWidth, picture.height() + frameHeight, false};
@@ -51,8 +50,6 @@ Controls layOutControls(QSize client, QSize outer, QSize picture) {
   return result;
 }
 
-bool canLayOut(QSize client) {
-  return client.width() > stripWidth + barThickness && client.height() > barThickness;
-}
+bool canLayOut(QSize client) { return client.width() > stripWidth + barThickness && client.height() > barThickness; }
 
 }  // namespace ornix::layout

@@ -10,17 +10,17 @@ namespace ornix {
 // a pixel), pixels for the scroll ranges and the drop area.
 namespace layout {
 
-inline constexpr int stripWidth = 540;    // the tool strip, twips
+inline constexpr int stripWidth = 540;  // the tool strip, twips
 inline constexpr int stripHeight = 3150;
 inline constexpr int barThickness = 195;  // both scroll bars
 inline constexpr int hBarLeft = 525;
 inline constexpr int stripWidthPixels = 36;
-inline constexpr int pictureBorder = 2;   // one pixel on each side of the picture
+inline constexpr int pictureBorder = 2;  // one pixel on each side of the picture
 
 // The window size for a newly loaded picture; `toCorner` moves it to the
 // screen's top-left corner.
 struct WindowFit {
-  int width = 0;   // outer, twips
+  int width = 0;  // outer, twips
   int height = 0;
   bool toCorner = false;
 

@@ -26,8 +26,8 @@ std::string escapeAttributeValue(std::string_view value) {
   return escaped;
 }
 
-std::optional<Attributes> enteredAttributes(const Attributes& before, std::string_view href,
-                                            std::string_view target, std::string_view alt) {
+std::optional<Attributes> enteredAttributes(const Attributes& before, std::string_view href, std::string_view target,
+                                            std::string_view alt) {
   Attributes entered;
   entered.href = escapeAttributeValue(href);
   if (counts(target)) entered.target = escapeAttributeValue(target);

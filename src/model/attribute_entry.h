@@ -23,7 +23,7 @@ std::string escapeAttributeValue(std::string_view value);
 // texts as typed. A Target or ALT counts unless it is empty or holds "if you
 // would like..." (the placeholders' ending). Nothing when the link is emptied
 // and neither a Target nor an ALT counts: the area then stays as it was.
-std::optional<Attributes> enteredAttributes(const Attributes& before, std::string_view href,
-                                            std::string_view target, std::string_view alt);
+std::optional<Attributes> enteredAttributes(const Attributes& before, std::string_view href, std::string_view target,
+                                            std::string_view alt);
 
 }  // namespace ornix

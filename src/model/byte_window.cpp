@@ -50,8 +50,7 @@ std::span<const std::uint8_t> ByteWindow::from(std::uint64_t pos) {
 
 bool ByteWindow::load(std::uint64_t pos) {
   if (pos >= source.size()) return false;
-  const std::size_t block =
-      static_cast<std::size_t>(std::min<std::uint64_t>(nextBlock, source.size() - pos));
+  const std::size_t block = static_cast<std::size_t>(std::min<std::uint64_t>(nextBlock, source.size() - pos));
   if (block > capacity) {
     buffer = std::make_unique_for_overwrite<std::uint8_t[]>(block);
     capacity = block;

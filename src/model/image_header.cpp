@@ -14,8 +14,8 @@ std::optional<std::int16_t> wordAt(ByteWindow& bytes, std::uint64_t lowPos, std:
 }
 
 // Width and height at the given little-endian offsets, and the depth byte as given.
-ImageInfo readHeader(ByteWindow& bytes, ImageKind kind, std::uint64_t widthAt,
-                     std::uint64_t heightAt, std::optional<std::uint8_t> depth) {
+ImageInfo readHeader(ByteWindow& bytes, ImageKind kind, std::uint64_t widthAt, std::uint64_t heightAt,
+                     std::optional<std::uint8_t> depth) {
   const std::optional<std::int16_t> width = wordAt(bytes, widthAt, widthAt + 1);
   const std::optional<std::int16_t> height = wordAt(bytes, heightAt, heightAt + 1);
   if (!width || !height || !depth) return {};
@@ -47,9 +47,7 @@ ImageInfo readGif(ByteWindow& bytes) {
   return readHeader(bytes, ImageKind::gif, 6, 8, depth);
 }
 
-ImageInfo readBmp(ByteWindow& bytes) {
-  return readHeader(bytes, ImageKind::bmp, 18, 22, bytes.at(28));
-}
+ImageInfo readBmp(ByteWindow& bytes) { return readHeader(bytes, ImageKind::bmp, 18, 22, bytes.at(28)); }
 
 std::int64_t findJpgStart(ByteWindow& bytes) {
   std::uint64_t pos = 0;
@@ -61,8 +59,7 @@ std::int64_t findJpgStart(ByteWindow& bytes) {
       pos += block.size();
       continue;
     }
-    const std::uint64_t s = pos + static_cast<std::uint64_t>(
-                                      static_cast<const std::uint8_t*>(hit) - block.data());
+    const std::uint64_t s = pos + static_cast<std::uint64_t>(static_cast<const std::uint8_t*>(hit) - block.data());
     if (bytes.at(s + 1) == 0xD8 && bytes.at(s + 2) == 0xFF) return static_cast<std::int64_t>(s);
     pos = s + 1;
   }

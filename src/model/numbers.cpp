@@ -28,8 +28,7 @@ std::optional<std::int32_t> roundToInt32(double value) { return roundChecked<std
 
 std::string formatFloat(float value) {
   char text[32];
-  const auto [end, error] = std::to_chars(std::begin(text), std::end(text), value,
-                                          std::chars_format::general, 7);
+  const auto [end, error] = std::to_chars(std::begin(text), std::end(text), value, std::chars_format::general, 7);
   if (error != std::errc{}) return {};
   return std::string(text, end);
 }

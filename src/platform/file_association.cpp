@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QProcess>
-#include <algorithm>
 #include <QStandardPaths>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -54,7 +54,8 @@ bool isOurDefault(const std::string& line) {
 std::vector<std::string> withDefault(std::vector<std::string> lines, bool present) {
   std::erase_if(lines, isOurDefault);
   if (!present) return lines;
-  const std::string ours = std::string(FreedesktopAssociation::mimeType) + "=" + FreedesktopAssociation::desktopEntry + ";";
+  const std::string ours =
+      std::string(FreedesktopAssociation::mimeType) + "=" + FreedesktopAssociation::desktopEntry + ";";
   const auto section = std::find(lines.begin(), lines.end(), defaultsSection);
   if (section == lines.end()) {
     lines.push_back(defaultsSection);

@@ -12,8 +12,7 @@ namespace {
 // says more. Asked while the unfinished file still takes its room.
 std::string writeFailure(const QSaveFile& file, const std::string& path, std::size_t size) {
   std::error_code error;
-  const std::filesystem::space_info space =
-      std::filesystem::space(std::filesystem::path(path).parent_path(), error);
+  const std::filesystem::space_info space = std::filesystem::space(std::filesystem::path(path).parent_path(), error);
   if (!error && space.available < size) return "There is not enough free space on the disk.";
   const std::string reason = file.errorString().toStdString();
   return reason.empty() || reason == "Unknown error" ? "The file could not be written in full." : reason;

@@ -80,8 +80,8 @@ Answer QtUi::messageBox(const Message& message) {
 
 std::optional<std::string> QtUi::inputBox(const std::string& title, const std::string& prompt) {
   bool accepted = false;
-  const QString answer = QInputDialog::getText(QApplication::activeWindow(), toDisplay(title),
-                                               displayLines(prompt), QLineEdit::Normal, {}, &accepted);
+  const QString answer = QInputDialog::getText(QApplication::activeWindow(), toDisplay(title), displayLines(prompt),
+                                               QLineEdit::Normal, {}, &accepted);
   if (!accepted) return std::nullopt;
   return fromDisplay(answer, {});
 }

@@ -17,9 +17,9 @@ void chooseImageFolder(ImageFolderChoice choice, ProgramSettings& settings, Ui& 
     settings.storeSetting(imagesKey, storedFor(choice));
     return;
   }
-  const std::optional<std::string> typed = ui.inputBox(
-      "Default Image Location:",
-      "Enter subfolder(s) used when Ornix generates image tags.\r\n[This can be altered at a later time.]");
+  const std::optional<std::string> typed =
+      ui.inputBox("Default Image Location:",
+                  "Enter subfolder(s) used when Ornix generates image tags.\r\n[This can be altered at a later time.]");
   if (typed && !typed->empty()) settings.storeSetting(imagesKey, *typed);
 }
 

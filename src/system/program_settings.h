@@ -15,8 +15,7 @@ class Ui;
 // that makes the desktop open map files with the program.
 class ProgramSettings {
  public:
-  ProgramSettings(SettingsStore& store, FileAssociation& association, Ui& ui, std::string company,
-                  std::string product);
+  ProgramSettings(SettingsStore& store, FileAssociation& association, Ui& ui, std::string company, std::string product);
 
   // The program's key, then "\" and the subkey when there is one.
   std::string keyPath(const std::string& subkey) const;

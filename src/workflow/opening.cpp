@@ -20,7 +20,8 @@ namespace {
 
 const std::string crlf = "\r\n";
 const std::string kindsAdvice = "Please make sure you are selecting an ORNX file," + crlf +
-                                "a text/html file containing an ORNX file," + crlf + "or alternately, a GIF or JPG image.";
+                                "a text/html file containing an ORNX file," + crlf +
+                                "or alternately, a GIF or JPG image.";
 
 bool isPageKind(const std::string& extension) {
   return extension == "html" || extension == ".htm" || extension == ".asp" || extension == ".txt" ||
@@ -87,7 +88,8 @@ void openDropped(EditorWindow& window, Ui& ui, const QMimeData& data) {
   showNormally(window);
   window.ignoreNextRelease(false);
   const QList<QUrl> urls = data.urls();
-  const bool files = !urls.isEmpty() && std::all_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+  const bool files =
+      !urls.isEmpty() && std::all_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
   if (!files) {
     ui.messageBox({"Ornix Note:", "Unknown filetype.", MessageIcon::exclamation});
     return;

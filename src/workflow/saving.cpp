@@ -29,8 +29,8 @@ bool Saving::refusedWithoutPicture() {
 bool Saving::refusedWithoutPage(OutputKind kind) {
   if (kind != OutputKind::sourcePage || window.map().sourcePage) return false;
   ui.messageBox({"Ornix Note",
-                 "This map did not come from an HTML page, so there is no original page to save it in." + crlf +
-                     crlf + "Save it As HTML instead.",
+                 "This map did not come from an HTML page, so there is no original page to save it in." + crlf + crlf +
+                     "Save it As HTML instead.",
                  MessageIcon::information});
   return true;
 }

@@ -20,9 +20,14 @@ TEST(HelpRows, TheFirstRowThatHoldsThePointWins) {
   const std::string row1 = right.rows[0].text;
   const std::string row2 = right.rows[1].text;
   const std::vector<std::tuple<int, int, std::string>> cases = {
-      {83, 1, row1},   {128, 22, row1},  // rows 1 and 2 overlap here: row 1 is tried first
-      {129, 22, row2}, {83, 23, row2},   {33, 20, row2},  {145, 30, right.none.text},
-      {10, 10, right.none.text},         {86, 117, right.rows[5].text},
+      {83, 1, row1},
+      {128, 22, row1},  // rows 1 and 2 overlap here: row 1 is tried first
+      {129, 22, row2},
+      {83, 23, row2},
+      {33, 20, row2},
+      {145, 30, right.none.text},
+      {10, 10, right.none.text},
+      {86, 117, right.rows[5].text},
   };
   for (const auto& [x, y, text] : cases) EXPECT_EQ(textAt(right, x, y), text) << x << "," << y;
   EXPECT_EQ(helpRowAt(right, {0, 0}, 15, 15).heightTwips, 800);
@@ -66,7 +71,8 @@ TEST_F(HelpWindowTest, ListRowsShowTheirTextAndTheHeaderButNotTheFrames) {
     }
   }
   moveOver("leftList", {40, 60});
-  EXPECT_EQ(help.findChild<QLabel*>("buttonPicture")->pixmap().toImage(), AreaAttributesDialog::upPicture("enter").toImage());
+  EXPECT_EQ(help.findChild<QLabel*>("buttonPicture")->pixmap().toImage(),
+            AreaAttributesDialog::upPicture("enter").toImage());
   EXPECT_EQ(help.bannerShown(), "banner_left");
 }
 

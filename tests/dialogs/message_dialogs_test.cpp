@@ -56,16 +56,15 @@ TEST_F(QuestionTest, OnlyYesIsAYes) {
 
 TEST(ShowMessage, TitlesItselfWeHaveAProblemUnlessGivenATitleAndBreaksLines) {
   test::FakeUi ui;
-  ui.dialogScripts = {
-      [](QDialog& d) {
-        EXPECT_EQ(d.findChild<QLabel*>("titleLabel")->text(), "We have a problem...");
-        EXPECT_EQ(d.findChild<QLabel*>("bodyLabel")->text(), "one\ntwo");
-        QTest::keyClick(&d, Qt::Key_Return);
-      },
-      [](QDialog& d) {
-        EXPECT_TRUE(d.findChild<QPushButton*>("okButton")->hasFocus());
-        test::clickButton(d, "okButton");
-      }};
+  ui.dialogScripts = {[](QDialog& d) {
+                        EXPECT_EQ(d.findChild<QLabel*>("titleLabel")->text(), "We have a problem...");
+                        EXPECT_EQ(d.findChild<QLabel*>("bodyLabel")->text(), "one\ntwo");
+                        QTest::keyClick(&d, Qt::Key_Return);
+                      },
+                      [](QDialog& d) {
+                        EXPECT_TRUE(d.findChild<QPushButton*>("okButton")->hasFocus());
+                        test::clickButton(d, "okButton");
+                      }};
   showMessage(ui, nullptr, std::nullopt, "one\r\ntwo", "advice");
   showNote(ui, nullptr, "Cannot Map Selection", "one line");
   EXPECT_EQ(ui.dialogsShown, (std::vector<std::string>{"We have a problem...", "Cannot Map Selection"}));

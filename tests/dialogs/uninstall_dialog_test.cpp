@@ -15,7 +15,8 @@ TEST(UninstallDialog, SitsAtTheEditorsTopRightAndPaintsItsRampAndLines) {
   UninstallDialog help(&editor, ui, [] {});
   EXPECT_EQ(help.frameGeometry().topRight(), editor.frameGeometry().topRight());
   EXPECT_TRUE(help.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-  EXPECT_TRUE(help.findChild<QLabel*>("aboutLabel")->text().contains("\"Add/Remove Programs.\"\n\nHowever,\n\n     Ornix"));
+  EXPECT_TRUE(
+      help.findChild<QLabel*>("aboutLabel")->text().contains("\"Add/Remove Programs.\"\n\nHowever,\n\n     Ornix"));
 
   const QImage painted = help.grab().toImage();
   const std::vector<std::tuple<QPoint, QColor>> pixels = {

@@ -43,7 +43,9 @@ std::string xdotool(const QStringList& arguments, int milliseconds = 15000) {
   return tool.readAllStandardOutput().trimmed().toStdString();
 }
 
-QString exactly(const std::string& title) { return "^" + QRegularExpression::escape(QString::fromStdString(title)) + "$"; }
+QString exactly(const std::string& title) {
+  return "^" + QRegularExpression::escape(QString::fromStdString(title)) + "$";
+}
 QStringList at(QPoint point) { return {QString::number(point.x()), QString::number(point.y())}; }
 
 // The id of the visible window with exactly this title, once it shows; "" if it did not in time.
@@ -64,7 +66,8 @@ bool waitForWindowGone(const std::string& title) {
 
 QPoint origin(const std::string& window) {
   QPoint corner;
-  for (const QString& line : QString::fromStdString(xdotool({"getwindowgeometry", "--shell", QString::fromStdString(window)})).split('\n')) {
+  for (const QString& line :
+       QString::fromStdString(xdotool({"getwindowgeometry", "--shell", QString::fromStdString(window)})).split('\n')) {
     if (line.startsWith("X=")) corner.setX(line.mid(2).toInt());
     if (line.startsWith("Y=")) corner.setY(line.mid(2).toInt());
   }
@@ -105,8 +108,10 @@ class OrnixProcess {
   OrnixProcess(const std::string& home, const QStringList& arguments) {
     const QString root = QString::fromStdString(home);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const auto& [variable, folder] : {std::pair{"HOME", ""}, {"XDG_CONFIG_HOME", "/config"},
-                                           {"XDG_DATA_HOME", "/data"}, {"XDG_RUNTIME_DIR", "/run"}}) {
+    for (const auto& [variable, folder] : {std::pair{"HOME", ""},
+                                           {"XDG_CONFIG_HOME", "/config"},
+                                           {"XDG_DATA_HOME", "/data"},
+                                           {"XDG_RUNTIME_DIR", "/run"}}) {
       QDir().mkpath(root + folder);
       environment.insert(variable, root + folder);
     }
@@ -123,7 +128,9 @@ class OrnixProcess {
   }
   bool running() const { return process.state() != QProcess::NotRunning; }
   // Ended within the time, with exit code 0.
-  bool endsCleanly() { return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0; }
+  bool endsCleanly() {
+    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+  }
   std::string output() { return process.readAll().toStdString(); }
 
  private:
@@ -151,7 +158,8 @@ class EndToEnd : public testing::Test {
     if (!HasFailure()) return;
     const fs::path shots = fs::path(ORNIX_E2E_DIR) / "screenshots";
     fs::create_directories(shots);
-    QProcess::execute("import", {"-window", "root", QString::fromStdString((shots / (folderName() + ".png")).string())});
+    QProcess::execute("import",
+                      {"-window", "root", QString::fromStdString((shots / (folderName() + ".png")).string())});
   }
   std::string folderName() const { return folder.filename().string(); }
   std::string home() const { return (folder / "home").string(); }
@@ -218,9 +226,10 @@ TEST_F(EndToEnd, ATypicalJobDrawsSavesAndReopensTheMap) {
   }
   const std::string page = contents(folder / "harbour.html");
   const std::string block = blockOf(page);
-  for (const char* part : {R"(<AREA SHAPE="rect" COORDS="60, 60, 200, 150" HREF="boats.html" Target="_blank" ALT="Harbour boats">)",
-                           R"(<AREA SHAPE="circle" COORDS="460, 120, 50")", R"(<AREA SHAPE="poly" COORDS="300, 250, 420, 240, 380, 330")",
-                           R"(<img src="images/harbour.jpg" width=640 height=400)"}) {
+  for (const char* part :
+       {R"(<AREA SHAPE="rect" COORDS="60, 60, 200, 150" HREF="boats.html" Target="_blank" ALT="Harbour boats">)",
+        R"(<AREA SHAPE="circle" COORDS="460, 120, 50")", R"(<AREA SHAPE="poly" COORDS="300, 250, 420, 240, 380, 330")",
+        R"(<img src="images/harbour.jpg" width=640 height=400)"}) {
     EXPECT_NE(block.find(part), std::string::npos) << part << "\n" << page;
   }
 

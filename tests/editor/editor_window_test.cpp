@@ -54,8 +54,7 @@ TEST_F(EditorWindowTest, StartsWithTheStartPictureAndNoScrollBars) {
 // plus the tool strip and the scroll bars, or the screen less a margin.
 TEST_F(EditorWindowTest, FitsItselfToEachNewPicture) {
   const std::vector<std::pair<QSize, QSize>> cases = {
-      {{300, 200}, {5415 / 15, 3630 / 15}},
-      {{150, 100}, {3165 / 15, 243}},  // 3650 twips, rounded to pixels
+      {{300, 200}, {5415 / 15, 3630 / 15}}, {{150, 100}, {3165 / 15, 243}},  // 3650 twips, rounded to pixels
   };
   for (const auto& [picture, windowPixels] : cases) {
     showPicture(picture.width(), picture.height());

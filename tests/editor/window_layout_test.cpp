@@ -22,7 +22,9 @@ TEST(FitToPicture, SizesTheWindowAroundThePicture) {
       {"short window grows to the strip", controlTwips(150, 100), {3165, 3650, false}},
       {"wide picture wider than the screen", controlTwips(1000, 300), {15360 - 500, 11520 - 500, true}},
       {"tall picture fitting the screen height is not tested against its width",
-       controlTwips(1100, 900), {16530 + 885, 13530 + 600, false}, QSize(1024 * 15, 1024 * 15)},
+       controlTwips(1100, 900),
+       {16530 + 885, 13530 + 600, false},
+       QSize(1024 * 15, 1024 * 15)},
       {"tall picture taller than the screen", controlTwips(600, 800), {15360 - 500, 11520 - 500, true}},
   };
   for (const Case& c : cases) EXPECT_EQ(fitToPicture(c.picture, c.screen), c.expected) << c.name;

@@ -4,8 +4,8 @@
 #include <QImageWriter>
 #include <QString>
 
-#include "support/image_bytes.h"
 #include "model/image_header.h"
+#include "support/image_bytes.h"
 
 namespace ornix {
 namespace {
@@ -39,11 +39,10 @@ TEST_P(WrittenImageTest, MeasuresWhatTheWriterWrote) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, WrittenImageTest,
-    testing::Values(
-        WrittenCase{"ColourJpeg", "jpeg", QImage::Format_RGB32, 123, 45, {ImageKind::jpeg, 123, 45, 24}},
-        WrittenCase{"GreyJpeg", "jpeg", QImage::Format_Grayscale8, 7, 300, {ImageKind::jpeg, 7, 300, 8}},
-        WrittenCase{"ColourBmp", "bmp", QImage::Format_RGB32, 640, 480, {ImageKind::bmp, 640, 480, 24}},
-        WrittenCase{"Png", "png", QImage::Format_RGB32, 10, 10, {}}),
+    testing::Values(WrittenCase{"ColourJpeg", "jpeg", QImage::Format_RGB32, 123, 45, {ImageKind::jpeg, 123, 45, 24}},
+                    WrittenCase{"GreyJpeg", "jpeg", QImage::Format_Grayscale8, 7, 300, {ImageKind::jpeg, 7, 300, 8}},
+                    WrittenCase{"ColourBmp", "bmp", QImage::Format_RGB32, 640, 480, {ImageKind::bmp, 640, 480, 24}},
+                    WrittenCase{"Png", "png", QImage::Format_RGB32, 10, 10, {}}),
     [](const auto& row) { return row.param.name; });
 
 }  // namespace

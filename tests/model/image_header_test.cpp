@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/image_bytes.h"
 #include "model/image_header.h"
+#include "support/image_bytes.h"
 
 namespace ornix {
 namespace {
@@ -33,25 +33,23 @@ std::vector<HeaderCase> headerCases() {
       {"GifDepthFromPackedSizeField", gifHeader(1, 2, 0x80), {ImageKind::gif, 1, 2, 1}},
       {"GifWidestAllowed", gifHeader(32767, 1), {ImageKind::gif, 32767, 1, 8}},
       {"GifTooWideIsNotAGif", gifHeader(32768, 1), unmeasured},
-      {"GifTooWideFallsThroughToJpegInside", gifHeader(32768, 1) + typicalJpeg(20, 10),
-       {ImageKind::jpeg, 20, 10, 24}},
+      {"GifTooWideFallsThroughToJpegInside", gifHeader(32768, 1) + typicalJpeg(20, 10), {ImageKind::jpeg, 20, 10, 24}},
       {"GifCutBeforePackedByte", Bytes{'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0}, unmeasured},
       {"Bmp", bmpHeader(640, 480, 24), {ImageKind::bmp, 640, 480, 24}},
       {"BmpReadsLowSixteenBitsOnly", bmpHeader(0x10005, 7, 8), {ImageKind::bmp, 5, 7, 8}},
       {"BmpTopDownIsNotABmp", bmpHeader(640, -480), unmeasured},
       {"BmpCutBeforeDepth", Bytes(bmp.begin(), bmp.begin() + 28), unmeasured},
       {"JpegAfterTablesHeightBeforeWidth", typicalJpeg(1024, 768), {ImageKind::jpeg, 1024, 768, 24}},
-      {"JpegProgressiveFrame", jpegStart + jpegSegment(0xE1, 40) + jpegFrame(0xC2, 30, 20, 1),
+      {"JpegProgressiveFrame",
+       jpegStart + jpegSegment(0xE1, 40) + jpegFrame(0xC2, 30, 20, 1),
        {ImageKind::jpeg, 30, 20, 8}},
       {"JpegLosslessFrame", jpegStart + jpegFrame(0xC3, 30, 20, 31), {ImageKind::jpeg, 30, 20, 248}},
-      {"JpegFillBytesBeforeMarker", jpegStart + Bytes{0xFF, 0xFF, 0xFF} + frame,
-       {ImageKind::jpeg, 640, 480, 24}},
-      {"JpegStartFoundAfterJunk", junk(300) + Bytes{0xFF, 0xD8, 0xFF, 0xFF} + frame,
-       {ImageKind::jpeg, 640, 480, 24}},
-      {"JpegStartNeedsThirdByte", Bytes{0xFF, 0xD8, 0x00} + jpegStart + frame,
-       {ImageKind::jpeg, 640, 480, 24}},
+      {"JpegFillBytesBeforeMarker", jpegStart + Bytes{0xFF, 0xFF, 0xFF} + frame, {ImageKind::jpeg, 640, 480, 24}},
+      {"JpegStartFoundAfterJunk", junk(300) + Bytes{0xFF, 0xD8, 0xFF, 0xFF} + frame, {ImageKind::jpeg, 640, 480, 24}},
+      {"JpegStartNeedsThirdByte", Bytes{0xFF, 0xD8, 0x00} + jpegStart + frame, {ImageKind::jpeg, 640, 480, 24}},
       {"ArithmeticFrameIsSkippedLikeASegment", jpegStart + jpegFrame(0xC9, 30, 20), unmeasured},
-      {"ArithmeticFrameSkippedThenBaselineFound", jpegStart + jpegFrame(0xC9, 30, 20) + frame,
+      {"ArithmeticFrameSkippedThenBaselineFound",
+       jpegStart + jpegFrame(0xC9, 30, 20) + frame,
        {ImageKind::jpeg, 640, 480, 24}},
       {"ThirtyTwoComponentsOverflowDepth", jpegStart + jpegFrame(0xC0, 30, 20, 32), unmeasured},
       {"SegmentLengthTooLarge", jpegStart + Bytes{0xFF, 0xE0, 0x80, 0x00} + frame, unmeasured},
@@ -118,9 +116,10 @@ TEST(MeasureImage, FollowsTheWalkBeyondTheFirstBlock) {
   const std::size_t block = ByteWindow::defaultFirstBlock;
   const Bytes frame = jpegFrame(0xC0, 6000, 4000);
   const std::vector<std::pair<std::string, Bytes>> cases = {
-      {"largest segments", jpegStart + jpegSegment(0xE1, 32765) + jpegSegment(0xE1, 32765) +
-                               jpegSegment(0xE2, 32765) + frame},
-      {"many segments", [&] {
+      {"largest segments",
+       jpegStart + jpegSegment(0xE1, 32765) + jpegSegment(0xE1, 32765) + jpegSegment(0xE2, 32765) + frame},
+      {"many segments",
+       [&] {
          Bytes bytes = jpegStart;
          for (int i = 0; i < 40; ++i) bytes = bytes + jpegSegment(0xE2, 30000);
          return bytes + frame;
@@ -130,9 +129,7 @@ TEST(MeasureImage, FollowsTheWalkBeyondTheFirstBlock) {
   };
   test::TempDir dir;
   for (const auto& [name, bytes] : cases) {
-    EXPECT_EQ(measureImage(dir.write("big.jpg", bytes)).info,
-              (ImageInfo{ImageKind::jpeg, 6000, 4000, 24}))
-        << name;
+    EXPECT_EQ(measureImage(dir.write("big.jpg", bytes)).info, (ImageInfo{ImageKind::jpeg, 6000, 4000, 24})) << name;
   }
 }
 

@@ -19,10 +19,8 @@ std::string block(const std::string& areaLines) {
 TEST(SplitPage, SplitsAroundTheBlockAndGivesThePageBackByteForByte) {
   const std::string map = block("<AREA SHAPE=\"rect\" COORDS=\"1, 2, 3, 4\" HREF=\"#\">\r\n");
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"<html><body>\r\n", "\r\n</body></html>\r\n"},
-      {"", "\n<p>after</p>\n"},
-      {"<p>before</p>\n", ""},
-      {std::string("caf\xE9\n\0x\n", 7), "Stra\xDF" "e\n"},  // Latin-1 bytes, NUL and LF line ends
+      {"<html><body>\r\n", "\r\n</body></html>\r\n"},    {"", "\n<p>after</p>\n"}, {"<p>before</p>\n", ""},
+      {std::string("caf\xE9\n\0x\n", 7), "Stra\337e\n"},  // Latin-1 bytes, NUL and LF line ends
       {"caf\xC3\xA9\r\n", "\xE2\x82\xAC\r\n"},
   };
   for (const auto& [before, after] : cases) {
@@ -51,8 +49,9 @@ TEST(SplitPage, SaysWhyAPageCannotBeSplit) {
 
 TEST(MissingBlockParts, ListsEachMissingPartOnItsOwnLine) {
   EXPECT_EQ(missingBlockParts(block("COORDS=")), "");
-  EXPECT_EQ(missingBlockParts("<p>nothing</p>"),
-            "> Copyright tag missing or altered.\r\n> Area tags missing or altered.\r\n> Image tag missing or altered.");
+  EXPECT_EQ(
+      missingBlockParts("<p>nothing</p>"),
+      "> Copyright tag missing or altered.\r\n> Area tags missing or altered.\r\n> Image tag missing or altered.");
   EXPECT_EQ(missingBlockParts(std::string(signatureComment) + " COORDS="), "> Image tag missing or altered.");
 }
 
@@ -93,7 +92,10 @@ TEST(ReadShape, ReadsEachKindOfCoords) {
       {"a circle keeps its decimals", Shape::circle, "50, 60, 12.5", ShapeFailure::none, {{50, 60}}, 12.5f},
       {"a radius beyond 16 bits", Shape::circle, "50, 60, 32767.6", ShapeFailure::unreadable, {}},
       {"two numbers for a circle", Shape::circle, "50, 60", ShapeFailure::coordinateError, {}},
-      {"seven numbers make a triangle", Shape::polygon, "1, 2, 30, 4, 5, 60, 7", ShapeFailure::none,
+      {"seven numbers make a triangle",
+       Shape::polygon,
+       "1, 2, 30, 4, 5, 60, 7",
+       ShapeFailure::none,
        {{1, 2}, {30, 4}, {5, 60}}},
       {"a polygon of one number", Shape::polygon, "1", ShapeFailure::unreadable, {}},
   };
@@ -120,10 +122,11 @@ TEST(ReadMapBlock, GivesBackTheAreasTheWriterWrote) {
 // A tag of unknown shape takes its attributes with it; one naming two kinds
 // makes one area; a tag naming no kind does not take the kind of the tag before.
 TEST(ReadMapBlock, EveryTagMakesAtMostOneAreaWithItsOwnAttributes) {
-  const MapReading reading = readMapBlock(block(R"(<AREA SHAPE="rect" COORDS="1, 1, 9, 9" HREF="one.htm">)"
-                                                R"(<AREA SHAPE="RECT" COORDS="1, 1, 9, 9" HREF="two.htm">)"
-                                                R"(<AREA SHAPE="poly" Xrect COORDS="2, 2, 8, 8, 1, 9" HREF="three.htm" ALT="rect">)"
-                                                R"(<AREA COORDS="1, 2, 30, 40" HREF="four.htm">)"));
+  const MapReading reading =
+      readMapBlock(block(R"(<AREA SHAPE="rect" COORDS="1, 1, 9, 9" HREF="one.htm">)"
+                         R"(<AREA SHAPE="RECT" COORDS="1, 1, 9, 9" HREF="two.htm">)"
+                         R"(<AREA SHAPE="poly" Xrect COORDS="2, 2, 8, 8, 1, 9" HREF="three.htm" ALT="rect">)"
+                         R"(<AREA COORDS="1, 2, 30, 40" HREF="four.htm">)"));
   EXPECT_EQ(reading.areas, (std::vector<Area>{{Shape::rectangle, {{1, 1}, {9, 9}}, 0, {"one.htm", "", "", {}}},
                                               {Shape::rectangle, {{2, 2}, {8, 8}}, 0, {"three.htm", "", "rect", {}}}}));
 }

@@ -39,9 +39,9 @@ TEST(AreaTag, WritesEachShapeWithItsAttributesAsTheyStand) {
 class MapWriterTest : public testing::Test {
  protected:
   std::string block(const std::string& areaLines, const std::string& src = "images/photo.gif") {
-    return std::string(startComment) + "\r\n<img src=\"" + src +
-           R"(" width=500 height=300 border=0 USEMAP="#photo">)" + "\r\n\r\n" + std::string(signatureComment) +
-           "\r\n" + R"(<MAP NAME="photo">)" + "\r\n" + areaLines + "</MAP>\r\n" + std::string(endComment);
+    return std::string(startComment) + "\r\n<img src=\"" + src + R"(" width=500 height=300 border=0 USEMAP="#photo">)" +
+           "\r\n\r\n" + std::string(signatureComment) + "\r\n" + R"(<MAP NAME="photo">)" + "\r\n" + areaLines +
+           "</MAP>\r\n" + std::string(endComment);
   }
 
   ImageMap map{Picture{"/home/author/photo.gif", 500, 300}, {}, nullptr};

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
 #include <deque>
 #include <functional>
-#include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <vector>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
-#include <filesystem>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <initializer_list>
 #include <unistd.h>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -19,12 +19,17 @@ inline Bytes operator+(Bytes a, const Bytes& b) {
   return a;
 }
 
+// A 16-bit number's two bytes, low byte first (GIF, BMP) or high byte first (JPEG).
+inline Bytes littleEndian(std::uint32_t number) {
+  return {static_cast<std::uint8_t>(number & 0xFF), static_cast<std::uint8_t>((number >> 8) & 0xFF)};
+}
+inline Bytes bigEndian(std::uint32_t number) {
+  return {static_cast<std::uint8_t>((number >> 8) & 0xFF), static_cast<std::uint8_t>(number & 0xFF)};
+}
+
 // A GIF header: signature, version, little-endian screen size and the packed byte.
 inline Bytes gifHeader(std::uint16_t width, std::uint16_t height, std::uint8_t packed = 0xF7) {
-  return {'G', 'I', 'F', '8', '9', 'a',
-          static_cast<std::uint8_t>(width & 0xFF), static_cast<std::uint8_t>(width >> 8),
-          static_cast<std::uint8_t>(height & 0xFF), static_cast<std::uint8_t>(height >> 8),
-          packed, 0, 0};
+  return Bytes{'G', 'I', 'F', '8', '9', 'a'} + littleEndian(width) + littleEndian(height) + Bytes{packed, 0, 0};
 }
 
 // A BMP file header and information header up to the bits-per-pixel field.
@@ -44,20 +49,12 @@ inline Bytes bmpHeader(std::int32_t width, std::int32_t height, std::uint8_t bit
 
 // A JPEG segment: FF, the marker code, a big-endian length that counts itself, the payload.
 inline Bytes jpegSegment(std::uint8_t code, std::size_t payloadSize, std::uint8_t fill = 0) {
-  const std::size_t length = payloadSize + 2;
-  Bytes bytes{0xFF, code, static_cast<std::uint8_t>(length >> 8),
-              static_cast<std::uint8_t>(length & 0xFF)};
-  bytes.resize(bytes.size() + payloadSize, fill);
-  return bytes;
+  return Bytes{0xFF, code} + bigEndian(static_cast<std::uint32_t>(payloadSize + 2)) + Bytes(payloadSize, fill);
 }
 
 // A frame header segment: precision, height, width (both big-endian), component count.
-inline Bytes jpegFrame(std::uint8_t code, std::uint16_t width, std::uint16_t height,
-                       std::uint8_t components = 3) {
-  Bytes bytes{0xFF, code, 0, 17, 8,
-              static_cast<std::uint8_t>(height >> 8), static_cast<std::uint8_t>(height & 0xFF),
-              static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(width & 0xFF),
-              components};
+inline Bytes jpegFrame(std::uint8_t code, std::uint16_t width, std::uint16_t height, std::uint8_t components = 3) {
+  Bytes bytes = Bytes{0xFF, code, 0, 17, 8} + bigEndian(height) + bigEndian(width) + Bytes{components};
   bytes.resize(19, 0);
   return bytes;
 }

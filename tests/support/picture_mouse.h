@@ -21,7 +21,9 @@ class PictureMouse {
     QMouseEvent event(type, local, canvas->mapToGlobal(local), button, held, modifiers);
     QApplication::sendEvent(canvas, &event);
   }
-  void press(QPointF at, Qt::MouseButton button = Qt::LeftButton) { send(QEvent::MouseButtonPress, at, button, button); }
+  void press(QPointF at, Qt::MouseButton button = Qt::LeftButton) {
+    send(QEvent::MouseButtonPress, at, button, button);
+  }
   void move(QPointF at, Qt::MouseButtons held = Qt::LeftButton) { send(QEvent::MouseMove, at, Qt::NoButton, held); }
   void release(QPointF at, Qt::MouseButton button = Qt::LeftButton) {
     send(QEvent::MouseButtonRelease, at, button, Qt::NoButton);

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 // Tests that need Qt run without a display unless one is asked for.
 int main(int argc, char** argv) {

@@ -60,7 +60,8 @@ TEST_F(FileAssociationTest, AMovedProgramIsPutRightAndRemovalTakesExactlyWhatWas
   EXPECT_TRUE(association.remove());
   EXPECT_FALSE(std::filesystem::exists(association.desktopEntryPath()));
   EXPECT_FALSE(std::filesystem::exists(association.mimePackagePath()));
-  EXPECT_EQ(contents(association.mimeAppsPath()), "[Default Applications]\n[Added Associations]\nimage/png=viewer.desktop;\n");
+  EXPECT_EQ(contents(association.mimeAppsPath()),
+            "[Default Applications]\n[Added Associations]\nimage/png=viewer.desktop;\n");
   EXPECT_FALSE(association.remove()) << "nothing was left to remove";
 }
 

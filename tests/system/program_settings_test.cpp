@@ -42,18 +42,20 @@ TEST_F(ProgramSettingsTest, TheImageSourceOptionChoosesTheFolderPrefix) {
   };
   using enum ImageFolderChoice;
   const std::vector<Case> cases = {
-      {none, {}, ""},         {custom, "gfx/", "gfx/"},        {custom, "gfx", "gfx"},   {custom, "", "gfx"},
-      {custom, std::nullopt, "gfx"}, {custom, "none", ""}, {images, {}, "images/"},
+      {none, {}, ""},          {custom, "gfx/", "gfx/"},      {custom, "gfx", "gfx"},
+      {custom, "", "gfx"},     {custom, std::nullopt, "gfx"}, {custom, "none", ""},
+      {images, {}, "images/"},
   };
   for (const Case& c : cases) {
     if (c.choice == custom) ui.inputs.push_back(c.typed);
     chooseImageFolder(c.choice, settings, ui);
     EXPECT_EQ(imageFolder(settings), c.folder) << c.typed.value_or("(cancelled)");
   }
-  EXPECT_EQ(ui.messages.back(),
-            (Message{"Default Image Location:",
-                     "Enter subfolder(s) used when Ornix generates image tags.\r\n[This can be altered at a later time.]",
-                     MessageIcon::none, MessageButtons::okCancel}));
+  EXPECT_EQ(
+      ui.messages.back(),
+      (Message{"Default Image Location:",
+               "Enter subfolder(s) used when Ornix generates image tags.\r\n[This can be altered at a later time.]",
+               MessageIcon::none, MessageButtons::okCancel}));
 }
 
 }  // namespace

@@ -112,18 +112,29 @@ TEST_F(MapOpeningTest, ADamagedBlockSaysHowFarTheReadingGot) {
     std::size_t areasLeft;
   };
   const std::vector<Case> cases = {
-      {"a rectangle of three numbers", "10, 10, 60, 50", "10, 10, 60",
-       {"COORDINATE ERROR", "There appears to be a Coordinate error.\r\nCheck coordinates for area 1 and see if something is missing.",
+      {"a rectangle of three numbers",
+       "10, 10, 60, 50",
+       "10, 10, 60",
+       {"COORDINATE ERROR",
+        "There appears to be a Coordinate error.\r\nCheck coordinates for area 1 and see if something is missing.",
         MessageIcon::stop},
        0},
-      {"a number beyond 16 bits", "100, 60, 12", "100, 60, 99999",
+      {"a number beyond 16 bits",
+       "100, 60, 12",
+       "100, 60, 99999",
        {"Ornix Note:", "AREA tag 2 of the map could not be read.\r\nIt and the areas after it were not loaded.",
         MessageIcon::exclamation},
        1},
-      {"a link without its closing quote", R"(HREF="#">)", R"(HREF="#>)",
-       {"Ornix Note:", "AREA tag 3 of the map could not be read.\r\nNo area was loaded.", MessageIcon::exclamation}, 0},
-      {"an end comment cut short", "line. -->", "line.",
-       {"Ornix Note:", "ORNX end comment is cut short,\r\nso nothing was loaded.", MessageIcon::exclamation}, 1},
+      {"a link without its closing quote",
+       R"(HREF="#">)",
+       R"(HREF="#>)",
+       {"Ornix Note:", "AREA tag 3 of the map could not be read.\r\nNo area was loaded.", MessageIcon::exclamation},
+       0},
+      {"an end comment cut short",
+       "line. -->",
+       "line.",
+       {"Ornix Note:", "ORNX end comment is cut short,\r\nso nothing was loaded.", MessageIcon::exclamation},
+       1},
   };
   const std::string text = test::contents(page("index.html", "img/photo.bmp"));
   for (const Case& c : cases) {
@@ -146,7 +157,8 @@ TEST(FileDialogs, AskWithTheProgramsFiltersAndRefuseAMissingFile) {
   EXPECT_EQ(ui.fileRequests[0].startFolder, dir.path.string() + "/");
   EXPECT_EQ(ui.fileRequests[0].filters.size(), 3u);
   EXPECT_EQ(askForFileToOpen(ui, OpenPurpose::anything, there), "");
-  EXPECT_EQ(ui.messages.back(), (Message{"OPEN ERROR...", "That file you chose isn't there.", MessageIcon::exclamation}));
+  EXPECT_EQ(ui.messages.back(),
+            (Message{"OPEN ERROR...", "That file you chose isn't there.", MessageIcon::exclamation}));
   EXPECT_EQ(askForFileToSave(ui, OutputKind::htmlPage, there), "");
   EXPECT_EQ(askForFileToSave(ui, OutputKind::textFile, there), "/out/page");
   EXPECT_EQ(ui.fileRequests[2].title, "Save File As...");

@@ -101,9 +101,10 @@ TEST_F(OpeningTest, TheOpenCommandAsksForAFileAndOpensItByKind) {
 // picture and the window stay as they were, and the drawn area can still be
 // edited: the user is told why, once.
 TEST_F(OpeningTest, APictureThatDoesNotLoadLeavesTheMapAsItWas) {
-  const std::vector<std::pair<std::string, std::string>> cases = {  // the file and the title of the one note
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      // the file and the title of the one note
       {dir.write("shot.gif", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}), "SORRY..."},
-      {dir.write("cut.gif", test::gifHeader(40, 30)), "Ornix Note:"},  // a GIF cut short after its header
+      {dir.write("cut.gif", test::gifHeader(40, 30)), "Ornix Note:"},   // a GIF cut short after its header
       {dir.write("noise.jpg", test::Bytes(300, 0x5A)), "Ornix Note:"},  // bytes no loader reads
   };
   const std::vector<std::function<void(const std::string&)>> waysIn = {
@@ -174,7 +175,8 @@ TEST_F(OpeningTest, AnUnfinishedPolygonEndsWhenAnotherFileOpens) {
     for (const QPointF vertex : oldVertices) {
       EXPECT_EQ(mouse.pixels().pixel(vertex.toPoint()), fresh.pixel(vertex.toPoint())) << file;
     }
-    for (const QPointF vertex : {QPointF(20, 80), QPointF(60, 80), QPointF(60, 110), QPointF(21, 81)}) mouse.click(vertex);
+    for (const QPointF vertex : {QPointF(20, 80), QPointF(60, 80), QPointF(60, 110), QPointF(21, 81)})
+      mouse.click(vertex);
     EXPECT_EQ(window.map().areas.back().points, (std::vector<Point>{{20, 80}, {60, 80}, {60, 110}})) << file;
   }
 }

@@ -39,9 +39,10 @@ class SavingTest : public testing::Test, protected test::SettingsHome {
 };
 
 TEST_F(SavingTest, EveryFileSaveWritesItsOutputAndEmptiesTheMap) {
-  const std::array<std::pair<OutputKind, const char*>, 4> kinds = {
-      {{OutputKind::mapFile, "ornx"}, {OutputKind::htmlPage, "htm"}, {OutputKind::textFile, "txt"},
-       {OutputKind::sourcePage, "htm"}}};
+  const std::array<std::pair<OutputKind, const char*>, 4> kinds = {{{OutputKind::mapFile, "ornx"},
+                                                                    {OutputKind::htmlPage, "htm"},
+                                                                    {OutputKind::textFile, "txt"},
+                                                                    {OutputKind::sourcePage, "htm"}}};
   for (const auto& [kind, extension] : kinds) {
     drawOneArea();
     window.holdSourcePage(std::make_shared<SplitPage>(SplitPage{"<html>\n<p>caf\xE9</p>\r\n", "", "\n</html>"}));
@@ -89,7 +90,8 @@ TEST_F(SavingTest, SavesWaitForAPictureAndTheClipboardForAMap) {
   EXPECT_EQ(ui.messages.back().text, "You have to map something to save, first.");
   ASSERT_EQ(loadImage(window, ui, picture), PictureLoad::loaded);
   saving.saveToClipboard();
-  EXPECT_TRUE(ui.messages.back().text.starts_with("You have to map an area before you can save to the ClipBoard.\r\n\r\n"));
+  EXPECT_TRUE(
+      ui.messages.back().text.starts_with("You have to map an area before you can save to the ClipBoard.\r\n\r\n"));
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
 
   drawOneArea();
@@ -129,15 +131,16 @@ TEST_F(SavingTest, ASaveThatFillsTheDiskLeavesTheOldFileWhole) {
   const std::filesystem::path page = disk / "page.htm";
   std::ofstream(page) << "the old page";
   ASSERT_EQ(loadImage(window, ui, picture), PictureLoad::loaded);
-  for (int i = 0; i < 2000; ++i) window.addReadArea({Shape::rectangle, {{1, 1}, {9, 9}}, 0, {std::string(200, 'h'), "", "", {}}});
+  for (int i = 0; i < 2000; ++i)
+    window.addReadArea({Shape::rectangle, {{1, 1}, {9, 9}}, 0, {std::string(200, 'h'), "", "", {}}});
   ui.chosenFiles.push_back(page.string());
   saving.saveToFile(OutputKind::htmlPage);
   const std::string kept = contents(page);
   std::system(("umount '" + disk.string() + "'").c_str());
   EXPECT_EQ(kept, "the old page");
   ASSERT_FALSE(ui.messages.empty());
-  EXPECT_EQ(ui.messages.back().text,
-            "The map could not be saved to\r\n" + page.string() + "\r\n\r\nThere is not enough free space on the disk.");
+  EXPECT_EQ(ui.messages.back().text, "The map could not be saved to\r\n" + page.string() +
+                                         "\r\n\r\nThere is not enough free space on the disk.");
   EXPECT_TRUE(window.map().unsaved());
 }
 

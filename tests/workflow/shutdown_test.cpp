@@ -7,12 +7,12 @@
 
 #include "editor/editor_window.h"
 #include "platform/clipboard.h"
-#include "workflow/image_loading.h"
 #include "platform/single_instance.h"
 #include "platform/twips.h"
 #include "support/map_pages.h"
 #include "support/settings_home.h"
 #include "workflow/editor_commands.h"
+#include "workflow/image_loading.h"
 #include "workflow/start_up.h"
 
 namespace ornix {
@@ -33,7 +33,8 @@ class ShutdownTest : public testing::Test, protected test::SettingsHome {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_EQ(loadImage(window, ui, test::writePicture(dir, "photo.bmp", 300, 200)), PictureLoad::loaded);
-    for (const int corner : {1, 20, 50}) window.addReadArea({Shape::rectangle, {{corner, corner}, {corner + 9, corner + 9}}, 0, {}});
+    for (const int corner : {1, 20, 50})
+      window.addReadArea({Shape::rectangle, {{corner, corner}, {corner + 9, corner + 9}}, 0, {}});
   }
   bool associationWritten() const { return std::filesystem::exists(association.desktopEntryPath()); }
   std::size_t questionsAsked() const {
@@ -50,7 +51,7 @@ TEST_F(ShutdownTest, EveryWayOutAsksAboutAnUnsavedMapYesKeepsItNoFoldsTheWindowU
       [this] { QTest::keyClick(&window, Qt::Key_Escape); },
       [this] { window.findChild<QToolButton*>("closeButton")->click(); },
       [this] { emit window.exitRequested(); },  // the File menu's Exit
-      [this] { window.close(); },                // the close box
+      [this] { window.close(); },               // the close box
   };
   for (const auto& leave : waysOut) {
     ui.answerWith("yesButton");

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "editor/editor_window.h"
 #include "platform/single_instance.h"
 #include "support/map_pages.h"
-#include "editor/editor_window.h"
 #include "support/settings_home.h"
 #include "workflow/start_up.h"
 
@@ -63,7 +63,8 @@ TEST_F(StartUpTest, APageOrNothingOnTheCommandLineOpensInTheEditor) {
 TEST_F(StartUpTest, ASecondCopyARefusedFileOrAFailureEndTheProgramBeforeTheWindowShows) {
   instance.alone = false;
   EXPECT_FALSE(start(""));
-  EXPECT_EQ(ui.messages, (std::vector<Message>{{"ALREADY OPEN", "Ornix is already in use...", MessageIcon::exclamation}}));
+  EXPECT_EQ(ui.messages,
+            (std::vector<Message>{{"ALREADY OPEN", "Ornix is already in use...", MessageIcon::exclamation}}));
   EXPECT_FALSE(associationWritten());
   instance.alone = true;
 
@@ -83,7 +84,9 @@ TEST_F(StartUpTest, ASecondCopyARefusedFileOrAFailureEndTheProgramBeforeTheWindo
   ProgramSettings failing{store, full, ui, "Quillmere", "Ornix"};
   EXPECT_FALSE(start("", failing));
   EXPECT_EQ(ui.messages.back().title, "Ornix Error");
-  EXPECT_EQ(ui.messages.back().text.rfind("There has been an error in Ornix. Please notify the author.\r\n\r\n28: ornix.desktop", 0), 0u)
+  EXPECT_EQ(ui.messages.back().text.rfind(
+                "There has been an error in Ornix. Please notify the author.\r\n\r\n28: ornix.desktop", 0),
+            0u)
       << ui.messages.back().text;
 
   EXPECT_FALSE(window.isVisible());
