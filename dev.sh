@@ -6,6 +6,7 @@
 #   ./dev.sh run              build and start the editor on the sample picture
 #   ./dev.sh test             build and run every test
 #   ./dev.sh sanitize         every test under AddressSanitizer and UBSan
+#   ./dev.sh lint             the layout (.clang-format) and clang-tidy's checks on src/
 #   ./dev.sh fuzz [SECONDS]   each fuzz target for SECONDS (60 unless given)
 #   ./dev.sh bench            build and run the benchmarks
 set -euo pipefail
@@ -14,6 +15,7 @@ cd "$(dirname "$0")"
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev fonts-liberation
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl)
 clang_packages=(clang libclang-rt-14-dev)
+lint_packages=(clang-format clang-tidy git)
 # The end-to-end test's X server, input, clipboard and screenshots, the browser check's
 # Chromium, and what the Debian package is built with.
 e2e_packages=(xvfb xauth xdotool xclip procps imagemagick chromium dpkg-dev file)
@@ -51,18 +53,16 @@ need_browser_driver() {
   npm install --prefix "$dir/node" --no-save --no-audit --no-fund --loglevel=error "$playwright_core" > /dev/null
 }
 
-# build DIR [CMAKE OPTIONS...]
+# build PRESET: configures and builds one of CMakePresets.json's presets.
 build() {
-  local dir=$1
-  shift
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORNIX_WERROR=ON "$@" > /dev/null
-  cmake --build "$dir" -j2
+  cmake --preset "$1" > /dev/null
+  cmake --build --preset "$1"
 }
 
 case "${1:-}" in
   run)
     need_packages "${build_packages[@]}"
-    build build
+    build release
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
       echo "There is no display to show the editor on; run it on a desktop or under xvfb-run." >&2
       exit 1
@@ -71,20 +71,29 @@ case "${1:-}" in
     ;;
   test)
     need_packages "${build_packages[@]}" "${e2e_packages[@]}"
-    build build
+    build release
     need_browser_driver build
-    ctest --test-dir build --output-on-failure -j2
+    ctest --preset release
     ;;
   sanitize)
     need_packages "${build_packages[@]}" "${e2e_packages[@]}"
-    build build-sanitize -DORNIX_SANITIZE=ON -DORNIX_BENCH=OFF
+    build sanitize
     need_browser_driver build-sanitize
-    LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1 \
-      ctest --test-dir build-sanitize --output-on-failure -j2
+    ctest --preset sanitize
+    ;;
+  lint)
+    need_packages "${build_packages[@]}" "${lint_packages[@]}"
+    git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+    cmake --preset release > /dev/null
+    # clang-tidy counts the warnings it filters out; only its findings are shown.
+    git ls-files 'src/*.cpp' ':!src/platform/windows_registry.cpp' |
+      xargs -P2 -n4 clang-tidy -p build --quiet --extra-arg=-Wno-unknown-warning-option 2>&1 |
+      { grep -v 'warnings generated' || true; }
+    echo "The layout and clang-tidy's checks are clean."
     ;;
   fuzz)
     need_packages "${build_packages[@]}" "${clang_packages[@]}"
-    build build-fuzz -DORNIX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+    build fuzz
     for target in build-fuzz/fuzz/*_fuzz; do
       name=$(basename "$target" _fuzz)
       mkdir -p "build-fuzz/corpus/$name"
@@ -94,11 +103,11 @@ case "${1:-}" in
     ;;
   bench)
     need_packages "${build_packages[@]}"
-    build build -DORNIX_BENCH=ON
+    build release
     build/bench/ornix_bench
     ;;
   *)
-    sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -48,8 +48,8 @@ class MemoryByteSource final : public ByteSource {
 // a cap, so a scan through a large file costs a handful of reads.
 class ByteWindow {
  public:
-  static constexpr std::size_t defaultFirstBlock = 64 * 1024;
-  static constexpr std::size_t largestBlock = 256 * 1024;
+  static constexpr std::size_t defaultFirstBlock = std::size_t{64} * 1024;
+  static constexpr std::size_t largestBlock = std::size_t{256} * 1024;
 
   explicit ByteWindow(ByteSource& source, std::size_t firstBlock = defaultFirstBlock);
 

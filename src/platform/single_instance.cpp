@@ -7,7 +7,7 @@
 
 namespace ornix {
 
-LockFileInstance::LockFileInstance(QString path) : lock(std::make_unique<QLockFile>(path)) {
+LockFileInstance::LockFileInstance(const QString& path) : lock(std::make_unique<QLockFile>(path)) {
   // Age alone never makes a lock stale: the program runs for hours. Only a
   // lock whose process is gone is.
   lock->setStaleLockTime(0);

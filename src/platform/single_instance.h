@@ -20,7 +20,7 @@ class SingleInstance {
 class LockFileInstance final : public SingleInstance {
  public:
   // The lock file's path; by default "Quillmere-Ornix.lock" in the runtime folder.
-  explicit LockFileInstance(QString path = defaultPath());
+  explicit LockFileInstance(const QString& path = defaultPath());
   ~LockFileInstance() override;
 
   bool claim() override;

@@ -51,7 +51,7 @@ QString displayLines(const std::string& text) { return toDisplay(text).replace("
 // "Image" and "*.jpg;*.gif" read as "Image (*.jpg *.gif)"; a name that shows
 // its patterns already stays as it is.
 QString filterText(const FileFilter& filter) {
-  const QString name = toDisplay(filter.name);
+  QString name = toDisplay(filter.name);
   if (name.contains('(')) return name;
   return name + " (" + toDisplay(filter.patterns).replace(';', ' ') + ")";
 }

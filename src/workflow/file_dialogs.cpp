@@ -38,7 +38,7 @@ std::string askForFile(Ui& ui, const FileDialogRequest& request) {
   try {
     const std::optional<std::string> chosen = ui.fileDialog(request);
     if (!chosen) return {};
-    const std::string path = trimmedBlanks(stripAtNul(*chosen));
+    std::string path = trimmedBlanks(stripAtNul(*chosen));
     if (request.open && !fileExists(path)) {
       ui.messageBox({"OPEN ERROR...", "That file you chose isn't there.", MessageIcon::exclamation});
       return {};

@@ -100,14 +100,14 @@ bool openMapFile(EditorWindow& window, Ui& ui, const std::string& path, const st
 std::string locateMapPicture(const std::string& source, const std::string& pagePath, EditorWindow& window, Ui& ui) {
   // The path as written, beside the page; "/" stays a separator here.
   const std::string full = folderOf(pagePath) + source;
-  const std::string asWritten = std::filesystem::path(source).is_absolute() ? source : full;
+  std::string asWritten = std::filesystem::path(source).is_absolute() ? source : full;
   if (fileExists(asWritten)) return asWritten;
   const bool locate =
       ask(ui, &window, "Image path problem...",
           "The image path contained in the map file points to:" + crlf + full + crlf + "which is not correct.",
           "Would you like the opportunity to" + crlf + "locate that image now, via an open dialog?");
   if (!locate) return {};
-  const std::string chosen = askForFileToOpen(ui, OpenPurpose::picturesOnly, window.imagePath());
+  std::string chosen = askForFileToOpen(ui, OpenPurpose::picturesOnly, window.imagePath());
   if (chosen.empty()) return {};
   showMessage(ui, &window, "Keep in mind...",
               crlf + crlf + "The file path for the image about to be shown" + crlf +
