@@ -1,5 +1,7 @@
 #include "picture_canvas.h"
 
+#include "outline_pixels.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMouseEvent>
@@ -32,50 +34,44 @@ void PictureCanvas::setPicture(const QImage& loaded) {
 
 void PictureCanvas::updatePicture(const QRect& changed) { update(changed.translated(border, border)); }
 
-template <typename Draw>
-void PictureCanvas::xorDraw(const QRect& touched, QColor pen, int penWidth, Draw draw) {
-  QPainter painter(&picture);
-  painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setPen(QPen(pen, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
-  draw(painter);
-  painter.end();
-  updatePicture(touched.adjusted(-penWidth, -penWidth, penWidth, penWidth));
+// Exclusive-or with the colour's red, green and blue; the picture's pixels
+// keep their opaque alpha.
+void PictureCanvas::xorPixels(const std::vector<QPoint>& pixels, QColor pen) {
+  if (pixels.empty()) return;
+  const QRgb mask = pen.rgb() & RGB_MASK;
+  const QRect bounds = picture.rect();
+  QRect touched(pixels.front(), QSize(1, 1));
+  for (const QPoint& pixel : pixels) {
+    touched |= QRect(pixel, QSize(1, 1));
+    if (!bounds.contains(pixel)) continue;
+    reinterpret_cast<QRgb*>(picture.scanLine(pixel.y()))[pixel.x()] ^= mask;
+  }
+  updatePicture(touched);
 }
 
 void PictureCanvas::xorBox(QPoint corner1, QPoint corner2, QColor pen) {
   if (corner1 == corner2) return;  // no box to draw or erase
-  const QPoint topLeft(std::min(corner1.x(), corner2.x()), std::min(corner1.y(), corner2.y()));
-  const QPoint bottomRight(std::max(corner1.x(), corner2.x()), std::max(corner1.y(), corner2.y()));
-  const QRect box(topLeft, bottomRight);
-  xorDraw(box, pen, 1, [&](QPainter& painter) {
-    if (topLeft.x() == bottomRight.x() || topLeft.y() == bottomRight.y()) {
-      painter.drawLine(topLeft, bottomRight);
-    } else {
-      painter.drawRect(QRect(topLeft, QSize(box.width() - 1, box.height() - 1)));
-    }
-  });
+  xorPixels(boxPixels(corner1, corner2), pen);
 }
 
-void PictureCanvas::xorCircle(QPointF centre, double radius, QColor pen) {
-  if (!(radius > 0)) return;
-  const QRectF bounds(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-  xorDraw(bounds.toAlignedRect(), pen, 1, [&](QPainter& painter) { painter.drawEllipse(centre, radius, radius); });
+void PictureCanvas::xorCircle(QPoint centre, double radius, QColor pen) {
+  xorPixels(circlePixels(centre, radius), pen);
 }
 
-void PictureCanvas::xorLine(QPoint from, QPoint to, QColor pen) {
-  xorDraw(QRect(from, to).normalized().adjusted(-1, -1, 1, 1), pen, 1,
-          [&](QPainter& painter) { painter.drawLine(from, to); });
-}
+void PictureCanvas::xorLine(QPoint from, QPoint to, QColor pen) { xorPixels(linePixels(from, to), pen); }
 
-void PictureCanvas::xorDot(QPoint at, QColor pen) {
-  xorDraw(QRect(at, QSize(1, 1)), pen, 5, [&](QPainter& painter) { painter.drawPoint(at); });
-}
+void PictureCanvas::xorDot(QPoint at, QColor pen) { xorPixels(dotPixels(at), pen); }
 
 void PictureCanvas::xorFill(const QRegion& region, QColor colour) {
-  xorDraw(region.boundingRect(), colour, 1, [&](QPainter& painter) {
-    for (const QRect& part : region) painter.fillRect(part, colour);
-  });
+  const QRgb mask = colour.rgb() & RGB_MASK;
+  for (const QRect& part : region) {
+    const QRect inside = part & picture.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+      QRgb* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+      for (int x = inside.left(); x <= inside.right(); ++x) line[x] ^= mask;
+    }
+  }
+  updatePicture(region.boundingRect());
 }
 
 void PictureCanvas::paintEvent(QPaintEvent* event) {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QWidget>
+#include <vector>
 
 namespace ornix {
 
@@ -24,7 +25,7 @@ class PictureCanvas final : public QWidget {
   // Figures drawn on the picture by exclusive-or, so drawing one a second time
   // restores every pixel. Each repaints only the part it touched.
   void xorBox(QPoint corner1, QPoint corner2, QColor pen);
-  void xorCircle(QPointF centre, double radius, QColor pen);
+  void xorCircle(QPoint centre, double radius, QColor pen);
   void xorLine(QPoint from, QPoint to, QColor pen);
   void xorDot(QPoint at, QColor pen);  // 5 pixels wide
   void xorFill(const QRegion& region, QColor colour);
@@ -48,8 +49,7 @@ class PictureCanvas final : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  template <typename Draw>
-  void xorDraw(const QRect& touched, QColor pen, int penWidth, Draw draw);
+  void xorPixels(const std::vector<QPoint>& pixels, QColor pen);
 
   QImage picture;
 };

@@ -49,17 +49,28 @@ ImageInfo readGif(ByteWindow& bytes) {
 
 ImageInfo readBmp(ByteWindow& bytes) { return readHeader(bytes, ImageKind::bmp, 18, 22, bytes.at(28)); }
 
+// Searches each block the window holds as it stands; only a marker that runs
+// over a block's end is checked through the window, which may then read on.
 std::int64_t findJpgStart(ByteWindow& bytes) {
   std::uint64_t pos = 0;
   for (;;) {
     const std::span<const std::uint8_t> block = bytes.from(pos);
     if (block.empty()) return -1;
-    const void* hit = std::memchr(block.data(), 0xFF, block.size());
-    if (hit == nullptr) {
+    const std::uint8_t* const begin = block.data();
+    const std::uint8_t* const end = begin + block.size();
+    const auto nextFF = [end](const std::uint8_t* from) {
+      return static_cast<const std::uint8_t*>(std::memchr(from, 0xFF, static_cast<std::size_t>(end - from)));
+    };
+    const std::uint8_t* at = nextFF(begin);
+    for (; at != nullptr && end - at >= 3; at = nextFF(at + 1)) {
+      if (at[1] == 0xD8 && at[2] == 0xFF)
+        return static_cast<std::int64_t>(pos + static_cast<std::uint64_t>(at - begin));
+    }
+    if (at == nullptr) {
       pos += block.size();
       continue;
     }
-    const std::uint64_t s = pos + static_cast<std::uint64_t>(static_cast<const std::uint8_t*>(hit) - block.data());
+    const std::uint64_t s = pos + static_cast<std::uint64_t>(at - begin);
     if (bytes.at(s + 1) == 0xD8 && bytes.at(s + 2) == 0xFF) return static_cast<std::int64_t>(s);
     pos = s + 1;
   }

@@ -1,6 +1,7 @@
 #include "map_writer.h"
 
 #include <charconv>
+#include <cstring>
 #include <initializer_list>
 #include <iterator>
 
@@ -13,11 +14,12 @@ constexpr std::string_view mapClosing = "</MAP>";
 constexpr std::string_view htmlPageTop = "<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
 constexpr std::string_view htmlPageBottom = "\r\n</BODY>\r\n</HTML>";
 
-std::string_view shapeWord(Shape shape) {
+// The opening of an AREA tag up to its COORDS value, by shape.
+std::string_view tagOpening(Shape shape) {
   switch (shape) {
-    case Shape::rectangle: return "rect";
-    case Shape::circle: return "circle";
-    case Shape::polygon: return "poly";
+    case Shape::rectangle: return "<AREA SHAPE=\"rect\" COORDS=\"";
+    case Shape::circle: return "<AREA SHAPE=\"circle\" COORDS=\"";
+    case Shape::polygon: return "<AREA SHAPE=\"poly\" COORDS=\"";
   }
   return {};
 }
@@ -28,27 +30,58 @@ void appendNumber(std::string& text, long long number) {
   text.append(digits, error == std::errc{} ? end : digits);
 }
 
-void appendCoords(std::string& text, const Area& area) {
-  bool first = true;
-  const auto add = [&](long long number) {
-    if (!first) text += ", ";
-    first = false;
-    appendNumber(text, number);
-  };
-  for (const Point& point : area.points) {
-    add(point.x);
-    add(point.y);
-  }
-  if (area.shape == Shape::circle) add(roundedRadius(area.radius).value_or(0));
+char* put(char* out, std::string_view part) {
+  std::memcpy(out, part.data(), part.size());
+  return out + part.size();
 }
 
+// A whole number's digits; `out` has room for them. The numbers of a map are
+// nearly all under 10,000: those are written two digits at a time.
+char* putNumber(char* out, std::int32_t number) {
+  static constexpr char pairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  if (number < 0 || number >= 10000) return std::to_chars(out, out + 11, number).ptr;
+  const auto value = static_cast<std::size_t>(number);
+  if (value < 10) {
+    *out = static_cast<char>('0' + value);
+    return out + 1;
+  }
+  const std::size_t high = value / 100;
+  const char* low = pairs + 2 * (value % 100);
+  if (high == 0) return put(out, {low, 2});
+  if (high < 10) *out++ = static_cast<char>('0' + high);
+  if (high >= 10) out = put(out, {pairs + 2 * high, 2});
+  return put(out, {low, 2});
+}
+
+// The most bytes an area's tag can take: a number of 32 bits has at most ten
+// digits and a sign, and a separator of two before it.
+std::size_t tagSizeBound(const Area& area) {
+  const std::size_t numbers = 2 * area.points.size() + 1;
+  const Attributes& attributes = area.attributes;
+  return 64 + numbers * 13 + attributes.href.size() + attributes.target.size() + attributes.alt.size();
+}
+
+// Writes straight into room made at the text's end, then gives back what was
+// not used: the writer's time goes on these tags.
 void appendAreaTag(std::string& text, const Area& area) {
-  text.append("<AREA SHAPE=\"").append(shapeWord(area.shape)).append("\" COORDS=\"");
-  appendCoords(text, area);
-  text.append("\" HREF=\"").append(area.attributes.href);
-  if (!area.attributes.target.empty()) text.append("\" Target=\"").append(area.attributes.target);
-  if (!area.attributes.alt.empty()) text.append("\" ALT=\"").append(area.attributes.alt);
-  text += "\">";
+  const std::size_t start = text.size();
+  text.resize(start + tagSizeBound(area));
+  char* out = put(text.data() + start, tagOpening(area.shape));
+  const char* separator = "";
+  for (const Point& point : area.points) {
+    out = putNumber(put(out, separator), point.x);
+    out = putNumber(put(out, ", "), point.y);
+    separator = ", ";
+  }
+  if (area.shape == Shape::circle) out = putNumber(put(out, ", "), roundedRadius(area.radius).value_or(0));
+  out = put(put(out, "\" HREF=\""), area.attributes.href);
+  if (!area.attributes.target.empty()) out = put(put(out, "\" Target=\""), area.attributes.target);
+  if (!area.attributes.alt.empty()) out = put(put(out, "\" ALT=\""), area.attributes.alt);
+  out = put(out, "\">");
+  text.resize(static_cast<std::size_t>(out - text.data()));
 }
 
 // The image tag from the file name on, and the MAP opening after the signature.

@@ -30,6 +30,8 @@ TEST(AreaTag, WritesEachShapeWithItsAttributesAsTheyStand) {
       {"a polygon, Target before ALT, nothing escaped",
        area(Shape::polygon, {{1, 2}, {30, 4}, {5, 60}}, 0, {R"(say "hi".html)", "main", "Shop & more", {}}),
        R"(<AREA SHAPE="poly" COORDS="1, 2, 30, 4, 5, 60" HREF="say "hi".html" Target="main" ALT="Shop & more">)"},
+      {"numbers of every length", area(Shape::polygon, {{0, 7}, {99, 100}, {999, 1000}, {9999, 10000}, {32767, -1}}),
+       R"(<AREA SHAPE="poly" COORDS="0, 7, 99, 100, 999, 1000, 9999, 10000, 32767, -1" HREF="">)"},
       {"the offered link is not written", area(Shape::rectangle, {{1, 1}, {9, 9}}, 0, {"#", "_top", "", "old.htm"}),
        R"(<AREA SHAPE="rect" COORDS="1, 1, 9, 9" HREF="#" Target="_top">)"},
   };
