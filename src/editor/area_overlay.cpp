@@ -29,11 +29,16 @@ QRegion regionOf(const Area& area) {
   return {};
 }
 
+bool keepsShape(const Area& area) {
+  if (area.shape == Shape::polygon) return !regionOf(area).isEmpty();
+  return largeEnough(area) && (area.shape != Shape::circle || roundedRadius(area.radius));
+}
+
 AreaOverlay::AreaOverlay(PictureCanvas& canvas) : canvas(canvas) {}
 
-void AreaOverlay::append(const Area& area, bool outlineDrawn) {
-  regions.push_back(regionOf(area));
-  toggleHighlight(regions.back());
+void AreaOverlay::insert(std::size_t index, const Area& area, bool outlineDrawn) {
+  const auto shown = regions.insert(regions.begin() + static_cast<std::ptrdiff_t>(index), regionOf(area));
+  toggleHighlight(*shown);
   if (!outlineDrawn) drawOutline(canvas, area);
 }
 

@@ -19,9 +19,11 @@ class AreaOverlay {
  public:
   explicit AreaOverlay(PictureCanvas& canvas);
 
-  // Shows an area after the others: its region and highlight, and its
-  // outline unless that is on the picture already (a shape just drawn).
-  void append(const Area& area, bool outlineDrawn = false);
+  // Shows an area at `index`: its region and highlight, and its outline
+  // unless that is on the picture already (a shape just drawn). The areas
+  // from there on move down a place.
+  void insert(std::size_t index, const Area& area, bool outlineDrawn = false);
+  void append(const Area& area, bool outlineDrawn = false) { insert(regions.size(), area, outlineDrawn); }
   // Takes area `index` off the picture; the areas after it move up.
   void remove(std::size_t index, const Area& area);
   // The picture was replaced: no area stands on it any more.
@@ -44,5 +46,9 @@ class AreaOverlay {
 
 // The region a click on the area is tested against.
 QRegion regionOf(const Area& area);
+
+// Whether drawing keeps a shape: a rectangle or circle big enough, a polygon
+// that encloses a pixel (one that encloses none could never be clicked).
+bool keepsShape(const Area& area);
 
 }  // namespace ornix

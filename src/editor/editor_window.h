@@ -7,26 +7,24 @@
 #include <optional>
 #include <string>
 
-#include "area_overlay.h"
+#include "edited_map.h"
 #include "model/image_folder.h"
-#include "model/image_map.h"
 #include "model/map_writer.h"
 #include "picture_gestures.h"
-
-class QScrollBar;
 
 namespace ornix {
 
 class DropArea;
 class FileMenu;
 class PictureCanvas;
+class PictureViewport;
 class ToolStrip;
 class Ui;
 
 // The editor window: the tool strip, the picture being mapped, its scroll
 // bars and the drop area behind it, and the File menu that pops up on the
-// right button. It holds the map and shows it; commands whose work lies
-// outside the window are raised as signals.
+// right button. It holds the map, shows it, and undoes and redoes its
+// changes; commands whose work lies outside the window are raised as signals.
 class EditorWindow final : public QWidget, private GestureHost {
   Q_OBJECT
 
@@ -34,21 +32,25 @@ class EditorWindow final : public QWidget, private GestureHost {
   explicit EditorWindow(Ui& ui);
   ~EditorWindow() override;
 
-  const ImageMap& map() const { return currentMap; }
+  const ImageMap& map() const override { return edited.map(); }
   // The picture's path, where the file dialogs start: the user's home folder
   // before any picture is loaded.
   std::string imagePath() const;
 
   // A new picture with an empty map; the page the last map came from stays.
   void showPicture(const Picture& picture, const QImage& image);
+  // Another file was opened: what was done before can no longer be undone.
+  void startHistory() { edited.forgetHistory(); }
   // The page a map was read from, while it can be saved back into; or none.
-  void holdSourcePage(std::shared_ptr<const SplitPage> page);
-  // Every save ends the link to the page the map came from.
-  void dropSourcePage();
+  void holdSourcePage(std::shared_ptr<const SplitPage> page) { edited.holdSourcePage(std::move(page)); }
   // An area read from a file joins the map: region, highlight and outline.
   void addReadArea(Area area);
-  // Every area comes off the map and the picture.
-  void clearAreas();
+  // The pause after an area of a show; true when the user cut the show short
+  // by clicking the picture or pressing Space.
+  bool pauseInShow(int milliseconds);
+  // Every area comes off the map and the picture, as a change that can be
+  // undone; with the page, which every save leaves behind.
+  void clearAreas(bool dropPage = false);
   // Ends a rubber band or an unfinished polygon, taking it off the picture.
   void endDrawing();
   // The next release on the picture is swallowed, or no longer.
@@ -61,10 +63,16 @@ class EditorWindow final : public QWidget, private GestureHost {
   // Asked when the window is about to close; true keeps it open.
   void setCloseQuestion(std::function<bool()> wantsToStay) { closeQuestion = std::move(wantsToStay); }
 
-  // F1 help, F2 and F4 open, F5 to F9 the saves, Esc closes.
-  void handleKey(int key);
+  // F1 help, F2 and F4 open, F5 to F9 the saves, Esc closes; with Ctrl,
+  // undo, redo and zoom; the arrows move the area last moved or reshaped.
+  void handleKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void showFileMenu() override;
-  std::optional<std::size_t> areaAt(QPointF position) const override { return overlay->areaAt(position); }
+  std::optional<std::size_t> areaAt(QPointF position) const override { return edited.areaAt(position); }
+  void undo();
+  void redo();
+  void zoomIn();
+  void zoomOut();
+  void showActualSize();
   void layOut();
 
  signals:
@@ -81,36 +89,40 @@ class EditorWindow final : public QWidget, private GestureHost {
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
-  bool hasPicture() const override { return currentMap.picture.has_value(); }
-  bool hasAreas() const override { return !currentMap.areas.empty(); }
+  std::int32_t handleReach() const override;
   void editAreaAt(QPointF position, bool pressedInArea) override;
   void addDrawnArea(Area area, bool pauseAfter) override;
+  void replaceArea(MovedArea moved) override;
 
   void buildPicture();
-  void buildScrollBars();
+  void connectCanvas();
   void connectFileMenu();
   void connectToolStrip();
   void chooseTool(ToolKind kind);
   void editArea(std::size_t index);
-  void removeArea(std::size_t index);
+  void changeMap(MapChange change, bool outlineDrawn = false);
   void areasChanged();
+  bool handleEditingKey(int key, Qt::KeyboardModifiers modifiers);
+  void moveLastMoved(int dx, int dy);
   bool confirmClipboard();
+  void zoomTo(double scale, QPointF anchor);
+  void wheelTurned(double steps, QPointF position, Qt::KeyboardModifiers modifiers);
   void fitToPicture();
   void setOuterSizeTwips(int width, int height);
   QSize outerSizeTwips() const;
 
   Ui& ui;
-  ImageMap currentMap;
-  PictureCanvas* canvas = nullptr;
-  DropArea* dropArea = nullptr;
+  DropArea* dropArea;
+  PictureCanvas* canvas;
   ToolStrip* toolStrip = nullptr;
-  QScrollBar* horizontalScroll = nullptr;
-  QScrollBar* verticalScroll = nullptr;
   FileMenu* fileMenu = nullptr;
-  std::unique_ptr<AreaOverlay> overlay;
+  std::unique_ptr<PictureViewport> viewport;
+  EditedMap edited;
   std::unique_ptr<PictureGestures> gestures;
+  std::optional<std::size_t> lastMoved;  // the area the arrow keys move
   std::function<bool()> closeQuestion;
   bool closing = false;  // the closing animation plays: no more layout
 };

@@ -15,6 +15,8 @@ FileMenu::FileMenu(QWidget* editor) : QMenu("File", editor) {
   addSeparator();
   const QString exitCaption = "Exit" + QString(29, ' ') + "Esc";
   connect(addEntry(this, "exitEntry", exitCaption), &QAction::triggered, this, &FileMenu::exitChosen);
+  addSeparator();
+  addEditingEntries();
 }
 
 QAction* FileMenu::addEntry(QMenu* menu, const char* name, const QString& caption) {
@@ -54,10 +56,28 @@ void FileMenu::addImageFolderEntries() {
   }
 }
 
-void FileMenu::enableFor(bool hasAreas, bool hasSourcePage) {
+void FileMenu::addEditingEntries() {
+  const std::array<std::tuple<const char*, const char*, void (FileMenu::*)()>, 5> entries = {{
+      {"undoEntry", "Undo\tCtrl+Z", &FileMenu::undoChosen},
+      {"redoEntry", "Redo\tCtrl+Y", &FileMenu::redoChosen},
+      {"zoomInEntry", "Zoom In\tCtrl+=", &FileMenu::zoomInChosen},
+      {"zoomOutEntry", "Zoom Out\tCtrl+-", &FileMenu::zoomOutChosen},
+      {"actualSizeEntry", "Actual Size\tCtrl+0", &FileMenu::actualSizeChosen},
+  }};
+  for (std::size_t entry = 0; entry < entries.size(); ++entry) {
+    const auto& [name, caption, chosen] = entries[entry];
+    editingEntries[entry] = addEntry(this, name, caption);
+    connect(editingEntries[entry], &QAction::triggered, this, chosen);
+  }
+}
+
+void FileMenu::enableFor(bool hasAreas, bool hasSourcePage, const Editing& editing) {
   clipboardEntry->setEnabled(hasAreas);
   for (std::size_t entry = 0; entry < 3; ++entry) fileSaveEntries[entry]->setEnabled(hasAreas);
   if (hasAreas) fileSaveEntries[3]->setEnabled(hasSourcePage);
+  const std::array<bool, 5> can = {editing.canUndo, editing.canRedo, editing.canZoomIn, editing.canZoomOut,
+                                   editing.zoomed};
+  for (std::size_t entry = 0; entry < can.size(); ++entry) editingEntries[entry]->setEnabled(can[entry]);
 }
 
 void FileMenu::disableOriginalPageSave() { fileSaveEntries[3]->setEnabled(false); }

@@ -17,10 +17,20 @@ class FileMenu final : public QMenu {
  public:
   explicit FileMenu(QWidget* editor);
 
+  // What the editing entries can do at the moment.
+  struct Editing {
+    bool canUndo = false;
+    bool canRedo = false;
+    bool canZoomIn = false;
+    bool canZoomOut = false;
+    bool zoomed = false;
+  };
+
   // Applied just before the menu pops up; between popups the entries keep
   // their state. The saves need an area; "Save in Original Page" also a page,
-  // and without areas it keeps the state it had.
-  void enableFor(bool hasAreas, bool hasSourcePage);
+  // and without areas it keeps the state it had. The editing entries are on
+  // exactly when they can act.
+  void enableFor(bool hasAreas, bool hasSourcePage, const Editing& editing);
   // Every save ends the link to the page the map came from.
   void disableOriginalPageSave();
 
@@ -32,14 +42,21 @@ class FileMenu final : public QMenu {
   void helpChosen();
   void uninstallChosen();
   void exitChosen();
+  void undoChosen();
+  void redoChosen();
+  void zoomInChosen();
+  void zoomOutChosen();
+  void actualSizeChosen();
 
  private:
   QAction* addEntry(QMenu* menu, const char* name, const QString& caption);
   void addSaveEntries();
   void addImageFolderEntries();
+  void addEditingEntries();
 
   QAction* clipboardEntry = nullptr;
   std::array<QAction*, 4> fileSaveEntries{};  // map file, HTML page, text file, original page
+  std::array<QAction*, 5> editingEntries{};   // undo, redo, zoom in, zoom out, actual size
 };
 
 }  // namespace ornix

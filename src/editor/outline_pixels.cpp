@@ -50,7 +50,7 @@ std::vector<QPoint> boxPixels(QPoint corner1, QPoint corner2) {
   const int bottom = std::max(corner1.y(), corner2.y());
   if (left == right || top == bottom) return linePixels({left, top}, {right, bottom});
   std::vector<QPoint> pixels;
-  pixels.reserve(static_cast<std::size_t>(2 * (right - left + bottom - top)));
+  pixels.reserve(2 * static_cast<std::size_t>(right - left + bottom - top));
   appendRow(pixels, top, left, right);
   appendRow(pixels, bottom, left, right);
   appendColumn(pixels, left, top + 1, bottom - 1);
@@ -95,6 +95,35 @@ std::vector<QPoint> dotPixels(QPoint at) {
     appendRow(pixels, at.y() + y, at.x() - reach, at.x() + reach);
   }
   return pixels;
+}
+
+std::vector<QRect> tilesHolding(const std::vector<QPoint>& pixels, int tile) {
+  if (pixels.empty()) return {};
+  const auto tileOf = [tile](QPoint pixel) {
+    const auto down = [tile](int coordinate) {
+      return coordinate >= 0 ? coordinate / tile : -((tile - 1 - coordinate) / tile);
+    };
+    return QPoint(down(pixel.x()), down(pixel.y()));
+  };
+  QRect span(tileOf(pixels.front()), QSize(1, 1));
+  for (const QPoint pixel : pixels) span |= QRect(tileOf(pixel), QSize(1, 1));
+  // Which tiles of the figure's span hold a pixel, row by row.
+  std::vector<bool> held(static_cast<std::size_t>(span.width()) * static_cast<std::size_t>(span.height()));
+  const auto cell = [&span](QPoint at) {
+    return static_cast<std::size_t>(at.y() - span.top()) * static_cast<std::size_t>(span.width()) +
+           static_cast<std::size_t>(at.x() - span.left());
+  };
+  for (const QPoint pixel : pixels) held[cell(tileOf(pixel))] = true;
+  std::vector<QRect> rows;
+  for (int y = span.top(); y <= span.bottom(); ++y) {
+    for (int x = span.left(); x <= span.right(); ++x) {
+      if (!held[cell({x, y})]) continue;
+      const int first = x;
+      while (x < span.right() && held[cell({x + 1, y})]) ++x;
+      rows.emplace_back(first * tile, y * tile, (x - first + 1) * tile, tile);
+    }
+  }
+  return rows;
 }
 
 }  // namespace ornix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <vector>
 
 namespace ornix {
@@ -17,5 +18,11 @@ std::vector<QPoint> linePixels(QPoint from, QPoint to);
 std::vector<QPoint> circlePixels(QPoint centre, double radius);
 // A round dot 5 pixels across.
 std::vector<QPoint> dotPixels(QPoint at);
+
+// The squares of `tile` x `tile` pixels, on a grid from the picture's corner,
+// that hold some of the pixels; squares side by side in a row come as one
+// rectangle, rows top to bottom. What a thin figure changes, at a cost that
+// follows its length, not its area.
+std::vector<QRect> tilesHolding(const std::vector<QPoint>& pixels, int tile);
 
 }  // namespace ornix

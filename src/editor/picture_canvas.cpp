@@ -6,13 +6,14 @@
 #include <QDropEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+#include <cmath>
 
 namespace ornix {
 namespace {
 
 constexpr int border = 1;
-
-QPointF insideBorder(const QMouseEvent* event) { return event->position() - QPointF(border, border); }
+constexpr double repaintTile = 64;  // screen pixels: the grain of a figure's repaint
 
 }  // namespace
 
@@ -28,25 +29,54 @@ PictureCanvas::PictureCanvas(QWidget* parent) : QWidget(parent) {
 
 void PictureCanvas::setPicture(const QImage& loaded) {
   picture = loaded.convertToFormat(QImage::Format_RGB32);
-  resize(picture.width() + 2 * border, picture.height() + 2 * border);
+  resizeToScale();
+}
+
+void PictureCanvas::setScale(double scale) {
+  shownScale = scale;
+  resizeToScale();
+}
+
+void PictureCanvas::resizeToScale() {
+  const QSize shown = (QSizeF(picture.size()) * shownScale).toSize();
+  resize(shown.width() + 2 * border, shown.height() + 2 * border);
   update();
 }
 
-void PictureCanvas::updatePicture(const QRect& changed) { update(changed.translated(border, border)); }
+QPointF PictureCanvas::toCanvas(QPointF picturePoint) const {
+  return picturePoint * shownScale + QPointF(border, border);
+}
+
+// At 100% a position keeps its fractions, which drawing rounds; at any other
+// scale it is the whole picture pixel under the pointer.
+QPointF PictureCanvas::toPicture(QPointF canvasPoint) const {
+  const QPointF inside = canvasPoint - QPointF(border, border);
+  if (shownScale == 1.0) return inside;
+  return {std::floor(inside.x() / shownScale), std::floor(inside.y() / shownScale)};
+}
+
+QRect PictureCanvas::toCanvas(const QRect& pictureRect) const {
+  return QRectF(toCanvas(QPointF(pictureRect.topLeft())), QSizeF(pictureRect.size()) * shownScale).toAlignedRect();
+}
+
+void PictureCanvas::updatePicture(const QRect& changed) { update(toCanvas(changed)); }
 
 // Exclusive-or with the colour's red, green and blue; the picture's pixels
-// keep their opaque alpha.
+// keep their opaque alpha. Only the tiles the figure crosses are repainted,
+// so a large figure costs its length at any scale.
 void PictureCanvas::xorPixels(const std::vector<QPoint>& pixels, QColor pen) {
   if (pixels.empty()) return;
   const QRgb mask = pen.rgb() & RGB_MASK;
   const QRect bounds = picture.rect();
-  QRect touched(pixels.front(), QSize(1, 1));
   for (const QPoint& pixel : pixels) {
-    touched |= QRect(pixel, QSize(1, 1));
-    if (!bounds.contains(pixel)) continue;
-    reinterpret_cast<QRgb*>(picture.scanLine(pixel.y()))[pixel.x()] ^= mask;
+    if (bounds.contains(pixel)) reinterpret_cast<QRgb*>(picture.scanLine(pixel.y()))[pixel.x()] ^= mask;
   }
-  updatePicture(touched);
+  const int tile = std::max(1, static_cast<int>(std::lround(repaintTile / shownScale)));
+  std::vector<QRect> shown = tilesHolding(pixels, tile);
+  for (QRect& part : shown) part = toCanvas(part);
+  QRegion changed;
+  changed.setRects(shown.data(), static_cast<int>(shown.size()));
+  update(changed);
 }
 
 void PictureCanvas::xorBox(QPoint corner1, QPoint corner2, QColor pen) {
@@ -74,20 +104,42 @@ void PictureCanvas::xorFill(const QRegion& region, QColor colour) {
   updatePicture(region.boundingRect());
 }
 
+// Paints only the exposed part: each exposed rectangle from the picture
+// pixels it shows, enlarged block by block or reduced smoothly.
 void PictureCanvas::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const QRect exposed = event->rect();
-  const QRect pictureArea(border, border, picture.width(), picture.height());
-  painter.drawImage(exposed & pictureArea, picture, (exposed & pictureArea).translated(-border, -border));
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, shownScale < 1.0);
+  const QRectF pictureArea(toCanvas({0, 0}), QSizeF(picture.size()) * shownScale);
+  for (const QRect& exposed : event->region()) {
+    const QRectF part = QRectF(exposed) & pictureArea;
+    if (part.isEmpty()) continue;
+    const QRectF inPicture((part.x() - border) / shownScale, (part.y() - border) / shownScale,
+                           part.width() / shownScale, part.height() / shownScale);
+    const QRect source = inPicture.toAlignedRect() & picture.rect();
+    painter.setClipRect(exposed);  // a plain rectangle keeps Qt's fast image paths
+    painter.drawImage(QRectF(toCanvas(source.topLeft()), QSizeF(source.size()) * shownScale), picture, source);
+  }
+  painter.setClipping(false);
   painter.setPen(palette().color(QPalette::Shadow));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void PictureCanvas::mousePressEvent(QMouseEvent* event) { emit pressed(event->button(), insideBorder(event)); }
+void PictureCanvas::mousePressEvent(QMouseEvent* event) {
+  emit pressed(event->button(), toPicture(event->position()), event->modifiers());
+}
 
-void PictureCanvas::mouseMoveEvent(QMouseEvent* event) { emit moved(event->buttons(), insideBorder(event)); }
+void PictureCanvas::mouseMoveEvent(QMouseEvent* event) {
+  emit moved(event->buttons(), toPicture(event->position()), event->modifiers());
+}
 
-void PictureCanvas::mouseReleaseEvent(QMouseEvent* event) { emit released(event->button(), insideBorder(event)); }
+void PictureCanvas::mouseReleaseEvent(QMouseEvent* event) {
+  emit released(event->button(), toPicture(event->position()));
+}
+
+void PictureCanvas::wheelEvent(QWheelEvent* event) {
+  emit wheelTurned(event->angleDelta().y() / 120.0, event->position(), event->modifiers());
+  event->accept();
+}
 
 // Qt would treat the second press of a double click as a press; it is not one
 // here. Its release still comes, as a release without a drawing press.

@@ -8,17 +8,27 @@
 namespace ornix {
 
 // The picture being mapped: one persistent 32-bit RGB image, the loaded
-// picture plus everything drawn on it, inside a one-pixel border. Positions
-// it reports are pixels of the picture, measured inside the border.
+// picture plus everything drawn on it, shown at a scale inside a one-pixel
+// border. Positions it reports are pixels of the picture: at 100% as the
+// pointer gives them, at other scales the picture pixel under the pointer.
 class PictureCanvas final : public QWidget {
   Q_OBJECT
 
  public:
   explicit PictureCanvas(QWidget* parent);
 
-  // Shows a picture; the surface takes its size plus the border.
+  // Shows a picture; the canvas takes its size at the scale plus the border.
   void setPicture(const QImage& loaded);
   const QImage& image() const { return picture; }
+  // Shows the picture at `scale` (1 is 100%): each picture pixel a block of
+  // screen pixels when enlarged.
+  void setScale(double scale);
+  double scale() const { return shownScale; }
+  // A picture point's place on the canvas, and back.
+  QPointF toCanvas(QPointF picturePoint) const;
+  QPointF toPicture(QPointF canvasPoint) const;
+  // The part of the canvas that shows a part of the picture.
+  QRect toCanvas(const QRect& pictureRect) const;
   // Repaints the part of the picture that changed (picture coordinates).
   void updatePicture(const QRect& changed);
 
@@ -33,9 +43,11 @@ class PictureCanvas final : public QWidget {
   QColor backgroundColour() const { return palette().color(QPalette::Base); }
 
  signals:
-  void pressed(Qt::MouseButton button, QPointF position);
-  void moved(Qt::MouseButtons held, QPointF position);
+  void pressed(Qt::MouseButton button, QPointF position, Qt::KeyboardModifiers modifiers);
+  void moved(Qt::MouseButtons held, QPointF position, Qt::KeyboardModifiers modifiers);
   void released(Qt::MouseButton button, QPointF position);
+  // The wheel turned by `steps` notches (positive away from the user) over `position`.
+  void wheelTurned(double steps, QPointF position, Qt::KeyboardModifiers modifiers);
   void dragEntered();
   void dropped(const QMimeData* data);
 
@@ -45,13 +57,17 @@ class PictureCanvas final : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
   void xorPixels(const std::vector<QPoint>& pixels, QColor pen);
 
+  void resizeToScale();
+
   QImage picture;
+  double shownScale = 1.0;
 };
 
 // The transparent drop area behind the picture: it takes drops and the

@@ -16,7 +16,8 @@ PictureGestures::PictureGestures(PictureCanvas& canvas, GestureHost& host)
       host(host),
       rectangle(std::make_unique<RectangleTool>(canvas)),
       circle(std::make_unique<CircleTool>(canvas)),
-      polygon(std::make_unique<PolygonTool>(canvas)) {}
+      polygon(std::make_unique<PolygonTool>(canvas)),
+      mover(canvas) {}
 
 PictureGestures::~PictureGestures() = default;
 
@@ -33,13 +34,18 @@ DrawingTool& PictureGestures::tool() const {
 }
 
 bool PictureGestures::ignoresPointer(bool rightButton) const {
-  return menuPending || rightButton || !host.hasPicture();
+  return menuPending || rightButton || !host.map().picture;
 }
 
-void PictureGestures::press(Qt::MouseButton button, QPointF position) {
+void PictureGestures::press(Qt::MouseButton button, QPointF position, Qt::KeyboardModifiers modifiers) {
   if (ignoresPointer(button == Qt::RightButton)) return;
   polygonJustClosed = false;
-  if (host.areaAt(position)) {
+  const std::optional<std::size_t> areaUnder = host.areaAt(position);
+  if (modifiers.testFlag(Qt::ControlModifier) && mover.press(host.map(), position, areaUnder, host.handleReach())) {
+    moving = true;
+    return;
+  }
+  if (areaUnder) {
     pressedInArea = true;  // nothing is drawn; the release goes to selection
     return;
   }
@@ -52,17 +58,32 @@ void PictureGestures::press(Qt::MouseButton button, QPointF position) {
   if (ended->area) host.addDrawnArea(std::move(*ended->area), !pauseAfterDrag);
 }
 
-void PictureGestures::move(Qt::MouseButtons held, QPointF position) {
+void PictureGestures::move(Qt::MouseButtons held, QPointF position, Qt::KeyboardModifiers modifiers) {
   if (ignoresPointer(held.testFlag(Qt::RightButton))) return;
-  if (host.hasAreas() && pressedInArea) return;
-  const Qt::CursorShape shape = tool().pointerAt(position);
-  if (canvas.cursor().shape() != shape) canvas.setCursor(shape);
+  if (moving) {
+    mover.move(position);
+    return;
+  }
+  if (hasAreas() && pressedInArea) return;
+  showPointer(position, modifiers);
   if (dragging) tool().move(position);
+}
+
+void PictureGestures::showPointer(QPointF position, Qt::KeyboardModifiers modifiers) {
+  std::optional<Qt::CursorShape> shape;
+  if (modifiers.testFlag(Qt::ControlModifier) && host.map().picture) {
+    shape = AreaMover::pointerAt(host.map(), position, host.areaAt(position), host.handleReach());
+  }
+  const Qt::CursorShape shown = shape.value_or(tool().pointerAt(position));
+  if (canvas.cursor().shape() != shown) canvas.setCursor(shown);
 }
 
 void PictureGestures::release(Qt::MouseButton button, QPointF position) {
   if (swallowsRelease()) return;
-  if (button == Qt::RightButton) {
+  if (moving && button != Qt::RightButton) {
+    moving = false;
+    if (std::optional<MovedArea> moved = mover.release(position)) host.replaceArea(std::move(*moved));
+  } else if (button == Qt::RightButton) {
     host.showFileMenu();
   } else if (pressedInArea) {
     host.editAreaAt(position, true);
@@ -70,8 +91,8 @@ void PictureGestures::release(Qt::MouseButton button, QPointF position) {
   } else if (!dragging) {
     // No drawing press before it (the second release of a double click):
     // selection only, and nothing drawn.
-    if (host.hasAreas()) host.editAreaAt(position, false);
-  } else if (host.hasPicture()) {
+    if (hasAreas()) host.editAreaAt(position, false);
+  } else if (host.map().picture) {
     dragging = false;
     if (std::optional<Area> drawn = tool().release(position)) host.addDrawnArea(std::move(*drawn), pauseAfterDrag);
   }
@@ -95,6 +116,8 @@ bool PictureGestures::swallowsRelease() {
 }
 
 void PictureGestures::endDrag() {
+  if (moving) mover.cancel();
+  moving = false;
   if (!dragging) return;
   dragging = false;
   tool().endDrag();

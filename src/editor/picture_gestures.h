@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "area_mover.h"
 #include "drawing_tool.h"
 
 namespace ornix {
@@ -17,20 +18,23 @@ enum class ToolKind { rectangle, circle, polygon };
 class GestureHost {
  public:
   virtual ~GestureHost() = default;
-  virtual bool hasPicture() const = 0;
-  virtual bool hasAreas() const = 0;
+  virtual const ImageMap& map() const = 0;
   virtual std::optional<std::size_t> areaAt(QPointF position) const = 0;
+  // How near a handle, in picture pixels, a Ctrl+press reshapes.
+  virtual std::int32_t handleReach() const = 0;
   virtual void showFileMenu() = 0;
   // A release that selects: the area under it is edited; when there is none
   // and the press was inside an area, the user is told why nothing is drawn.
   virtual void editAreaAt(QPointF position, bool pressedInArea) = 0;
   // A finished shape becomes an area; a dragged one is followed by a pause.
   virtual void addDrawnArea(Area area, bool pauseAfter) = 0;
+  virtual void replaceArea(MovedArea moved) = 0;
 };
 
 // The mouse on the picture: the right button's File menu, presses inside an
-// area that lead to its attributes, releases that are swallowed, and every
-// other press, drag and release handed to the chosen drawing tool.
+// area that lead to its attributes, Ctrl and a drag that move or reshape an
+// area, releases that are swallowed, and every other press, drag and release
+// handed to the chosen drawing tool.
 class PictureGestures {
  public:
   PictureGestures(PictureCanvas& canvas, GestureHost& host);
@@ -39,9 +43,12 @@ class PictureGestures {
   void chooseTool(ToolKind kind);
   ToolKind chosenTool() const { return chosen; }
 
-  void press(Qt::MouseButton button, QPointF position);
-  void move(Qt::MouseButtons held, QPointF position);
+  void press(Qt::MouseButton button, QPointF position, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  void move(Qt::MouseButtons held, QPointF position, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void release(Qt::MouseButton button, QPointF position);
+  // The pointer's shape over a point: the tool's, or with Ctrl held a move or
+  // resize pointer over an area or a handle.
+  void showPointer(QPointF position, Qt::KeyboardModifiers modifiers);
 
   // The File menu was shown: the next press and moves wait for a release.
   void setMenuPending(bool pending) { menuPending = pending; }
@@ -55,6 +62,7 @@ class PictureGestures {
  private:
   DrawingTool& tool() const;
   bool ignoresPointer(bool rightButton) const;
+  bool hasAreas() const { return !host.map().areas.empty(); }
   bool swallowsRelease();
   void endDrag();
 
@@ -63,8 +71,10 @@ class PictureGestures {
   std::unique_ptr<DrawingTool> rectangle;
   std::unique_ptr<DrawingTool> circle;
   std::unique_ptr<PolygonTool> polygon;
+  AreaMover mover;
   ToolKind chosen = ToolKind::rectangle;
   bool dragging = false;       // a drawing press is in progress
+  bool moving = false;         // a Ctrl+press on an area is in progress
   bool pressedInArea = false;  // the last press landed inside an area
   bool menuPending = false;
   bool ignoreNextRelease = false;

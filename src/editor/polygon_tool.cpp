@@ -41,7 +41,7 @@ std::optional<Area> PolygonTool::close() {
   Area polygon{Shape::polygon, {}, 0.0f, {}};
   for (const QPoint& vertex : vertices) polygon.points.push_back({vertex.x(), vertex.y()});
   vertices.clear();
-  if (!regionOf(polygon).isEmpty()) return polygon;
+  if (keepsShape(polygon)) return polygon;
   AreaOverlay::drawOutline(canvas, polygon);
   return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "area_overlay.h"
 #include "model/numbers.h"
 #include "picture_canvas.h"
 
@@ -36,7 +37,7 @@ std::optional<Area> RectangleTool::release(QPointF position) {
   move(position);
   const QPoint corner = wholePixel(position);
   Area rectangle{Shape::rectangle, {{anchor.x(), anchor.y()}, {corner.x(), corner.y()}}, 0.0f, {}};
-  if (largeEnough(rectangle)) return rectangle;
+  if (keepsShape(rectangle)) return rectangle;
   drawBand(pen);
   return std::nullopt;
 }
@@ -50,7 +51,7 @@ void CircleTool::drawBand(QPointF to) { canvas.xorCircle(anchor, radiusTo(to), c
 // The radius is the one of the last band drawn, not measured to the release point.
 std::optional<Area> CircleTool::release(QPointF) {
   Area circle{Shape::circle, {{anchor.x(), anchor.y()}}, radiusTo(pen), {}};
-  if (largeEnough(circle) && roundedRadius(circle.radius)) return circle;
+  if (keepsShape(circle)) return circle;
   drawBand(pen);
   return std::nullopt;
 }

@@ -12,13 +12,8 @@ constexpr int frameHeight = 600;  // the caption, the horizontal bar and the edg
 constexpr int screenMargin = 500;
 constexpr int stripExtra = 500;
 
-// A scroll maximum in pixels, rounded half to even and kept to 16 bits.
-std::int16_t scrollMaximum(double pixels) {
-  const double rounded = std::nearbyint(pixels);
-  if (rounded > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
-  if (rounded < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
-  return static_cast<std::int16_t>(rounded);
-}
+// A scroll maximum in pixels, rounded half to even.
+int scrollMaximum(double pixels) { return static_cast<int>(std::nearbyint(pixels)); }
 
 }  // namespace
 

@@ -33,8 +33,8 @@ WindowFit fitToPicture(QSize pictureControlTwips, QSize screenTwips);
 struct Controls {
   QRect hBar;  // twips
   QRect vBar;  // twips
-  std::int16_t hMax = 0;
-  std::int16_t vMax = 0;
+  int hMax = 0;
+  int vMax = 0;
   QRect dropArea;  // pixels
 };
 Controls layOutControls(QSize clientTwips, QSize outerTwips, QSize pictureControlPixels);

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "skippable_pause.h"
 #include "text_codec.h"
 
 namespace ornix {
@@ -108,6 +109,10 @@ void QtUi::pause(int milliseconds) {
   QEventLoop loop;
   QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
   loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool QtUi::pauseUnlessSkipped(int milliseconds, const QWidget& skipTarget) {
+  return waitUnlessSkipped(milliseconds, skipTarget);
 }
 
 void QtUi::processEvents() { QCoreApplication::processEvents(); }

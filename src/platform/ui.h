@@ -9,6 +9,7 @@
 
 class QDialog;
 class QMenu;
+class QWidget;
 
 namespace ornix {
 
@@ -66,6 +67,11 @@ class Ui {
   virtual void popupMenu(QMenu& menu, QPoint screenPos) = 0;
   // Waits, keeping the windows painted but holding back the user's input.
   virtual void pause(int milliseconds) = 0;
+  // A pause in a show that the user may cut short: a left press on
+  // `skipTarget` or the Space key ends it at once, and true is returned. The
+  // press and its release go no further; any other input waits until the
+  // pause ends, as in pause().
+  virtual bool pauseUnlessSkipped(int milliseconds, const QWidget& skipTarget) = 0;
   // Lets the window events that are waiting run.
   virtual void processEvents() = 0;
   // The busy (hourglass) pointer on or off.
@@ -80,6 +86,7 @@ class QtUi final : public Ui {
   void showModal(QDialog& dialog) override;
   void popupMenu(QMenu& menu, QPoint screenPos) override;
   void pause(int milliseconds) override;
+  bool pauseUnlessSkipped(int milliseconds, const QWidget& skipTarget) override;
   void processEvents() override;
   void setBusy(bool busy) override;
 };

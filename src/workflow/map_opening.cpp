@@ -54,13 +54,15 @@ bool showMapPicture(const SplitPage& page, const std::string& path, EditorWindow
   return load == PictureLoad::loaded;
 }
 
-// The areas appear one after another, under the busy pointer.
+// The areas appear one after another, under the busy pointer, until the user
+// skips the rest of the show: then they appear at once.
 void showAreas(std::vector<Area>& areas, EditorWindow& window, Ui& ui) {
   if (areas.empty()) return;
   ui.setBusy(true);
+  bool skipped = false;
   for (Area& area : areas) {
     window.addReadArea(std::move(area));
-    ui.pause(pauseAfterArea);
+    if (!skipped) skipped = window.pauseInShow(pauseAfterArea);
   }
   ui.setBusy(false);
 }
@@ -70,7 +72,10 @@ void showAreas(std::vector<Area>& areas, EditorWindow& window, Ui& ui) {
 bool reportReading(const MapReading& reading, EditorWindow& window, Ui& ui) {
   const std::optional<Notice> notice = readingNotice(reading);
   if (notice) ui.messageBox(noticeMessage(*notice));
-  if (reading.outcome == MapReading::Outcome::coordinateError) window.clearAreas();
+  if (reading.outcome == MapReading::Outcome::coordinateError) {
+    window.clearAreas();
+    window.startHistory();
+  }
   return reading.outcome == MapReading::Outcome::complete || reading.outcome == MapReading::Outcome::noAreas;
 }
 
@@ -90,6 +95,7 @@ bool openMapFile(EditorWindow& window, Ui& ui, const std::string& path, const st
   }
   auto page = std::make_shared<SplitPage>(std::move(std::get<SplitPage>(split)));
   if (!showMapPicture(*page, path, window, ui)) return true;
+  window.startHistory();
   MapReading reading = readMapBlock(page->block);
   const bool savable = extension == "html" || extension == ".htm" || extension == ".asp";
   window.holdSourcePage(savable ? std::move(page) : nullptr);

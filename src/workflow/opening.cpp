@@ -66,7 +66,11 @@ void openFile(EditorWindow& window, Ui& ui, const std::string& path) {
   const std::string extension = extensionOf(path);
   if (isPageKind(extension)) {
     openMapFile(window, ui, path, extension);
-  } else if (loadImage(window, ui, path) == PictureLoad::unreadable) {
+    return;
+  }
+  const PictureLoad load = loadImage(window, ui, path);
+  if (load == PictureLoad::loaded) window.startHistory();
+  if (load == PictureLoad::unreadable) {
     ui.messageBox({"Ornix Note:", "The picture " + path + crlf + "could not be loaded, so it was not opened.",
                    MessageIcon::exclamation});
   }

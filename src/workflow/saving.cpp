@@ -63,12 +63,13 @@ void Saving::saveToFile(OutputKind kind) {
   commonEnding();
 }
 
-// The same picture again with an empty map, the link to its page ended; when
-// the picture cannot be read again, the one on screen stays, without areas.
+// The same picture again with an empty map, the link to its page ended, as
+// a change that can be undone so that work goes on; when the picture cannot
+// be read again, the one on screen stays, without areas.
 void Saving::restartMap() {
   window.endDrawing();  // an unfinished polygon ends with the map it was drawn on
-  window.dropSourcePage();
-  if (loadImage(window, ui, window.imagePath()) != PictureLoad::loaded) window.clearAreas();
+  window.clearAreas(true);
+  loadImage(window, ui, window.imagePath());
 }
 
 void Saving::commonEnding() {

@@ -17,11 +17,7 @@ namespace {
 class DrawingTest : public testing::Test {
  protected:
   void SetUp() override {
-    QImage image(300, 200, QImage::Format_RGB32);
-    for (int y = 0; y < 200; ++y) {
-      for (int x = 0; x < 300; ++x) image.setPixel(x, y, qRgb(x % 256, y, (x * y) % 256));
-    }
-    window.showPicture({"/pictures/picture.bmp", 300, 200}, image);
+    window.showPicture({"/pictures/picture.bmp", 300, 200}, test::patternedPicture(300, 200));
     window.show();
   }
   void useTool(const char* button) { window.findChild<QToolButton*>(button)->click(); }
@@ -117,7 +113,7 @@ TEST_F(DrawingTest, APressInsideAnAreaDrawsNothingAndItsReleaseSelects) {
 TEST_F(DrawingTest, TheSecondClickOfADoubleClickSelectsAndDrawsNothing) {
   const auto doubleClick = [this](QPointF at) {
     mouse.click(at);
-    mouse.send(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+    mouse.send(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     mouse.release(at);
   };
   mouse.drag({10, 10}, {100, 100});
@@ -169,12 +165,14 @@ TEST_F(DrawingTest, AnEditRewritesTheAttributesInPlace) {
 // The gestures around a picture with no areas, recording the areas drawn.
 class RecordingHost final : public GestureHost {
  public:
-  bool hasPicture() const override { return true; }
-  bool hasAreas() const override { return false; }
+  const ImageMap& map() const override { return picture; }
   std::optional<std::size_t> areaAt(QPointF) const override { return std::nullopt; }
+  std::int32_t handleReach() const override { return 4; }
   void showFileMenu() override {}
   void editAreaAt(QPointF, bool) override {}
   void addDrawnArea(Area area, bool) override { drawn.push_back(std::move(area)); }
+  void replaceArea(MovedArea) override {}
+  ImageMap picture{Picture{"/a.gif", 100, 100}, {}, nullptr};
   std::vector<Area> drawn;
 };
 

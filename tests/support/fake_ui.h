@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,11 @@ class FakeUi final : public Ui {
   void answerWith(const char* button);
 
   void pause(int milliseconds) override { pauses.push_back(milliseconds); }
+  // Skips on the pause numbered `skipOnPause`, counting every pause from 0.
+  bool pauseUnlessSkipped(int milliseconds, const QWidget&) override {
+    pauses.push_back(milliseconds);
+    return skipOnPause && *skipOnPause + 1 == pauses.size();
+  }
   void processEvents() override { ++eventRuns; }
   void setBusy(bool busy) override { busyStates.push_back(busy); }
 
@@ -108,6 +114,7 @@ class FakeUi final : public Ui {
   std::vector<std::string> dialogsShown;
   std::vector<std::map<std::string, bool>> menusShown;
   std::vector<int> pauses;
+  std::optional<std::size_t> skipOnPause;
   int eventRuns = 0;
   std::vector<bool> busyStates;
 };

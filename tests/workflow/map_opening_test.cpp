@@ -49,6 +49,14 @@ TEST_F(MapOpeningTest, APageOpensWithEveryAreaAndKeepsItsTextByteForByte) {
   EXPECT_TRUE(window.findChild<QToolButton*>("clipboardButton")->isEnabled());
 }
 
+TEST_F(MapOpeningTest, ASkippedShowPutsTheRemainingAreasUpAtOnce) {
+  ui.skipOnPause = 0;
+  EXPECT_TRUE(open(page("index.html", "img/photo.bmp")));
+  EXPECT_EQ(window.map().areas, test::threeAreas());
+  EXPECT_EQ(ui.pauses, std::vector<int>{200});
+  EXPECT_EQ(ui.busyStates, (std::vector<bool>{true, false}));
+}
+
 TEST_F(MapOpeningTest, OnlyPagesCanBeSavedBack) {
   for (const std::string name : {"page.htm", "map.ornx", "shop.asp", "notes.txt", "x.shtml"}) {
     ASSERT_TRUE(open(page(name, "img/photo.bmp")));
