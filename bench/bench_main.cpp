@@ -57,8 +57,11 @@ void printRatios(const RatioReporter& reporter, const BenchFiles& files) {
   reporter.printRatio("readMap/100000", "readMap/10000");
   reporter.printRatio("readMap/10000", "plainScan/10000");
   reporter.printRatio("readMap/100000", "plainScan/100000");
-  reporter.printRatio("rubberBandRectangle/8000", "rubberBandRectangle/1000");
-  reporter.printRatio("rubberBandCircle/8000", "rubberBandCircle/1000");
+  for (const std::string figure : {"rubberBandRectangle", "rubberBandCircle"}) {
+    for (const char* large : {"/side:8000/zoom:100", "/side:8000/zoom:800"}) {
+      reporter.printRatio(figure + large, figure + "/side:1000/zoom:100");
+    }
+  }
   reporter.printRatio("areaAt/10000/lastArea", "areaAt/10000/noArea");
 }
 

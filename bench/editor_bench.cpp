@@ -3,6 +3,8 @@
 // huge picture, and the hit test over a large map.
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <QApplication>
 #include <QImageWriter>
 #include <QMouseEvent>
@@ -11,8 +13,10 @@
 #include <map>
 #include <memory>
 
+#include "editor/edited_map.h"
 #include "editor/editor_window.h"
 #include "editor/picture_canvas.h"
+#include "model/area_geometry.h"
 #include "platform/ui.h"
 #include "workflow/image_loading.h"
 
@@ -58,24 +62,29 @@ EditorOnPicture& editorFor(int side) {
   return *editor;
 }
 
-// The same 200 x 150 box (or a circle of radius 250) on every move, whatever the picture.
+// The same 200 x 150 box (or a circle of radius 250) on the screen on every
+// move, whatever the picture and the zoom; each move changes the figure by one
+// picture pixel.
 void rubberBand(benchmark::State& state, const char* tool) {
   EditorOnPicture& editor = editorFor(static_cast<int>(state.range(0)));
   if (!editor.loaded) {
     state.SkipWithError("the picture did not load");
     return;
   }
+  const double scale = static_cast<double>(state.range(1)) / 100;
+  while (editor.canvas->scale() < scale) editor.window.zoomIn();
   editor.window.findChild<QToolButton*>(tool)->click();
   editor.mouse(QEvent::MouseButtonPress, {300, 300}, Qt::LeftButton, Qt::LeftButton);
   bool flip = false;
   for (auto _ : state) {
     flip = !flip;
-    editor.mouse(QEvent::MouseMove, {flip ? 500.0 : 501.0, 450}, Qt::NoButton, Qt::LeftButton);
+    editor.mouse(QEvent::MouseMove, {flip ? 500.0 : 500.0 + scale, 450}, Qt::NoButton, Qt::LeftButton);
     QApplication::processEvents();  // paints the changed part
   }
   // Back to the press point before letting go: too small to become an area.
   editor.mouse(QEvent::MouseMove, {300, 300}, Qt::NoButton, Qt::LeftButton);
   editor.mouse(QEvent::MouseButtonRelease, {300, 300}, Qt::LeftButton, Qt::NoButton);
+  editor.window.showActualSize();
 }
 
 // 10,000 rectangles, circles and polygons side by side, none overlapping.
@@ -97,6 +106,60 @@ void hitTest(benchmark::State& state, bool inLastArea) {
   for (auto _ : state) benchmark::DoNotOptimize(editor.window.areaAt(point));
 }
 
+std::size_t heapInUse() { return mallinfo2().uordblks; }
+
+// One of the areas of the history benchmark's map: rectangles, circles and
+// six-sided polygons in a grid, each with a link, a target and a text.
+Area gridArea(int i) {
+  const Point cell{(i % 32) * 31, (i / 32) * 31};
+  const auto at = [&cell](int dx, int dy) { return Point{cell.x + dx, cell.y + dy}; };
+  Attributes attributes{"https://www.example.com/harbour/section-" + std::to_string(i) + ".html",
+                        "_blank",
+                        "Harbour section " + std::to_string(i) + " of the map",
+                        {}};
+  switch (i % 3) {
+    case 0: return {Shape::rectangle, {cell, at(25, 25)}, 0, attributes};
+    case 1: return {Shape::circle, {at(12, 12)}, 12, attributes};
+    default: return {Shape::polygon, {cell, at(20, 2), at(25, 12), at(20, 25), at(5, 25), at(2, 12)}, 0, attributes};
+  }
+}
+
+// 1,000 changes of every kind (move, edit, delete, draw, and at the end the
+// map emptied by a save) on a map of 1,000 areas, then every one undone and
+// redone. Reports the heap the history holds, beside the map's own.
+void undoHistory(benchmark::State& state) {
+  constexpr int areas = 1000;
+  constexpr PictureSize picture{1000, 1000};
+  for (auto _ : state) {
+    PictureCanvas canvas(nullptr);
+    canvas.setPicture(QImage(picture.width, picture.height, QImage::Format_RGB32));
+    const std::size_t empty = heapInUse();
+    EditedMap edited(canvas);
+    edited.showPicture({"/pictures/harbour.jpg", picture.width, picture.height});
+    for (int i = 0; i < areas; ++i) edited.addReadArea(gridArea(i));
+    const std::size_t mapOnly = heapInUse();
+    for (std::size_t i = 0; i + 1 < areas; ++i) {
+      const std::vector<Area>& now = edited.map().areas;
+      const std::size_t index = (i * 7) % now.size();
+      Area changed = now[index];
+      switch (i % 4) {
+        case 0: changed = moved(changed, {1, 1}, picture); break;
+        case 1: changed.attributes.alt += " (edited)"; break;
+        case 2: edited.change({index, {now[index]}, {}, nullptr, nullptr}); continue;
+        default: edited.change({now.size(), {}, {gridArea(static_cast<int>(i))}, nullptr, nullptr}); continue;
+      }
+      edited.change({index, {now[index]}, {std::move(changed)}, nullptr, nullptr});
+    }
+    edited.change({0, edited.map().areas, {}, nullptr, nullptr});
+    state.counters["mapMB"] = static_cast<double>(mapOnly - empty) / 1e6;
+    state.counters["historyMB"] = static_cast<double>(heapInUse() - mapOnly) / 1e6;
+    while (edited.undo()) {
+    }
+    while (edited.redo()) {
+    }
+  }
+}
+
 }  // namespace
 
 void closeEditorBenchmarks() { editors().clear(); }
@@ -104,8 +167,14 @@ void closeEditorBenchmarks() { editors().clear(); }
 void registerEditorBenchmarks() {
   for (const auto& [name, tool] :
        {std::pair{"rubberBandRectangle", "rectangleTool"}, std::pair{"rubberBandCircle", "circleTool"}}) {
-    benchmark::RegisterBenchmark(name, rubberBand, tool)->Arg(1000)->Arg(8000)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(name, rubberBand, tool)
+        ->ArgNames({"side", "zoom"})
+        ->Args({1000, 100})
+        ->Args({8000, 100})
+        ->Args({8000, 800})
+        ->Unit(benchmark::kMicrosecond);
   }
+  benchmark::RegisterBenchmark("undoHistory/1000", undoHistory)->Iterations(1)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("areaAt/10000/lastArea", hitTest, true)->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark("areaAt/10000/noArea", hitTest, false)->Unit(benchmark::kMicrosecond);
 }

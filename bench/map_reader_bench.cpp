@@ -28,6 +28,7 @@ class NoWaitUi final : public Ui {
   void showModal(QDialog&) override {}
   void popupMenu(QMenu&, QPoint) override {}
   void pause(int) override {}
+  bool pauseUnlessSkipped(int, const QWidget&) override { return false; }
   void processEvents() override {}
   void setBusy(bool) override {}
 };
