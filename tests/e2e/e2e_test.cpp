@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "model/map_format.h"
+#include "model/map_writer.h"
 #include "support/image_bytes.h"
 
 namespace ornix::e2e {
@@ -97,6 +98,14 @@ void drag(QPoint from, QPoint to) {
     settle(30);
   }
   xdotool({"mouseup", "1"});
+  settle();
+}
+
+// The same drag with Ctrl held down.
+void controlDrag(QPoint from, QPoint to) {
+  xdotool({"keydown", "ctrl"});
+  drag(from, to);
+  xdotool({"keyup", "ctrl"});
   settle();
 }
 
@@ -248,6 +257,47 @@ TEST_F(EndToEnd, ATypicalJobDrawsSavesAndReopensTheMap) {
   std::ofstream(folder / "site.html", std::ios::binary) << top + block + bottom;
   openAndSave("site.html", "F9", "site-saved.html");
   EXPECT_EQ(contents(folder / "site-saved.html"), top + reread + bottom + "\r\n");
+}
+
+TEST_F(EndToEnd, AnAreaIsUndoneRedoneMovedAndDrawnZoomedIn) {
+  OrnixProcess ornix(home(), fileArgument("harbour.jpg"));
+  const std::string window = editor();
+  ASSERT_FALSE(window.empty()) << ornix.output();
+  XSession::drag(picture + QPoint(60, 60), picture + QPoint(200, 150));
+  XSession::drag(picture + QPoint(400, 60), picture + QPoint(500, 150));
+  XSession::keys(window, {"ctrl+z", "ctrl+z", "ctrl+y"});  // the second area stays undone
+  XSession::controlDrag(picture + QPoint(130, 100), picture + QPoint(230, 140));
+  XSession::keys(window, {"ctrl+equal"});  // 200%: each picture pixel two screen pixels across
+  settle();
+  XSession::drag(picture + QPoint(20, 20), picture + QPoint(100, 80));
+  XSession::keys(window, {"ctrl+0"});
+  saveAndQuit(ornix, window, "F8", "edited.txt");
+  const std::string block = contents(folder / "edited.txt");
+  EXPECT_EQ(block.substr(block.find("<AREA"), block.find("</MAP>") - block.find("<AREA")),
+            "<AREA SHAPE=\"rect\" COORDS=\"160, 100, 300, 190\" HREF=\"\">\r\n"
+            "<AREA SHAPE=\"rect\" COORDS=\"10, 10, 50, 40\" HREF=\"\">\r\n");
+}
+
+TEST_F(EndToEnd, SpaceSkipsTheShowOfALongMap) {
+  ImageMap map{Picture{(folder / "images/harbour.jpg").string(), 640, 400}, {}, nullptr};
+  std::string areaLines;
+  for (std::int32_t i = 0; i < 150; ++i) {
+    map.areas.push_back({Shape::rectangle, {{i * 4, 10}, {i * 4 + 3, 30}}, 0, {"#", "", "", {}}});
+    areaLines += areaTag(map.areas.back()) + "\r\n";
+  }
+  std::ofstream(folder / "long.html", std::ios::binary) << writeMapBlock(map, "images/");
+  OrnixProcess ornix(home(), fileArgument("long.html"));
+  const std::string window = editor();
+  ASSERT_FALSE(window.empty()) << ornix.output();
+  settle(1000);
+  XSession::keys(window, {"space"});  // 30 seconds of show left, ended at once
+  XSession::keys(window, {"F8"});
+  EXPECT_FALSE(XSession::waitForWindow(saveTitle, 5000).empty()) << "the show went on";
+  XSession::keys(XSession::waitForWindow(saveTitle), {"Return"}, (folder / "long.txt").string());
+  XSession::keys(XSession::waitForWindow(savedTitle), {"Return"});
+  XSession::keys(window, {"Escape"});
+  EXPECT_TRUE(ornix.endsCleanly()) << ornix.output();
+  EXPECT_NE(contents(folder / "long.txt").find(areaLines), std::string::npos);
 }
 
 // The clipboard as another program reads it, through xclip; "" when it holds no text.
