@@ -133,12 +133,5 @@ TEST(MeasureImage, FollowsTheWalkBeyondTheFirstBlock) {
   }
 }
 
-TEST(MakeWord, IsHighTimes256PlusLowWithinSixteenBits) {
-  EXPECT_EQ(makeWord(0xF4, 0x01), 500);
-  EXPECT_EQ(makeWord(0xFF, 0x7F), 32767);
-  EXPECT_EQ(makeWord(0x00, 0x80), std::nullopt);
-  EXPECT_EQ(makeWord(0xFF, 0xFF), std::nullopt);
-}
-
 }  // namespace
 }  // namespace ornix

@@ -2,7 +2,6 @@
 
 #include "model/map_format.h"
 #include "model/map_reader.h"
-#include "model/map_writer.h"
 #include "support/printers.h"
 
 namespace ornix {
@@ -105,18 +104,6 @@ TEST(ReadShape, ReadsEachKindOfCoords) {
     if (c.failure != ShapeFailure::none) continue;
     EXPECT_EQ(reading.area, (Area{c.shape, c.points, c.radius, {}})) << c.name;
   }
-}
-
-TEST(ReadMapBlock, GivesBackTheAreasTheWriterWrote) {
-  const std::vector<Area> written = {
-      {Shape::rectangle, {{120, 80}, {20, 10}}, 0, {"index.html", "_top", "", {}}},
-      {Shape::circle, {{50, 60}}, 12.0f, {"ring.html", "", "A ring", {}}},
-      {Shape::polygon, {{1, 2}, {30, 4}, {5, 60}}, 0, {"#", "", "", {}}},
-  };
-  const MapReading reading = readMapBlock(writeMapBlock({Picture{"a.gif", 9, 9}, written, nullptr}, "images/"));
-  EXPECT_EQ(reading.outcome, MapReading::Outcome::complete);
-  EXPECT_EQ(reading.areas, written);
-  EXPECT_EQ(readingNotice(reading), std::nullopt);
 }
 
 // A tag of unknown shape takes its attributes with it; one naming two kinds

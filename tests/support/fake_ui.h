@@ -25,35 +25,18 @@ class FakeUi final : public Ui {
 
   Answer messageBox(const Message& message) override {
     messages.push_back(message);
-    if (answers.empty()) {
-      if (message.buttons != MessageButtons::ok) ADD_FAILURE() << "no answer for " << message.text;
-      return Answer::ok;
-    }
-    const Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    if (answers.empty() && message.buttons == MessageButtons::ok) return Answer::ok;
+    return next(answers, message.text).value_or(Answer::ok);
   }
 
   std::optional<std::string> inputBox(const std::string& title, const std::string& prompt) override {
     messages.push_back({title, prompt, MessageIcon::none, MessageButtons::okCancel});
-    if (inputs.empty()) {
-      ADD_FAILURE() << "no input for " << prompt;
-      return std::nullopt;
-    }
-    std::optional<std::string> input = inputs.front();
-    inputs.pop_front();
-    return input;
+    return next(inputs, prompt).value_or(std::nullopt);
   }
 
   std::optional<std::string> fileDialog(const FileDialogRequest& request) override {
     fileRequests.push_back(request);
-    if (chosenFiles.empty()) {
-      ADD_FAILURE() << "no file chosen for " << request.title;
-      return std::nullopt;
-    }
-    std::optional<std::string> chosen = chosenFiles.front();
-    chosenFiles.pop_front();
-    return chosen;
+    return next(chosenFiles, request.title).value_or(std::nullopt);
   }
 
   // Shows the dialog without a nested event loop and lets the next script
@@ -62,13 +45,7 @@ class FakeUi final : public Ui {
     dialogsShown.push_back(dialog.accessibleName().toStdString());
     dialog.show();
     QApplication::processEvents();
-    if (dialogScripts.empty()) {
-      ADD_FAILURE() << "no answer for dialog " << dialogsShown.back();
-    } else {
-      const DialogScript script = dialogScripts.front();
-      dialogScripts.pop_front();
-      script(dialog);
-    }
+    if (const std::optional<DialogScript> script = next(dialogScripts, dialogsShown.back())) (*script)(dialog);
     if (dialog.isVisible()) {
       ADD_FAILURE() << "dialog " << dialogsShown.back() << " was left open";
       dialog.reject();
@@ -84,11 +61,7 @@ class FakeUi final : public Ui {
       if (!action->isSeparator()) enabled[action->text().toStdString()] = action->isEnabled();
     }
     menusShown.push_back(std::move(enabled));
-    if (!menuScripts.empty()) {
-      const MenuScript script = menuScripts.front();
-      menuScripts.pop_front();
-      script(menu);
-    }
+    if (!menuScripts.empty()) next(menuScripts, "")->operator()(menu);
   }
 
   // Answers the next dialog by pressing the named button.
@@ -117,6 +90,19 @@ class FakeUi final : public Ui {
   std::optional<std::size_t> skipOnPause;
   int eventRuns = 0;
   std::vector<bool> busyStates;
+
+ private:
+  // The next scripted answer; a failure when the test gave none for `what`.
+  template <typename T>
+  static std::optional<T> next(std::deque<T>& queue, const std::string& what) {
+    if (queue.empty()) {
+      ADD_FAILURE() << "no answer scripted for " << what;
+      return std::nullopt;
+    }
+    T answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+  }
 };
 
 // Clicks the named button of a dialog.
