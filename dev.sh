@@ -94,8 +94,10 @@ case "${1:-}" in
   fuzz)
     need_packages "${build_packages[@]}" "${clang_packages[@]}"
     build fuzz
-    for target in build-fuzz/fuzz/*_fuzz; do
-      name=$(basename "$target" _fuzz)
+    # The targets of the sources, not whatever an older build left behind.
+    for source in fuzz/*_fuzz.cpp; do
+      name=$(basename "$source" _fuzz.cpp)
+      target="build-fuzz/fuzz/${name}_fuzz"
       mkdir -p "build-fuzz/corpus/$name"
       "$target" -max_total_time="${2:-60}" -max_len=4096 -print_final_stats=1 \
         "build-fuzz/corpus/$name" "fuzz/corpus/$name"
