@@ -47,6 +47,8 @@ TEST_F(SavingTest, EveryFileSaveWritesItsOutputAndEmptiesTheMap) {
     drawOneArea();
     window.holdSourcePage(std::make_shared<SplitPage>(SplitPage{"<html>\n<p>caf\xE9</p>\r\n", "", "\n</html>"}));
     const std::string expected = buildOutput(window.map(), kind, "images/");
+    const ImageMap before = window.map();
+    const QImage pixels = mouse.pixels().copy();
     const std::filesystem::path file = dir.path / (std::string("out.") + extension);
     ui.chosenFiles.push_back(file.string());
     answerAfterSave();
@@ -55,6 +57,9 @@ TEST_F(SavingTest, EveryFileSaveWritesItsOutputAndEmptiesTheMap) {
     EXPECT_EQ(contents(file), expected) << extension;
     EXPECT_EQ(window.map(), (ImageMap{Picture{picture, 120, 80}, {}, nullptr}));
     EXPECT_EQ(ui.dialogsShown.back(), "Map saved");
+    window.undo();  // the file stays written; the map and its page come back to work on
+    EXPECT_EQ(window.map(), before) << extension;
+    EXPECT_TRUE(mouse.pixels() == pixels) << extension;
   }
   const std::string original = contents(dir.path / "out.htm");
   EXPECT_TRUE(original.starts_with("<html>\n<p>caf\xE9</p>\r\n<!-- Ornix start"));
