@@ -31,7 +31,6 @@ class AreaOverlay {
 
   // The first area, in list order, whose region holds the point rounded to whole pixels.
   std::optional<std::size_t> areaAt(QPointF position) const;
-  std::size_t size() const { return regions.size(); }
 
   // An area's outline: a box between two corners, a circle around a centre,
   // or a polygon's edges, the closing one too, with a 5-pixel dot at each vertex.

@@ -128,6 +128,4 @@ void PictureGestures::endDrawing() {
   polygon->cancel();
 }
 
-std::size_t PictureGestures::polygonVertices() const { return polygon->verticesPlaced(); }
-
 }  // namespace ornix

@@ -41,7 +41,6 @@ class PictureGestures {
   ~PictureGestures();
 
   void chooseTool(ToolKind kind);
-  ToolKind chosenTool() const { return chosen; }
 
   void press(Qt::MouseButton button, QPointF position, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void move(Qt::MouseButtons held, QPointF position, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -56,8 +55,6 @@ class PictureGestures {
   void setIgnoreNextRelease(bool ignore) { ignoreNextRelease = ignore; }
   // Ends a drag and an unfinished polygon, taking them off the picture.
   void endDrawing();
-  // How many vertices the unfinished polygon has.
-  std::size_t polygonVertices() const;
 
  private:
   DrawingTool& tool() const;

@@ -56,8 +56,6 @@ void PictureViewport::layOut(QSize clientTwips, QSize outerTwips) {
   dropArea->setGeometry(placed.dropArea);
 }
 
-double PictureViewport::scale() const { return canvas->scale(); }
-
 void PictureViewport::zoom(double scale, QPointF anchor) {
   const double before = canvas->scale();
   if (scale == before) return;

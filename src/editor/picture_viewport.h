@@ -24,7 +24,6 @@ class PictureViewport {
   // point of the view, from its top-left corner) where it is. The window
   // keeps its size; the scroll bars take the picture's new size.
   void zoom(double scale, QPointF anchor);
-  double scale() const;
   // A point of the canvas as a point of the view, from its top-left corner.
   QPointF inView(QPointF canvasPoint) const;
   // The wheel without Ctrl scrolls the picture up and down.

@@ -24,8 +24,6 @@ class PolygonTool final : public DrawingTool {
   // The up arrow near the first vertex announces that a click there closes the polygon.
   Qt::CursorShape pointerAt(QPointF position) const override;
 
-  std::size_t verticesPlaced() const { return vertices.size(); }
-
  private:
   bool closesAt(QPoint click) const;
   std::optional<Area> close();
