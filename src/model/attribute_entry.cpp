@@ -14,11 +14,14 @@ bool counts(std::string_view value) {
 std::string escapeAttributeValue(std::string_view value) {
   std::string escaped;
   escaped.reserve(value.size());
-  for (const char c : value) {
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const char c = value[i];
     if (c == '"') {
       escaped += "&quot;";
     } else if (c == '>') {
       escaped += "&gt;";
+    } else if (c == '<' && value.substr(i, 4) == "<!--") {
+      escaped += "&lt;";
     } else {
       escaped += c;
     }

@@ -14,9 +14,11 @@ inline constexpr std::string_view defaultHref = "#";
 inline constexpr std::string_view targetPlaceholder = "Enter a TARGET here, if you would like...";
 inline constexpr std::string_view altPlaceholder = "Also enter ALT text, if you would like...";
 
-// A typed value made safe inside a double-quoted attribute of a tag that ends
-// at its first ">": each `"` becomes &quot; and each `>` &gt;, which browsers
-// read back as the characters typed. Nothing else changes.
+// A typed value made safe inside a double-quoted attribute of a map block:
+// each `"` becomes &quot;, each `>` &gt;, and the "<" of each "<!--" &lt;, so
+// that no value can open a comment that ends the block early. Browsers read
+// these back as the characters typed. Nothing else changes, and a value made
+// safe once stays as it is when made safe again.
 std::string escapeAttributeValue(std::string_view value);
 
 // The attributes Enter in the attributes dialog gives an area, from the three

@@ -7,55 +7,13 @@
 
 #include "map_format.h"
 #include "numbers.h"
+#include "tag_scanner.h"
 
 namespace ornix {
 namespace {
 
 constexpr auto npos = std::string_view::npos;
-// Each value starts one character after its key: the opening quote is taken on trust.
-constexpr std::string_view hrefKey = "HREF=";
-constexpr std::string_view targetKey = "Target=";
-constexpr std::string_view altKey = "ALT=";
-constexpr std::string_view coordsKey = "COORDS=";
 constexpr std::size_t kindWindow = 20;  // characters before a COORDS value that name its shape
-
-// The quoted value starting at `from`, or nothing without a closing quote.
-std::optional<std::string_view> valueAt(std::string_view text, std::size_t from) {
-  const std::size_t quote = text.find('"', from);
-  if (quote == npos) return std::nullopt;
-  return text.substr(from, quote - from);
-}
-
-// A Target or ALT: its value when its key stands inside this tag, else empty;
-// a value of fewer than two characters is empty.
-std::optional<std::string> optionalValue(std::string_view text, std::size_t key, std::size_t keyLength,
-                                         std::size_t tagEnd) {
-  if (key == npos || tagEnd == npos || key >= tagEnd) return std::string();
-  const std::optional<std::string_view> value = valueAt(text, key + keyLength + 1);
-  if (!value) return std::nullopt;
-  return value->size() < 2 ? std::string() : std::string(*value);
-}
-
-// The next place of a key at or after a position that only moves forward. A
-// place found once stays the answer until the reading passes it, so a key
-// that appears rarely is not searched for again at every tag.
-class NextPlace {
- public:
-  NextPlace(std::string_view text, std::string_view key) : text(text), key(key) {}
-  std::size_t from(std::size_t position) {
-    if (!searched || (found != npos && found < position)) {
-      found = text.find(key, position);
-      searched = true;
-    }
-    return found;
-  }
-
- private:
-  std::string_view text;
-  std::string_view key;
-  std::size_t found = npos;
-  bool searched = false;
-};
 
 std::string_view trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
@@ -143,46 +101,51 @@ std::optional<Shape> kindIn(std::string_view window) {
   return std::nullopt;
 }
 
-// One AREA tag of the second pass: its number from 1, the kind its SHAPE
-// names (none when it names no kind) and its COORDS value.
+// One AREA tag: its number from 1, the kind its SHAPE names (none when it
+// names no kind), its COORDS value and its own HREF, Target and ALT.
 struct AreaTag {
   std::int32_t number = 0;
   std::optional<Shape> kind;
   std::string_view coords;
+  Attributes attributes;
 };
 
-// The second pass: every COORDS value with the shape kind named in the 20
-// characters before it, inside its own tag. A tag ends at the first ">"
-// after its value begins.
-std::vector<AreaTag> readAreaTags(std::string_view block) {
-  std::vector<AreaTag> tags;
-  std::size_t coords = block.find(coordsKey);
-  std::int32_t number = 1;
-  while (coords != npos) {
-    const std::size_t value = coords + coordsKey.size() + 1;
-    const std::size_t tagEnd = block.find('>', value);
-    if (tagEnd == npos || tagEnd == value) break;
-    const std::size_t tagStart = block.rfind('<', coords);
-    const std::size_t windowStart =
-        std::max(value >= kindWindow ? value - kindWindow : 0, tagStart == npos ? 0 : tagStart);
-    const std::size_t quote = block.find('"', value);
-    const std::string_view values = block.substr(value, quote == npos ? npos : quote - value);
-    tags.push_back({number++, kindIn(block.substr(windowStart, value - windowStart)), values});
-    coords = block.find(coordsKey, tagEnd + 1);
-  }
-  return tags;
+std::string valueOf(const TagScanner& scanner, std::string_view name) {
+  const TagAttribute* attribute = scanner.attribute(name);
+  return attribute ? std::string(attribute->value) : std::string();
 }
 
-// The area of one tag with the attributes read for that tag; a tag of no
-// known kind makes none.
-MapReading::Outcome readTag(const AreaTag& tag, std::vector<Attributes>& attributes, std::vector<Area>& areas) {
+// The kind named in the 20 characters before a COORDS value, inside its own tag.
+std::optional<Shape> kindBefore(std::string_view block, std::size_t tagStart, std::size_t value) {
+  const std::size_t windowStart = std::max(value >= kindWindow ? value - kindWindow : 0, tagStart);
+  return kindIn(block.substr(windowStart, value - windowStart));
+}
+
+// Every tag of the block with a COORDS attribute, in order, each with the
+// attributes of that tag alone. False when a quoted value is never closed;
+// `tags` then holds the tags before it.
+bool readAreaTags(std::string_view block, std::vector<AreaTag>& tags) {
+  TagScanner scanner(block);
+  for (;;) {
+    const TagScanner::Step step = scanner.next();
+    if (step == TagScanner::Step::end) return true;
+    if (step == TagScanner::Step::unclosedValue) return false;
+    const TagAttribute* coords = scanner.attribute("COORDS");
+    if (coords == nullptr) continue;
+    tags.push_back({static_cast<std::int32_t>(tags.size()) + 1,
+                    kindBefore(block, scanner.tagStart(), coords->valueStart),
+                    coords->value,
+                    {valueOf(scanner, "HREF"), valueOf(scanner, "Target"), valueOf(scanner, "ALT"), std::nullopt}});
+  }
+}
+
+// The area of one tag with that tag's attributes; a tag of no known kind makes none.
+MapReading::Outcome readTag(AreaTag& tag, std::vector<Area>& areas) {
   if (!tag.kind) return MapReading::Outcome::complete;
-  const auto index = static_cast<std::size_t>(tag.number - 1);
-  if (index >= attributes.size()) return MapReading::Outcome::unreadable;
   ShapeReading reading = readShape(*tag.kind, tag.coords);
   if (reading.failure == ShapeFailure::coordinateError) return MapReading::Outcome::coordinateError;
   if (!reading.area) return MapReading::Outcome::unreadable;
-  reading.area->attributes = std::move(attributes[index]);
+  reading.area->attributes = std::move(tag.attributes);
   areas.push_back(std::move(*reading.area));
   return MapReading::Outcome::complete;
 }
@@ -196,34 +159,18 @@ std::string missingBlockParts(std::string_view page) {
   if (page.find(signatureComment.substr(0, signatureComment.size() - 4)) == npos) {
     problems += "> Copyright tag missing or altered.\r\n";
   }
-  if (page.find("COORDS=") == npos) problems += "> Area tags missing or altered.\r\n";
+  if (page.find("COORDS=") == npos && !holdsEmptyMapElement(page)) problems += "> Area tags missing or altered.\r\n";
   if (page.find("<img src=") == npos) problems += "> Image tag missing or altered.";
   return problems;
 }
 
-bool readAttributes(std::string_view block, std::vector<Attributes>& read) {
-  NextPlace targets(block, targetKey);
-  NextPlace alts(block, altKey);
-  std::size_t from = 0;
-  std::size_t href = block.find(hrefKey);
-  do {  // the first tag is always read
-    // Without any HREF the first tag is still read, from where its value would stand.
-    const std::size_t value = href == npos ? from + hrefKey.size() : href + hrefKey.size() + 1;
-    const std::optional<std::string_view> hrefValue = valueAt(block, value);
-    if (!hrefValue) return false;
-    const std::size_t valueEnd = value + hrefValue->size();
-    const std::size_t tagEnd = block.find('>', value);
-    std::optional<std::string> target = optionalValue(block, targets.from(from), targetKey.size(), tagEnd);
-    std::optional<std::string> alt = optionalValue(block, alts.from(from), altKey.size(), tagEnd);
-    if (!target || !alt) return false;
-    read.push_back({hrefValue->size() < 2 ? std::string("#") : std::string(*hrefValue), std::move(*target),
-                    std::move(*alt), std::nullopt});
-    const std::size_t cut = block.find('>', valueEnd);
-    if (cut == npos) return true;
-    from = cut + 1;
-    href = block.find(hrefKey, from);
-  } while (href != npos);
-  return true;
+bool holdsEmptyMapElement(std::string_view text) {
+  const std::size_t map = text.find("<MAP ");
+  if (map == npos) return false;
+  const std::size_t opened = text.find('>', map);
+  if (opened == npos) return false;
+  const std::size_t next = text.find_first_not_of(" \t\r\n", opened + 1);
+  return next != npos && text.substr(next, 6) == "</MAP>";
 }
 
 ShapeReading readShape(Shape shape, std::string_view coords) {
@@ -239,20 +186,19 @@ ShapeReading readShape(Shape shape, std::string_view coords) {
 
 MapReading readMapBlock(std::string_view block) {
   MapReading reading;
-  std::vector<Attributes> attributes;
-  if (!readAttributes(block, attributes)) {
+  std::vector<AreaTag> tags;
+  if (!readAreaTags(block, tags)) {
     reading.outcome = MapReading::Outcome::attributesUnreadable;
-    reading.tag = static_cast<std::int32_t>(attributes.size()) + 1;
+    reading.tag = static_cast<std::int32_t>(tags.size()) + 1;
     return reading;
   }
-  const std::vector<AreaTag> tags = readAreaTags(block);
   if (tags.empty()) {
-    reading.outcome = MapReading::Outcome::noAreas;
+    if (!holdsEmptyMapElement(block)) reading.outcome = MapReading::Outcome::noAreas;
     return reading;
   }
   reading.areas.reserve(tags.size());
-  for (const AreaTag& tag : tags) {
-    reading.outcome = readTag(tag, attributes, reading.areas);
+  for (AreaTag& tag : tags) {
+    reading.outcome = readTag(tag, reading.areas);
     if (reading.outcome != MapReading::Outcome::complete) {
       reading.tag = tag.number;
       break;

@@ -12,14 +12,13 @@
 namespace ornix {
 
 // The problem lines for the parts every map block carries and this text lacks
-// (the signature, an AREA tag's COORDS, the image tag); empty when none is missing.
+// (the signature, an AREA tag's COORDS or else an empty MAP element, the image
+// tag); empty when none is missing.
 std::string missingBlockParts(std::string_view page);
 
-// The first pass over a block: the HREF, Target and ALT of every AREA tag, in
-// order. An HREF shorter than two characters reads as "#", a Target or ALT as
-// empty. False when a value has no closing quote; `read` then holds the
-// attributes of the tags before it.
-bool readAttributes(std::string_view block, std::vector<Attributes>& read);
+// Whether the text holds a MAP element with no tag inside, as a map saved
+// without areas is written.
+bool holdsEmptyMapElement(std::string_view text);
 
 enum class ShapeFailure { none, coordinateError, unreadable };
 
@@ -35,9 +34,9 @@ struct ShapeReading {
 ShapeReading readShape(Shape shape, std::string_view coords);
 
 // What reading a block gave: the areas read, each with its own attributes, in
-// order, and how the reading ended. A tag whose attributes cannot be read
-// stops the reading before any area is made; a tag whose shape cannot be read
-// stops it there, and the areas before it stay.
+// order, and how the reading ended. A quoted value that is never closed stops
+// the reading before any area is made; a tag whose shape cannot be read stops
+// it there, and the areas before it stay.
 struct MapReading {
   enum class Outcome { complete, noAreas, coordinateError, attributesUnreadable, unreadable };
   std::vector<Area> areas;
@@ -45,9 +44,13 @@ struct MapReading {
   std::int32_t tag = 0;  // the AREA tag, from 1, that stopped the reading
 };
 
-// Both passes over a block: the attributes of every tag, then one area per
-// tag whose SHAPE names a kind in lower case (a tag of no known kind makes
-// no area and takes its attributes with it).
+// Reads every AREA tag of a block (a tag with COORDS) into one area, with the
+// HREF, Target and ALT of that tag, each exactly as it stands between its
+// quotes (a missing one is empty). Attributes are found only as attributes of
+// their own tag, never inside another attribute's value. A tag whose SHAPE
+// names no kind in lower case makes no area and takes its attributes with it.
+// A block with no AREA tag has no areas: complete for an empty MAP element,
+// else noAreas.
 MapReading readMapBlock(std::string_view block);
 
 // What to tell the user about a reading that did not read every area.

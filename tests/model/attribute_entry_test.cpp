@@ -34,6 +34,10 @@ TEST(EnteredAttributes, TakeWhatCountsAndKeepOfferingALinkThatHashReplaced) {
        Attributes{"a&quot;b&gt;c.html", "t&quot;1", "x &gt; y", {}}},
       {"other characters stay as typed", fresh, "q.html?a=1&b='2'", "", " <b> ",
        Attributes{"q.html?a=1&b='2'", "", " <b&gt; ", {}}},
+      {"a comment opener cannot end the block", fresh, "#", "<!<!-- end Ornix", "a<!--b-->",
+       Attributes{"#", "<!&lt;!-- end Ornix", "a&lt;!--b--&gt;", {}}},
+      {"a value made safe stays as it is", fresh, "a&quot;b&gt;", "", "&lt;!--",
+       Attributes{"a&quot;b&gt;", "", "&lt;!--", {}}},
   };
   for (const Case& c : cases) EXPECT_EQ(enteredAttributes(c.before, c.href, c.target, c.alt), c.entered) << c.name;
 }

@@ -48,29 +48,38 @@ TEST(SplitPage, SaysWhyAPageCannotBeSplit) {
 
 TEST(MissingBlockParts, ListsEachMissingPartOnItsOwnLine) {
   EXPECT_EQ(missingBlockParts(block("COORDS=")), "");
+  EXPECT_EQ(missingBlockParts(block("")), "");  // a map saved without areas
   EXPECT_EQ(
       missingBlockParts("<p>nothing</p>"),
       "> Copyright tag missing or altered.\r\n> Area tags missing or altered.\r\n> Image tag missing or altered.");
   EXPECT_EQ(missingBlockParts(std::string(signatureComment) + " COORDS="), "> Image tag missing or altered.");
 }
 
-TEST(ReadAttributes, ReadsEachTagsHrefTargetAndAlt) {
+// Each tag's own HREF, Target and ALT, exactly as they stand between their
+// quotes: an attribute name inside another value is part of that value.
+TEST(ReadMapBlock, ReadsEachTagsOwnAttributesAsTheyStand) {
+  const std::string rect = R"(<AREA SHAPE="rect" COORDS="1, 1, 9, 9" )";
   const std::vector<std::pair<std::string, std::vector<Attributes>>> cases = {
-      {R"(<AREA HREF="a.htm" Target="_top" ALT="Home">)", {{"a.htm", "_top", "Home", {}}}},
-      {R"(<AREA HREF="x" Target="t" ALT="a">)", {{"#", "", "", {}}}},  // one-character values
-      {R"(<AREA ALT="Alt" Target="tt" HREF="h.htm">)", {{"h.htm", "tt", "Alt", {}}}},
-      {R"(<AREA HREF="one.htm"><AREA HREF="two.htm" Target="main">)",  // the next tag's Target is its own
+      {rect + R"(HREF="a.htm" Target="_top" ALT="Home">)", {{"a.htm", "_top", "Home", {}}}},
+      {rect + R"(HREF="x" Target="t" ALT="a">)", {{"x", "t", "a", {}}}},  // one-character values
+      {rect + R"(HREF="" ALT="">)", {{"", "", "", {}}}},
+      {rect + R"(ALT="Alt" Target="tt" HREF="h.htm">)", {{"h.htm", "tt", "Alt", {}}}},
+      {rect + R"(HREF="page.html?ALT=1&Target=_top">)", {{"page.html?ALT=1&Target=_top", "", "", {}}}},
+      {rect + R"(HREF="#" Target="ALT=x HREF=y" ALT="real">)", {{"#", "ALT=x HREF=y", "real", {}}}},
+      {rect + R"(HREF="a>b.htm" ALT="after a &gt;">)", {{"a>b.htm", "", "after a &gt;", {}}}},
+      {rect + R"(HREF="a&quot;b&lt;!-- end Ornix.htm">)", {{"a&quot;b&lt;!-- end Ornix.htm", "", "", {}}}},
+      {rect + "ALT=\"no link\">", {{"", "", "no link", {}}}},
+      {rect + R"(HREF="one.htm">)" + rect + R"(HREF="two.htm" Target="main">)",  // the next tag's Target is its own
        {{"one.htm", "", "", {}}, {"two.htm", "main", "", {}}}},
-      {R"(<AREA HREF="a&quot;b&gt;.htm">)", {{"a&quot;b&gt;.htm", "", "", {}}}},
+      {R"(<A HREF="elsewhere.htm">)" + rect + R"(HREF="mine.htm">)", {{"mine.htm", "", "", {}}}},
   };
   for (const auto& [tags, expected] : cases) {
+    const MapReading reading = readMapBlock(block(tags + "\r\n"));
+    ASSERT_EQ(reading.outcome, MapReading::Outcome::complete) << tags;
     std::vector<Attributes> read;
-    ASSERT_TRUE(readAttributes(tags, read)) << tags;
+    for (const Area& area : reading.areas) read.push_back(area.attributes);
     EXPECT_EQ(read, expected) << tags;
   }
-  std::vector<Attributes> read;
-  EXPECT_FALSE(readAttributes(R"(<AREA HREF="ok.htm"><AREA HREF="never closed)", read));
-  EXPECT_EQ(read.size(), 1u);
 }
 
 TEST(ReadShape, ReadsEachKindOfCoords) {
@@ -136,6 +145,7 @@ TEST(ReadMapBlock, StopsAtATagItCannotReadAndSaysWhich) {
       {"a link without its closing quote", block(first + R"(<AREA SHAPE="rect" COORDS="1, 2, 3, 4" HREF="b.htm>)"),
        MapReading::Outcome::attributesUnreadable, 2, 0},
       {"no COORDS in the block", R"(no areas here ="#">)", MapReading::Outcome::noAreas, 0, 0},
+      {"a tag inside an empty MAP", block(R"(<AREA HREF="a.htm">)"), MapReading::Outcome::noAreas, 0, 0},
   };
   for (const Case& c : cases) {
     const MapReading reading = readMapBlock(c.text);
@@ -144,6 +154,9 @@ TEST(ReadMapBlock, StopsAtATagItCannotReadAndSaysWhich) {
     EXPECT_EQ(reading.areas.size(), c.areas) << c.name;
     EXPECT_TRUE(readingNotice(reading)) << c.name;
   }
+  const MapReading empty = readMapBlock(block(""));  // a map saved without areas
+  EXPECT_EQ(empty.outcome, MapReading::Outcome::complete);
+  EXPECT_FALSE(readingNotice(empty));
 }
 
 }  // namespace

@@ -1,0 +1,109 @@
+#include "tag_scanner.h"
+
+#include <cctype>
+
+namespace ornix {
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+constexpr std::string_view blanks = " \t\r\n\f";
+constexpr std::string_view nameStops = " \t\r\n\f=>\"'";
+constexpr std::string_view unquotedStops = " \t\r\n\f>";
+
+bool startsTag(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0 || c == '/'; }
+
+}  // namespace
+
+// Passes over text, comments and declarations up to the next "<" that opens a
+// tag; false when there is none.
+bool TagScanner::skipToTagStart() {
+  for (;;) {
+    const std::size_t open = text.find('<', position);
+    if (open == npos || open + 1 >= text.size()) return false;
+    if (text.substr(open, 4) == "<!--") {
+      const std::size_t close = text.find("-->", open + 4);
+      if (close == npos) return false;
+      position = close + 3;
+    } else if (text[open + 1] == '!' || text[open + 1] == '?') {
+      const std::size_t close = text.find('>', open + 2);
+      if (close == npos) return false;
+      position = close + 1;
+    } else if (startsTag(text[open + 1])) {
+      start = open;
+      position = open + 1;
+      return true;
+    } else {
+      position = open + 1;  // a "<" in text, as in "a < b"
+    }
+  }
+}
+
+// A value between quotes of either kind, from the opening quote at `position`;
+// false when it is never closed.
+bool TagScanner::readQuoted(std::size_t& value, std::size_t& valueEnd) {
+  const char quote = text[position];
+  value = position + 1;
+  valueEnd = text.find(quote, value);
+  if (valueEnd == npos) return false;
+  position = valueEnd + 1;
+  return true;
+}
+
+std::string_view TagScanner::readWord(std::string_view stops) {
+  const std::size_t from = position;
+  position = text.find_first_of(stops, from);
+  if (position == npos) position = text.size();
+  return text.substr(from, position - from);
+}
+
+void TagScanner::skipBlanks() {
+  position = text.find_first_not_of(blanks, position);
+  if (position == npos) position = text.size();
+}
+
+TagScanner::Step TagScanner::next() {
+  found.clear();
+  if (!skipToTagStart()) return Step::end;
+  name = readWord(nameStops);
+  for (;;) {
+    skipBlanks();
+    if (atEnd()) return Step::end;  // a tag cut short by the end of the text
+    const char c = text[position];
+    if (c == '>') {
+      ++position;
+      return Step::tag;
+    }
+    std::size_t value = 0;
+    std::size_t valueEnd = 0;
+    if (c == '"' || c == '\'') {  // quoted text without a name
+      if (!readQuoted(value, valueEnd)) return Step::unclosedValue;
+      continue;
+    }
+    if (c == '=') {  // an "=" without a name
+      ++position;
+      continue;
+    }
+    const std::string_view attributeName = readWord(nameStops);
+    if (atEnd() || text[position] != '=') {
+      found.push_back({attributeName, {}, position});
+      continue;
+    }
+    ++position;
+    if (!atEnd() && (text[position] == '"' || text[position] == '\'')) {
+      if (!readQuoted(value, valueEnd)) return Step::unclosedValue;
+    } else {
+      value = position;
+      valueEnd = value + readWord(unquotedStops).size();
+    }
+    found.push_back({attributeName, text.substr(value, valueEnd - value), value});
+  }
+}
+
+const TagAttribute* TagScanner::attribute(std::string_view attributeName) const {
+  for (const TagAttribute& attribute : found) {
+    if (attribute.name == attributeName) return &attribute;
+  }
+  return nullptr;
+}
+
+}  // namespace ornix
