@@ -67,12 +67,6 @@ bool fileExists(const std::string& path) {
   return std::ifstream(path, std::ios::binary).is_open();
 }
 
-std::string folderOf(std::string_view path) {
-  const std::size_t last = path.find_last_of("\\:/");
-  if (last == std::string_view::npos) return {};
-  return std::string(path.substr(0, last + 1));
-}
-
 std::string stripAtNul(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
 
 }  // namespace ornix

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "model/map_writer.h"
+#include "model/text_helpers.h"
 
 namespace ornix {
 
@@ -24,9 +25,6 @@ std::string askForFileToSave(Ui& ui, OutputKind kind, const std::string& imagePa
 
 // True when the path opens for reading as a file; never an error.
 bool fileExists(const std::string& path);
-
-// The path up to and including its last "\", ":" or "/"; empty with none.
-std::string folderOf(std::string_view path);
 
 // The text before its first NUL character.
 std::string stripAtNul(std::string_view text);
