@@ -9,11 +9,14 @@
 #include <fstream>
 
 #include "editor/editor_window.h"
+#include "model/attribute_entry.h"
 #include "platform/clipboard.h"
 #include "support/map_pages.h"
 #include "support/picture_mouse.h"
 #include "support/settings_home.h"
+#include "system/image_folder.h"
 #include "workflow/image_loading.h"
+#include "workflow/opening.h"
 #include "workflow/saving.h"
 
 namespace ornix {
@@ -64,6 +67,34 @@ TEST_F(SavingTest, EveryFileSaveWritesItsOutputAndEmptiesTheMap) {
   const std::string original = contents(dir.path / "out.htm");
   EXPECT_TRUE(original.starts_with("<html>\n<p>caf\xE9</p>\r\n<!-- Ornix start"));
   EXPECT_TRUE(original.ends_with("-->\n</html>\r\n"));
+}
+
+// What Ornix writes, it opens again without a word: with areas whose values
+// hold quotes, attribute names and the end comment, and with none at all (F6
+// to F8 save an empty map, and every save empties the map).
+TEST_F(SavingTest, EveryFileSavedReopensIntoTheSameMapWithoutAMessage) {
+  chooseImageFolder(ImageFolderChoice::none, settings, ui);  // the picture lies beside the saved file
+  const Attributes tricky = *enteredAttributes({}, R"(page.html?ALT="1">)", "x", "<!-- end Ornix, ALT=");
+  for (const bool withAreas : {true, false}) {
+    for (const auto& [kind, name] : {std::pair{OutputKind::mapFile, "map.ornx"},
+                                     {OutputKind::htmlPage, "page.htm"},
+                                     {OutputKind::textFile, "notes.txt"}}) {
+      ASSERT_EQ(loadImage(window, ui, picture), PictureLoad::loaded);
+      if (withAreas) {
+        window.addReadArea({Shape::rectangle, {{10, 20}, {110, 70}}, 0, tricky});
+        window.addReadArea({Shape::circle, {{60, 40}}, 9, {"h", "", "", {}}});
+      }
+      const std::vector<Area> saved = window.map().areas;
+      ui.chosenFiles.push_back((dir.path / name).string());
+      answerAfterSave();
+      saving.saveToFile(kind);
+      openFile(window, ui, (dir.path / name).string());
+      EXPECT_EQ(window.map().areas, saved) << name;
+      EXPECT_EQ(window.map().picture->path, picture) << name;
+    }
+  }
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(ui.dialogsShown, std::vector<std::string>(6, "Map saved"));
 }
 
 // A save ends an unfinished polygon, also when its picture cannot be loaded
