@@ -12,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev fonts-liberation
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libgtest-dev libbenchmark-dev fonts-liberation
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl)
 clang_packages=(clang libclang-rt-14-dev)
 lint_packages=(clang-format clang-tidy git)

@@ -8,6 +8,9 @@
 
 #include "editor/editor_window.h"
 #include "platform/clipboard.h"
+#ifndef _WIN32
+#include "platform/clipboard_keeper.h"
+#endif
 #include "platform/file_association.h"
 #include "platform/settings_store.h"
 #include "platform/single_instance.h"
@@ -32,10 +35,12 @@ QString clipboardKeeper() {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifndef _WIN32
   if (qEnvironmentVariableIsSet(ornix::clipboardKeeperVariable)) {
     QGuiApplication keeper(argc, argv);
     return ornix::runClipboardKeeper();
   }
+#endif
   QApplication app(argc, argv);
   QApplication::setOrganizationName("Quillmere");
   QApplication::setApplicationName("Ornix");

@@ -1,7 +1,6 @@
 #include "clipboard.h"
 
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryFile>
@@ -43,22 +42,6 @@ bool startClipboardKeeper(const QString& program, const std::string& bytes) {
   keeper.setStandardOutputFile(QProcess::nullDevice());
   keeper.setStandardErrorFile(QProcess::nullDevice());
   return keeper.startDetached();
-}
-
-int runClipboardKeeper() {
-  QFile input;
-  if (!input.open(stdin, QIODevice::ReadOnly)) return 1;
-  const QString text = toDisplay(input.readAll().toStdString());
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  // The program that handed the text over may still hold it, or may have
-  // ended; any other text means the user has copied something since.
-  const QString current = clipboard->text();
-  if (!current.isEmpty() && current != text) return 0;
-  clipboard->setText(text);
-  QObject::connect(clipboard, &QClipboard::changed, [clipboard](QClipboard::Mode mode) {
-    if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard()) QGuiApplication::quit();
-  });
-  return QGuiApplication::exec();
 }
 
 }  // namespace ornix

@@ -30,10 +30,4 @@ inline constexpr char clipboardKeeperVariable[] = "ORNIX_KEEP_CLIPBOARD";
 // Starts `program` as a keeper of `bytes`; false when it could not be started.
 bool startClipboardKeeper(const QString& program, const std::string& bytes);
 
-// The keeper itself, in a QGuiApplication: reads the text from its standard
-// input, puts it on the clipboard unless another program's text is there
-// already, and serves it until another program takes the clipboard. Returns
-// the process's exit code.
-int runClipboardKeeper();
-
 }  // namespace ornix
