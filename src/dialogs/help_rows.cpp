@@ -43,6 +43,29 @@ const HelpList& leftButtonList() {
   return list;
 }
 
+const HelpList& keysList() {
+  static const HelpList list{
+      {
+          {33, 161, 2, 19, 1900,
+           "Undoes the last change: an area drawn, edited, deleted, moved or reshaped, or the map emptied by a "
+           "save. Also at the end of the File menu."},
+          {33, 161, 19, 36, 1900, "Does again what Undo took back. Ctrl+Shift+Z does the same."},
+          {33, 161, 36, 53, 1900,
+           "Shows the picture larger or smaller, from 25% to 800%. Ctrl and the mouse wheel zoom about the pointer."},
+          {33, 161, 53, 70, 800, "Shows the picture at its own size, 100%, again."},
+          {33, 161, 72, 88, 1900,
+           "Hold Ctrl and drag: from inside an area it moves; from a corner, a vertex or a circle's rim it is "
+           "reshaped."},
+          {33, 161, 88, 104, 1900,
+           "The arrow keys move the area last moved or reshaped by one pixel; with Shift, by ten."},
+          {33, 161, 104, 119, 1900,
+           "While the areas of an opened map appear one by one, Space or a click shows the rest at once."},
+      },
+      {0, 0, 0, 0, 800, "Keys for editing the map and for the view of the picture."},
+  };
+  return list;
+}
+
 const HelpRow& helpRowAt(const HelpList& list, QPoint twips, int twipsPerPixelX, int twipsPerPixelY) {
   for (const HelpRow& row : list.rows) {
     const bool across = row.x1 * twipsPerPixelX <= twips.x() && twips.x() < row.x2 * twipsPerPixelX;

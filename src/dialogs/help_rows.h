@@ -30,6 +30,8 @@ struct HelpList {
 // attributes dialog that the left button opens.
 const HelpList& rightButtonList();
 const HelpList& leftButtonList();
+// The editing and zoom commands, with their keys.
+const HelpList& keysList();
 
 // The row under a point given in twips from the picture's top-left corner,
 // with the screen's twips per pixel; rows are tried in order, the first wins.

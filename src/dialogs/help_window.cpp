@@ -13,7 +13,9 @@
 namespace ornix {
 namespace {
 
-constexpr QSize clientPixels(8325 / twipsPerPixel, 5025 / twipsPerPixel);
+// The two mouse panels as first laid out, and below them the panel of the
+// editing and zoom keys that came since.
+constexpr QSize clientPixels(8325 / twipsPerPixel, 5025 / twipsPerPixel + 166);
 const QColor frameColour(153, 153, 255);
 const QColor hoverColour(255, 255, 0);
 constexpr QSize bannerSize(330, 27);
@@ -25,6 +27,7 @@ constexpr int textWidthTwips = 4275;
 // on neighbouring pixels.)
 const QRect topOuter(QPoint(1, 3), QPoint(554, 168));
 const QRect bottomOuter(QPoint(1, 169), QPoint(554, 334));
+const QRect keysOuter(QPoint(1, 335), QPoint(554, 500));
 
 QRect inset(const QRect& rect, int by) { return rect.adjusted(by, by, -by, -by); }
 
@@ -40,7 +43,8 @@ HelpWindow::HelpWindow(QWidget* editorWindow)
       buttons{AreaAttributesDialog::upPicture("enter"), AreaAttributesDialog::upPicture("cancel"),
               AreaAttributesDialog::upPicture("delete")},
       topFrame(frameColour),
-      bottomFrame(frameColour) {
+      bottomFrame(frameColour),
+      keysFrame(frameColour) {
   setObjectName("HelpWindow");
   setWindowTitle("Ornix Help");
   setAccessibleName(windowTitle());
@@ -55,18 +59,22 @@ HelpWindow::HelpWindow(QWidget* editorWindow)
 
   rightPanel = addPanel("rightPanel", inset(topOuter, 2));
   leftPanel = addPanel("leftPanel", inset(bottomOuter, 2));
+  keysPanel = addPanel("keysPanel", inset(keysOuter, 2));
   addPicture(rightPanel, "rightMouse", "mouse_right", mouseSize)->move(1, 3);
   addPicture(leftPanel, "leftMouse", "mouse_left", mouseSize)->move(1, 3);
+  addPicture(keysPanel, "keyboard", "keyboard", mouseSize)->move(1, 3);
   rightList = addPicture(rightPanel, "rightList", "right_list", {169, 120});
   leftList = addPicture(leftPanel, "leftList", "left_list", {167, 120});
+  keysListPicture = addPicture(keysPanel, "keysList", "keys_list", {169, 120});
   // Each list against its panel's right side, low enough to clear the header.
-  for (QLabel* list : {rightList, leftList}) {
+  for (QLabel* list : {rightList, leftList, keysListPicture}) {
     list->move(rightPanel->width() - list->width(), rightPanel->height() - list->height() - 2);
     list->setMouseTracking(true);
     list->installEventFilter(this);
   }
   rightText = addTextBox(rightPanel, "rightText", "Choices available when you click on the right-mouse button.\n");
   leftText = addTextBox(leftPanel, "leftText", "Choices available when you click on the left mouse button.");
+  keysText = addTextBox(keysPanel, "keysText", keysList().none.text);
   header = new QLabel(this);
   header->setObjectName("header");
   header->setGeometry(twipsRect(1665, 90, 5100, 450));
@@ -74,8 +82,9 @@ HelpWindow::HelpWindow(QWidget* editorWindow)
   // The text beside the mouse starts 260 twips right of it; the top one below the header.
   rightText->move(1 + mouseSize.width() + pixels(260), header->geometry().bottom() + 4 - rightPanel->y());
   leftText->move(1 + mouseSize.width() + pixels(260), 3 + pixels(60));
+  keysText->move(leftText->pos());
   placeIllustrations();
-  for (const char* name : {"banner_none", "banner_right", "banner_left"}) {
+  for (const char* name : {"banner_none", "banner_right", "banner_left", "banner_keys"}) {
     banners[name] = svgPixmap(QString(":/help/") + name + ".svg", bannerSize, devicePixelRatioF());
   }
   showHeader("banner_none");
@@ -102,7 +111,9 @@ QLabel* HelpWindow::addPicture(QWidget* parent, const char* name, const char* pi
 QPlainTextEdit* HelpWindow::addTextBox(QWidget* parent, const char* name, const char* text) {
   auto* box = new QPlainTextEdit(QString::fromLatin1(text), parent);
   box->setObjectName(name);
-  box->setAccessibleName(parent == rightPanel ? "Right mouse button" : "Left mouse button");
+  box->setAccessibleName(parent == rightPanel  ? "Right mouse button"
+                         : parent == leftPanel ? "Left mouse button"
+                                               : "Editing keys");
   box->setReadOnly(true);
   box->setFrameShape(QFrame::NoFrame);
   box->setFocusPolicy(Qt::NoFocus);
@@ -140,8 +151,11 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
   } else if (watched == leftList) {
     showHeader("banner_left");
     showIllustration(hoverList(leftButtonList(), leftText, at).illustration);
-  } else if (watched == rightPanel || watched == leftPanel) {
-    hoverOver(watched == rightPanel ? Over::topPanel : Over::bottomPanel);
+  } else if (watched == keysListPicture) {
+    showHeader("banner_keys");
+    hoverList(keysList(), keysText, at);
+  } else if (watched == rightPanel || watched == leftPanel || watched == keysPanel) {
+    hoverOver(watched == rightPanel ? Over::topPanel : watched == leftPanel ? Over::bottomPanel : Over::keysPanel);
   } else {
     return QDialog::eventFilter(watched, event);
   }
@@ -153,10 +167,15 @@ void HelpWindow::mouseMoveEvent(QMouseEvent*) { hoverOver(Over::window); }
 void HelpWindow::hoverOver(Over place) {
   const QColor top = place == Over::topPanel ? hoverColour : frameColour;
   const QColor bottom = place == Over::bottomPanel ? hoverColour : frameColour;
-  showHeader(place == Over::window ? "banner_none" : place == Over::topPanel ? "banner_right" : "banner_left");
-  if (top == topFrame && bottom == bottomFrame) return;
+  const QColor keys = place == Over::keysPanel ? hoverColour : frameColour;
+  showHeader(place == Over::window        ? "banner_none"
+             : place == Over::topPanel    ? "banner_right"
+             : place == Over::bottomPanel ? "banner_left"
+                                          : "banner_keys");
+  if (top == topFrame && bottom == bottomFrame && keys == keysFrame) return;
   topFrame = top;
   bottomFrame = bottom;
+  keysFrame = keys;
   update();
 }
 
@@ -191,6 +210,8 @@ void HelpWindow::paintEvent(QPaintEvent*) {
   drawFrame(painter, inset(topOuter, 1), topFrame);
   drawFrame(painter, bottomOuter, Qt::white);
   drawFrame(painter, inset(bottomOuter, 1), bottomFrame);
+  drawFrame(painter, keysOuter, Qt::white);
+  drawFrame(painter, inset(keysOuter, 1), keysFrame);
 }
 
 }  // namespace ornix

@@ -12,8 +12,9 @@ class QPlainTextEdit;
 
 namespace ornix {
 
-// "Ornix Help": the top panel explains the right button's choices, the bottom
-// panel the attributes dialog that the left button opens. Moving the mouse
+// "Ornix Help": the top panel explains the right button's choices, the middle
+// panel the attributes dialog that the left button opens, the bottom panel
+// the keys for editing and zoom. Moving the mouse
 // over a row of a panel's list picture shows that row's description.
 class HelpWindow final : public QDialog {
  public:
@@ -21,7 +22,8 @@ class HelpWindow final : public QDialog {
 
   QColor topFrameColour() const { return topFrame; }
   QColor bottomFrameColour() const { return bottomFrame; }
-  // Which banner the header shows: "banner_none", "banner_right" or "banner_left".
+  QColor keysFrameColour() const { return keysFrame; }
+  // Which banner the header shows: "banner_none", "banner_right", "banner_left" or "banner_keys".
   QString bannerShown() const { return banner; }
 
  protected:
@@ -30,7 +32,7 @@ class HelpWindow final : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  enum class Over { window, topPanel, bottomPanel };
+  enum class Over { window, topPanel, bottomPanel, keysPanel };
 
   QWidget* addPanel(const char* name, QRect geometry);
   QLabel* addPicture(QWidget* parent, const char* name, const char* picture, QSize size);
@@ -51,14 +53,18 @@ class HelpWindow final : public QDialog {
   std::map<QString, QPixmap> banners;
   QColor topFrame;
   QColor bottomFrame;
+  QColor keysFrame;
   QString banner;
   QLabel* header = nullptr;
   QWidget* rightPanel = nullptr;
   QWidget* leftPanel = nullptr;
+  QWidget* keysPanel = nullptr;
   QLabel* rightList = nullptr;
   QLabel* leftList = nullptr;
+  QLabel* keysListPicture = nullptr;
   QPlainTextEdit* rightText = nullptr;
   QPlainTextEdit* leftText = nullptr;
+  QPlainTextEdit* keysText = nullptr;
   QLabel* hrefPicture = nullptr;
   QLabel* targetPicture = nullptr;
   QLabel* buttonPicture = nullptr;

@@ -74,18 +74,32 @@ TEST_F(HelpWindowTest, ListRowsShowTheirTextAndTheHeaderButNotTheFrames) {
   EXPECT_EQ(help.findChild<QLabel*>("buttonPicture")->pixmap().toImage(),
             AreaAttributesDialog::upPicture("enter").toImage());
   EXPECT_EQ(help.bannerShown(), "banner_left");
+
+  // The keys added since the two menus: each row of their list says what its command does.
+  const std::vector<std::tuple<QPoint, std::string>> keyRows = {
+      {{40, 10}, "Undoes the last change"},  {{150, 25}, "Does again what Undo took back"},
+      {{40, 45}, "from 25% to 800%"},        {{40, 60}, "at its own size, 100%"},
+      {{40, 80}, "Hold Ctrl and drag"},      {{40, 95}, "by one pixel; with Shift, by ten"},
+      {{40, 110}, "Space or a click shows"}, {{5, 5}, "Keys for editing the map"}};
+  for (const auto& [at, words] : keyRows) {
+    moveOver("keysList", at);
+    EXPECT_NE(text("keysText").find(words), std::string::npos) << words;
+  }
+  EXPECT_EQ(help.bannerShown(), "banner_keys");
 }
 
 TEST_F(HelpWindowTest, OnlyThePanelUnderTheMouseIsFramedInYellow) {
-  const std::vector<std::tuple<const char*, QColor, QColor, const char*>> cases = {
-      {"rightPanel", yellow, plain, "banner_right"},
-      {"leftPanel", plain, yellow, "banner_left"},
-      {nullptr, plain, plain, "banner_none"},
+  const std::vector<std::tuple<const char*, QColor, QColor, QColor, const char*>> cases = {
+      {"rightPanel", yellow, plain, plain, "banner_right"},
+      {"leftPanel", plain, yellow, plain, "banner_left"},
+      {"keysPanel", plain, plain, yellow, "banner_keys"},
+      {nullptr, plain, plain, plain, "banner_none"},
   };
-  for (const auto& [over, top, bottom, header] : cases) {
+  for (const auto& [over, top, bottom, keys, header] : cases) {
     moveOver(over, {2, 2});
     EXPECT_EQ(help.topFrameColour(), top);
     EXPECT_EQ(help.bottomFrameColour(), bottom);
+    EXPECT_EQ(help.keysFrameColour(), keys);
     EXPECT_EQ(help.bannerShown(), header);
   }
 }
