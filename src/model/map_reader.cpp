@@ -107,12 +107,14 @@ struct AreaTag {
   std::int32_t number = 0;
   std::optional<Shape> kind;
   std::string_view coords;
-  Attributes attributes;
+  std::string_view href;
+  std::string_view target;
+  std::string_view alt;
 };
 
-std::string valueOf(const TagScanner& scanner, std::string_view name) {
+std::string_view valueOf(const TagScanner& scanner, std::string_view name) {
   const TagAttribute* attribute = scanner.attribute(name);
-  return attribute ? std::string(attribute->value) : std::string();
+  return attribute ? attribute->value : std::string_view();
 }
 
 // The kind named in the 20 characters before a COORDS value, inside its own tag.
@@ -133,19 +135,18 @@ bool readAreaTags(std::string_view block, std::vector<AreaTag>& tags) {
     const TagAttribute* coords = scanner.attribute("COORDS");
     if (coords == nullptr) continue;
     tags.push_back({static_cast<std::int32_t>(tags.size()) + 1,
-                    kindBefore(block, scanner.tagStart(), coords->valueStart),
-                    coords->value,
-                    {valueOf(scanner, "HREF"), valueOf(scanner, "Target"), valueOf(scanner, "ALT"), std::nullopt}});
+                    kindBefore(block, scanner.tagStart(), coords->valueStart), coords->value, valueOf(scanner, "HREF"),
+                    valueOf(scanner, "Target"), valueOf(scanner, "ALT")});
   }
 }
 
 // The area of one tag with that tag's attributes; a tag of no known kind makes none.
-MapReading::Outcome readTag(AreaTag& tag, std::vector<Area>& areas) {
+MapReading::Outcome readTag(const AreaTag& tag, std::vector<Area>& areas) {
   if (!tag.kind) return MapReading::Outcome::complete;
   ShapeReading reading = readShape(*tag.kind, tag.coords);
   if (reading.failure == ShapeFailure::coordinateError) return MapReading::Outcome::coordinateError;
   if (!reading.area) return MapReading::Outcome::unreadable;
-  reading.area->attributes = std::move(tag.attributes);
+  reading.area->attributes = {std::string(tag.href), std::string(tag.target), std::string(tag.alt), std::nullopt};
   areas.push_back(std::move(*reading.area));
   return MapReading::Outcome::complete;
 }
@@ -197,7 +198,7 @@ MapReading readMapBlock(std::string_view block) {
     return reading;
   }
   reading.areas.reserve(tags.size());
-  for (AreaTag& tag : tags) {
+  for (const AreaTag& tag : tags) {
     reading.outcome = readTag(tag, reading.areas);
     if (reading.outcome != MapReading::Outcome::complete) {
       reading.tag = tag.number;

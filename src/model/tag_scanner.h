@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string_view>
 #include <vector>
@@ -37,7 +38,7 @@ class TagScanner {
  private:
   bool skipToTagStart();
   bool readQuoted(std::size_t& value, std::size_t& valueEnd);
-  std::string_view readWord(std::string_view stops);
+  std::string_view readWord(const std::array<bool, 256>& stops);
   void skipBlanks();
   bool atEnd() const { return position >= text.size(); }
 
