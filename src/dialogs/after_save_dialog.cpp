@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "art/svg_art.h"
+#include "art/artwork.h"
 #include "platform/twips.h"
 
 namespace ornix {
@@ -14,7 +14,7 @@ AfterSaveDialog::AfterSaveDialog(QWidget* owner) : QDialog(owner) {
   setWindowTitle("Map saved");
   setAccessibleName(windowTitle());
   setFixedSize(pixels(3420), pixels(3825));
-  background = svgPixmap(":/end_background.svg", size(), devicePixelRatioF());
+  background = artPixmap(":/end_background.svg", size(), devicePixelRatioF());
   auto* another = new QPushButton("Another", this);
   another->setObjectName("anotherButton");
   another->setGeometry(twipsRect(1245, 2550, 870, 315));

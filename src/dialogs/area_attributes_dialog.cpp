@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "art/svg_art.h"
+#include "art/artwork.h"
 #include "model/attribute_entry.h"
 #include "picture_button.h"
 #include "platform/text_codec.h"
@@ -27,7 +27,7 @@ QFont dialogFont() {
 }
 
 QPixmap buttonPixmap(const QString& name, qreal devicePixelRatio) {
-  return svgPixmap(":/buttons/" + name + ".svg", buttonPicture, devicePixelRatio);
+  return artPixmap(":/buttons/" + name + ".svg", buttonPicture, devicePixelRatio);
 }
 
 std::string shownOr(const std::string& value, std::string_view empty) {

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 
 #include "area_attributes_dialog.h"
-#include "art/svg_art.h"
+#include "art/artwork.h"
 #include "platform/twips.h"
 
 namespace ornix {
@@ -49,7 +49,7 @@ HelpWindow::HelpWindow(QWidget* editorWindow)
   setWindowTitle("Ornix Help");
   setAccessibleName(windowTitle());
   setFixedSize(clientPixels);
-  setStyleSheet("#HelpWindow, #rightPanel, #leftPanel { background: black; }");
+  setStyleSheet("#HelpWindow, #rightPanel, #leftPanel, #keysPanel { background: black; }");
   QFont font("Verdana");
   font.setPointSizeF(9.75);
   font.setBold(true);
@@ -57,6 +57,18 @@ HelpWindow::HelpWindow(QWidget* editorWindow)
   setMouseTracking(true);
   if (editorWindow != nullptr) move(editorWindow->frameGeometry().topLeft());
 
+  addPanels();
+  addTexts();
+  placeIllustrations();
+  for (const char* name : {"banner_none", "banner_right", "banner_left", "banner_keys"}) {
+    banners[name] = artPixmap(QString(":/help/") + name + ".svg", bannerSize, devicePixelRatioF());
+  }
+  showHeader("banner_none");
+}
+
+// The three panels, each with its mouse or keyboard picture and its list
+// against its right side, low enough to clear the header.
+void HelpWindow::addPanels() {
   rightPanel = addPanel("rightPanel", inset(topOuter, 2));
   leftPanel = addPanel("leftPanel", inset(bottomOuter, 2));
   keysPanel = addPanel("keysPanel", inset(keysOuter, 2));
@@ -66,12 +78,16 @@ HelpWindow::HelpWindow(QWidget* editorWindow)
   rightList = addPicture(rightPanel, "rightList", "right_list", {169, 120});
   leftList = addPicture(leftPanel, "leftList", "left_list", {167, 120});
   keysListPicture = addPicture(keysPanel, "keysList", "keys_list", {169, 120});
-  // Each list against its panel's right side, low enough to clear the header.
   for (QLabel* list : {rightList, leftList, keysListPicture}) {
     list->move(rightPanel->width() - list->width(), rightPanel->height() - list->height() - 2);
     list->setMouseTracking(true);
     list->installEventFilter(this);
   }
+}
+
+// The header, and each panel's text 260 twips right of its picture; the top
+// one below the header.
+void HelpWindow::addTexts() {
   rightText = addTextBox(rightPanel, "rightText", "Choices available when you click on the right-mouse button.\n");
   leftText = addTextBox(leftPanel, "leftText", "Choices available when you click on the left mouse button.");
   keysText = addTextBox(keysPanel, "keysText", keysList().none.text);
@@ -79,15 +95,9 @@ HelpWindow::HelpWindow(QWidget* editorWindow)
   header->setObjectName("header");
   header->setGeometry(twipsRect(1665, 90, 5100, 450));
   header->setAlignment(Qt::AlignCenter);
-  // The text beside the mouse starts 260 twips right of it; the top one below the header.
   rightText->move(1 + mouseSize.width() + pixels(260), header->geometry().bottom() + 4 - rightPanel->y());
   leftText->move(1 + mouseSize.width() + pixels(260), 3 + pixels(60));
   keysText->move(leftText->pos());
-  placeIllustrations();
-  for (const char* name : {"banner_none", "banner_right", "banner_left", "banner_keys"}) {
-    banners[name] = svgPixmap(QString(":/help/") + name + ".svg", bannerSize, devicePixelRatioF());
-  }
-  showHeader("banner_none");
 }
 
 QWidget* HelpWindow::addPanel(const char* name, QRect geometry) {
@@ -104,7 +114,7 @@ QLabel* HelpWindow::addPicture(QWidget* parent, const char* name, const char* pi
   auto* label = new QLabel(parent);
   label->setObjectName(name);
   label->setFixedSize(size);
-  label->setPixmap(svgPixmap(QString(":/help/") + picture + ".svg", size, devicePixelRatioF()));
+  label->setPixmap(artPixmap(QString(":/help/") + picture + ".svg", size, devicePixelRatioF()));
   return label;
 }
 

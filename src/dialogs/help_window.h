@@ -34,6 +34,8 @@ class HelpWindow final : public QDialog {
  private:
   enum class Over { window, topPanel, bottomPanel, keysPanel };
 
+  void addPanels();
+  void addTexts();
   QWidget* addPanel(const char* name, QRect geometry);
   QLabel* addPicture(QWidget* parent, const char* name, const char* picture, QSize size);
   QPlainTextEdit* addTextBox(QWidget* parent, const char* name, const char* text);

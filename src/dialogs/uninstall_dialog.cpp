@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "art/svg_art.h"
+#include "art/artwork.h"
 #include "platform/twips.h"
 #include "platform/ui.h"
 
@@ -61,7 +61,7 @@ UninstallDialog::UninstallDialog(QWidget* editorWindow, Ui& ui, std::function<vo
   setObjectName("uninstallDialog");
   setWindowTitle("Delete Ornix");
   setAccessibleName(windowTitle());
-  setWindowIcon(QIcon(svgPixmap(":/delete_icon.svg", {32, 32}, 1.0)));
+  setWindowIcon(QIcon(artPixmap(":/delete_icon.svg", {32, 32}, 1.0)));
   setFixedSize(pixels(clientTwips.width()), pixels(clientTwips.height()));
   QFont font("Arial");
   font.setPointSizeF(9.75);

@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <cmath>
 
-#include "art/svg_art.h"
+#include "art/artwork.h"
 #include "closing_animation.h"
 #include "dialogs/area_attributes_dialog.h"
 #include "dialogs/message_dialogs.h"
@@ -39,7 +39,7 @@ EditorWindow::EditorWindow(Ui& ui)
   setObjectName("editorWindow");
   setWindowTitle("Ornix");
   setAccessibleName(windowTitle());
-  setWindowIcon(QIcon(svgPixmap(":/ornix.svg", {64, 64}, 1.0)));
+  setWindowIcon(QIcon(artPixmap(":/ornix.svg", {64, 64}, 1.0)));
   resize(pixels(firstClientTwips.width()), pixels(firstClientTwips.height()));
   setMinimumSize(pixels(layout::stripWidth + layout::barThickness) + 40, pixels(layout::stripHeight));
   buildPicture();
@@ -53,7 +53,7 @@ EditorWindow::~EditorWindow() = default;
 
 void EditorWindow::buildPicture() {
   dropArea->lower();
-  canvas->setPicture(svgImage(":/start_picture.svg", startPictureSize));
+  canvas->setPicture(artImage(":/start_picture.svg", startPictureSize));
   canvas->move(layout::stripWidthPixels, 0);
   viewport = std::make_unique<PictureViewport>(this, canvas, dropArea);
   gestures = std::make_unique<PictureGestures>(*canvas, static_cast<GestureHost&>(*this));

@@ -2,7 +2,7 @@
 
 #include <QToolButton>
 
-#include "art/svg_art.h"
+#include "art/artwork.h"
 #include "platform/twips.h"
 #include "window_layout.h"
 
@@ -40,7 +40,7 @@ QToolButton* ToolStrip::addButton(const char* name, const char* picture, int top
   auto* button = new QToolButton(this);
   button->setObjectName(name);
   button->setGeometry(twipsRect(0, topTwips, 480, heightTwips).translated(1, 0));
-  button->setIcon(QIcon(svgPixmap(QString(":/tools/") + picture + ".svg", pictureSize, devicePixelRatioF())));
+  button->setIcon(QIcon(artPixmap(QString(":/tools/") + picture + ".svg", pictureSize, devicePixelRatioF())));
   button->setIconSize(pictureSize);
   button->setToolTip(tip);
   button->setAccessibleName(tip);

@@ -1,4 +1,4 @@
-#include "svg_art.h"
+#include "artwork.h"
 
 #include <QImage>
 #include <QPainter>
@@ -6,7 +6,7 @@
 
 namespace ornix {
 
-QPixmap svgPixmap(const QString& resource, QSize size, qreal devicePixelRatio) {
+QPixmap artPixmap(const QString& resource, QSize size, qreal devicePixelRatio) {
   QPixmap pixmap(size * devicePixelRatio);
   pixmap.setDevicePixelRatio(devicePixelRatio);
   pixmap.fill(Qt::transparent);
@@ -15,7 +15,7 @@ QPixmap svgPixmap(const QString& resource, QSize size, qreal devicePixelRatio) {
   return pixmap;
 }
 
-QImage svgImage(const QString& resource, QSize size) {
+QImage artImage(const QString& resource, QSize size) {
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
