@@ -1,6 +1,5 @@
 #pragma once
 
-#include <unistd.h>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -99,22 +98,5 @@ inline std::string contents(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
-
-// Points the user's configuration and data folders (XDG_CONFIG_HOME, XDG_DATA_HOME)
-// into a folder while it lives. Declare it before anything that reads settings
-// or writes the file association, so they find it from the start.
-class XdgHomes {
- public:
-  explicit XdgHomes(const TempDir& dir) {
-    setenv("XDG_CONFIG_HOME", (dir.path / "config").c_str(), 1);
-    setenv("XDG_DATA_HOME", (dir.path / "data").c_str(), 1);
-  }
-  ~XdgHomes() {
-    unsetenv("XDG_CONFIG_HOME");
-    unsetenv("XDG_DATA_HOME");
-  }
-  XdgHomes(const XdgHomes&) = delete;
-  XdgHomes& operator=(const XdgHomes&) = delete;
-};
 
 }  // namespace ornix::test

@@ -8,6 +8,7 @@
 
 #include "platform/file_association.h"
 #include "support/image_bytes.h"
+#include "support/settings_home.h"
 
 namespace ornix {
 namespace {
