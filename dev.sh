@@ -9,6 +9,8 @@
 #   ./dev.sh lint             the layout (.clang-format) and clang-tidy's checks on src/
 #   ./dev.sh fuzz [SECONDS]   each fuzz target for SECONDS (60 unless given)
 #   ./dev.sh bench            build and run the benchmarks
+#   ./dev.sh windows          build Ornix for Windows and pack its zip and installer
+#   ./dev.sh windows-test     the Windows build's tests and its installed program under Wine
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -19,6 +21,9 @@ lint_packages=(clang-format clang-tidy git)
 # The end-to-end test's X server, input, clipboard and screenshots, the browser check's
 # Chromium, and what the Debian package is built with.
 e2e_packages=(xvfb xauth xdotool xclip procps imagemagick chromium dpkg-dev file)
+# The Windows build: the cross compiler, the installer maker, and Wine to run it here.
+windows_packages=(g++-mingw-w64-x86-64-posix nsis zip)
+wine_packages=(wine64 xvfb xauth xdotool procps imagemagick)
 playwright_core=playwright-core@1.59.1  # the last line that runs on Debian 12's Node 18
 
 need_packages() {
@@ -107,6 +112,15 @@ case "${1:-}" in
     need_packages "${build_packages[@]}"
     build release
     build/bench/ornix_bench
+    ;;
+  windows)
+    need_packages "${build_packages[@]}" "${windows_packages[@]}"
+    windows/build.sh
+    ;;
+  windows-test)
+    need_packages "${build_packages[@]}" "${windows_packages[@]}" "${wine_packages[@]}"
+    windows/build.sh
+    windows/test.sh
     ;;
   *)
     sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'

@@ -1,5 +1,8 @@
 #include "windows_registry.h"
 
+#include <shlobj.h>
+#include <windows.h>
+
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -8,6 +11,10 @@ namespace ornix {
 namespace {
 
 QString registryKey(const std::string& key) { return QString::fromStdString(key).replace('\\', '/'); }
+
+// Tells the shell that a file type's association changed, so that it opens
+// ".ornx" files with the program at once.
+void tellTheShell() { SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr); }
 
 // The stored text with the terminating zero the registry keeps with it.
 std::string withTerminator(const QString& text) { return text.toLocal8Bit().toStdString() + '\0'; }
@@ -57,6 +64,7 @@ bool RegistryAssociation::write(const std::string& programPath) {
   // Both quoted: a program folder or a map file with blanks in its name.
   classes.setValue("Ornix/shell/open/command/Default", "\"" + program + "\" \"%1\"");
   classes.sync();
+  tellTheShell();
   return classes.status() == QSettings::NoError;
 }
 
@@ -68,6 +76,7 @@ bool RegistryAssociation::remove() {
   const bool present = classes.childGroups().contains("Ornix");
   classes.remove("Ornix");
   classes.sync();
+  tellTheShell();
   return present && classes.status() == QSettings::NoError;
 }
 

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -67,14 +68,14 @@ inline Bytes typicalJpeg(std::uint16_t width, std::uint16_t height) {
          jpegFrame(0xC0, width, height) + Bytes{0xFF, 0xD9};
 }
 
-// A folder removed with everything in it when the test ends.
+// A new folder of its own, removed with everything in it when the test ends.
 class TempDir {
  public:
   TempDir() {
-    static int serial = 0;
-    path = std::filesystem::temp_directory_path() /
-           ("ornix-test-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-    std::filesystem::create_directories(path);
+    std::random_device random;
+    do {
+      path = std::filesystem::temp_directory_path() / ("ornix-test-" + std::to_string(random()));
+    } while (!std::filesystem::create_directories(path));
   }
   ~TempDir() {
     std::error_code ignored;

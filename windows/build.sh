@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Builds Ornix for 64-bit Windows on this Debian machine and packs it:
+#
+#   windows/build.sh            (run by ./dev.sh windows)
+#
+# Qt (qtbase only) and GoogleTest are built for Windows from Debian's own
+# source packages of the versions the Linux build uses, so that Debian's host
+# tools (moc, rcc, uic) serve the cross build. Qt is cached outside the
+# checkout, in $ORNIX_CACHE (~/.cache/ornix), and built once per machine.
+# The product lands in build-windows/: the program with what it loads in
+# build-windows/ornix/, Ornix-<version>-win64.zip and Ornix-<version>-win64.exe.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cache=${ORNIX_CACHE:-$HOME/.cache/ornix}
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+qt_prefix="$cache/qt-${qt_version%%+*}-mingw64"
+build="$root/build-windows"
+
+# deb-src entries made from the machine's own apt sources, so that no
+# archive is named here; added once.
+add_source_entries() {
+  grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/ && return 0
+  for list in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$list" ] && sed 's/^Types: deb$/Types: deb-src/' "$list" && echo
+  done > /etc/apt/sources.list.d/ornix-deb-src.sources
+  if [ -f /etc/apt/sources.list ]; then
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list > /etc/apt/sources.list.d/ornix-deb-src.list
+  fi
+  apt-get update -qq
+}
+
+# source PACKAGE VERSION FOLDER: the package's unpacked upstream source in FOLDER.
+source_of() {
+  local package=$1 version=$2 folder=$3
+  mkdir -p "$folder"
+  if ! ls "$folder"/*.orig.tar.* > /dev/null 2>&1; then
+    add_source_entries
+    (cd "$folder" && apt-get source -qq --download-only "$package=$version")
+  fi
+  local top
+  top=$(tar -tf "$folder"/*.orig.tar.* | head -1 | cut -d/ -f1)
+  [ -d "$folder/$top" ] || tar -C "$folder" -xf "$folder"/*.orig.tar.*
+  echo "$folder/$top"
+}
+
+# Only what Ornix uses: Core, Gui, Widgets and Test, the Windows, offscreen
+# and minimal platforms, the GIF, JPEG and ICO formats. Debian's tarball
+# lacks the tablet header the Windows platform includes: tablet events off.
+build_qt() {
+  [ -f "$qt_prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ] && return 0
+  local source started
+  source=$(source_of qt6-base "$qt_version" "$cache/qtbase-work")
+  started=$(date +%s)
+  cmake -S "$source" -B "$cache/qtbase-work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/windows/mingw-w64.cmake" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_INSTALL_PREFIX="$qt_prefix" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF \
+    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF \
+    -DFEATURE_sql_sqlite=OFF -DFEATURE_androiddeployqt=OFF -DFEATURE_tabletevent=OFF \
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
+    -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF > /dev/null
+  cmake --build "$cache/qtbase-work/build" --parallel 2
+  cmake --install "$cache/qtbase-work/build" > /dev/null
+  echo "Qt for Windows built in $(($(date +%s) - started)) s into $qt_prefix"
+}
+
+build_qt
+googletest=$(source_of googletest "$(dpkg-query -W -f='${Version}' libgtest-dev)" "$cache/googletest")
+# The host's own renderer draws the artwork for the Windows build.
+cmake --preset release > /dev/null
+cmake --build --preset release --target render_art > /dev/null
+started=$(date +%s)
+cmake -S "$root" -B "$build" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$root/windows/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_PREFIX_PATH="$qt_prefix" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DORNIX_HOST_ART_RENDERER="$root/build/resources/render_art" -DORNIX_GOOGLETEST_SOURCE="$googletest" \
+  -DORNIX_BENCH=OFF -DORNIX_WERROR=ON > /dev/null
+cmake --build "$build" --parallel 2
+rm -rf "$build/ornix"
+cmake --install "$build" --prefix "$build/ornix" > /dev/null
+(cd "$build" && cpack > /dev/null)
+echo "Ornix for Windows built in $(($(date +%s) - started)) s:"
+ls -l "$build"/Ornix-*-win64.zip "$build"/Ornix-*-win64.exe
