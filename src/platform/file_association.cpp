@@ -92,9 +92,8 @@ std::string desktopExecArgument(const std::string& path) {
   return value;
 }
 
-FreedesktopAssociation::FreedesktopAssociation()
-    : dataHome(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString()),
-      configHome(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString()) {}
+FreedesktopAssociation::FreedesktopAssociation(std::string dataFolder, std::string configFolder)
+    : dataHome(std::move(dataFolder)), configHome(std::move(configFolder)) {}
 
 std::string FreedesktopAssociation::mimePackagePath() const { return dataHome + "/mime/packages/ornix.xml"; }
 std::string FreedesktopAssociation::desktopEntryPath() const { return dataHome + "/applications/" + desktopEntry; }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "settings_store.h"
+
 namespace ornix {
 
 // Makes the desktop open ".ornx" map files with the program.
@@ -19,13 +21,15 @@ class FileAssociation {
 // The freedesktop way: a MIME package declaring the map file type, a desktop
 // entry that opens it with the program, and that entry as the type's default
 // application, in the user's data and configuration folders (XDG_DATA_HOME,
-// XDG_CONFIG_HOME). The desktop's caches are refreshed when their tools exist.
+// XDG_CONFIG_HOME) unless others are given. The desktop's caches are
+// refreshed when their tools exist.
 class FreedesktopAssociation final : public FileAssociation {
  public:
   static constexpr const char* mimeType = "application/x-ornix";
   static constexpr const char* desktopEntry = "ornix.desktop";
 
-  FreedesktopAssociation();
+  explicit FreedesktopAssociation(std::string dataFolder = userDataFolder(),
+                                  std::string configFolder = userConfigFolder());
   bool write(const std::string& programPath) override;
   bool remove() override;
 

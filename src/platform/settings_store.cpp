@@ -13,9 +13,15 @@ QString groupOf(const std::string& key) { return QString::fromStdString(key).rep
 
 }  // namespace
 
-IniSettingsStore::IniSettingsStore()
-    : file((QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Quillmere/Ornix.ini")
-               .toStdString()) {}
+std::string userConfigFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString();
+}
+
+std::string userDataFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+}
+
+IniSettingsStore::IniSettingsStore(const std::string& configFolder) : file(configFolder + "/Quillmere/Ornix.ini") {}
 
 std::optional<std::string> IniSettingsStore::defaultValue(const std::string& key) const {
   const QSettings settings(QString::fromStdString(file), QSettings::IniFormat);

@@ -19,11 +19,16 @@ class SettingsStore {
   virtual bool removeKey(const std::string& key) = 0;
 };
 
-// The store as an INI file in the user's configuration folder
-// (XDG_CONFIG_HOME, else ~/.config): Quillmere/Ornix.ini.
+// The user's configuration and data folders as the system gives them
+// (on Linux XDG_CONFIG_HOME, else ~/.config, and XDG_DATA_HOME, else ~/.local/share).
+std::string userConfigFolder();
+std::string userDataFolder();
+
+// The store as an INI file in a configuration folder, the user's unless
+// another is given: Quillmere/Ornix.ini.
 class IniSettingsStore final : public SettingsStore {
  public:
-  IniSettingsStore();
+  explicit IniSettingsStore(const std::string& configFolder = userConfigFolder());
   std::optional<std::string> defaultValue(const std::string& key) const override;
   bool setDefaultValue(const std::string& key, const std::string& bytes) override;
   bool removeValue(const std::string& key, const std::string& name) override;

@@ -94,6 +94,12 @@ class TempDir {
   std::filesystem::path path;
 };
 
+// A path spelt with the platform's preferred separators: Qt gives Windows
+// paths with "/", std::filesystem with "\".
+inline std::string nativePath(const std::filesystem::path& path) {
+  return std::filesystem::path(path).make_preferred().string();
+}
+
 // A whole file's bytes; empty when it cannot be read.
 inline std::string contents(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);

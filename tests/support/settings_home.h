@@ -34,8 +34,8 @@ struct SettingsHome {
   TempDir dir;
   XdgHomes homes{dir};
   FakeUi ui;
-  IniSettingsStore store;
-  FreedesktopAssociation association;
+  IniSettingsStore store{(dir.path / "config").string()};
+  FreedesktopAssociation association{(dir.path / "data").string(), (dir.path / "config").string()};
   ProgramSettings settings{store, association, ui, "Quillmere", "Ornix"};
 };
 

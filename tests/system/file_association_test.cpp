@@ -30,8 +30,8 @@ std::string output(const std::string& command) {
 class FileAssociationTest : public testing::Test {
  protected:
   test::TempDir dir;
-  test::XdgHomes homes{dir};
-  FreedesktopAssociation association;
+  test::XdgHomes homes{dir};  // for xdg-mime, which reads them
+  FreedesktopAssociation association{(dir.path / "data").string(), (dir.path / "config").string()};
 };
 
 TEST_F(FileAssociationTest, TheDesktopOpensMapFilesWithTheProgram) {

@@ -33,7 +33,7 @@ class OpeningTest : public testing::Test {
     openDropped(window, ui, data);
   }
   void loadFirst() { ASSERT_EQ(loadImage(window, ui, picture("first.jpg")), PictureLoad::loaded); }
-  std::string shownPath() const { return window.map().picture ? window.map().picture->path : ""; }
+  std::string shownPath() const { return window.map().picture ? test::nativePath(window.map().picture->path) : ""; }
   void useTool(const char* name) { window.findChild<QToolButton*>(name)->click(); }
 
   test::TempDir dir;

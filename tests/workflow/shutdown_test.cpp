@@ -114,7 +114,7 @@ TEST_F(ShutdownTest, UninstallHelpEndsTheProgramWhateverTheAnswer) {
   // The next start writes the association again.
   test::FakeUi nextUi;
   EditorWindow next(nextUi);
-  LockFileInstance instance((dir.path / "ornix.lock").c_str());
+  LockFileInstance instance(QString::fromStdString((dir.path / "ornix.lock").string()));
   EXPECT_TRUE(startProgram({nextUi, instance, settings, next, "/usr/bin/ornix"}, ""));
   EXPECT_TRUE(associationWritten());
 }
