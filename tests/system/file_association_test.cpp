@@ -36,7 +36,7 @@ class FileAssociationTest : public testing::Test {
 
 TEST_F(FileAssociationTest, TheDesktopOpensMapFilesWithTheProgram) {
   std::filesystem::create_directories(dir.path / "config");
-  std::ofstream(association.mimeAppsPath()) << "[Default Applications]\ntext/html=browser.desktop;\n";
+  std::ofstream(association.mimeAppsPath(), std::ios::binary) << "[Default Applications]\ntext/html=browser.desktop;\n";
   ASSERT_TRUE(association.write("/opt/My Apps/ornix"));
   EXPECT_NE(contents(association.desktopEntryPath()).find("\nExec=\"/opt/My Apps/ornix\" %f\n"), std::string::npos);
   EXPECT_EQ(contents(association.mimeAppsPath()),
@@ -56,7 +56,8 @@ TEST_F(FileAssociationTest, AMovedProgramIsPutRightAndRemovalTakesExactlyWhatWas
   ASSERT_TRUE(association.write("/old/place/ornix"));
   ASSERT_TRUE(association.write("/new/place/ornix"));
   EXPECT_NE(contents(association.desktopEntryPath()).find("\nExec=/new/place/ornix %f\n"), std::string::npos);
-  std::ofstream(association.mimeAppsPath(), std::ios::app) << "[Added Associations]\nimage/png=viewer.desktop;\n";
+  std::ofstream(association.mimeAppsPath(), std::ios::binary | std::ios::app)
+      << "[Added Associations]\nimage/png=viewer.desktop;\n";
 
   EXPECT_TRUE(association.remove());
   EXPECT_FALSE(std::filesystem::exists(association.desktopEntryPath()));

@@ -65,7 +65,7 @@ TEST_F(OpeningTest, OnlyADroppedPictureOfAKnownKindOpens) {
   openDropped(window, ui, text);
   EXPECT_EQ(ui.messages.back(), (Message{"Ornix Note:", "Unknown filetype.", MessageIcon::exclamation}));
   drop({picture("upper.JPG")});
-  EXPECT_EQ(shownPath(), (dir.path / "upper.JPG").string());
+  EXPECT_EQ(shownPath(), test::nativePath(dir.path / "upper.JPG"));
 }
 
 TEST_F(OpeningTest, AnUnsavedMapIsKeptWhenTheUserWantsToSaveIt) {
@@ -86,7 +86,7 @@ TEST_F(OpeningTest, AnUnsavedMapIsKeptWhenTheUserWantsToSaveIt) {
 TEST_F(OpeningTest, TheOpenCommandAsksForAFileAndOpensItByKind) {
   ui.chosenFiles = {picture("flat.bmp", "bmp"), std::nullopt};
   openWithDialog(window, ui);
-  EXPECT_EQ(shownPath(), (dir.path / "flat.bmp").string());
+  EXPECT_EQ(shownPath(), test::nativePath(dir.path / "flat.bmp"));
   EXPECT_EQ(ui.fileRequests.front().title, "Open File...");
   mouse.drag({10, 10}, {60, 50});
   ui.answerWith("noButton");   // "Your last chance...": go on
