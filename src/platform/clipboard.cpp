@@ -19,23 +19,12 @@ QProcessEnvironment keeperEnvironment() {
   return environment;
 }
 
-// The text as Qt's clipboard takes it. On Windows Qt writes every line end
-// as CR LF itself, so the text's own CR LF pairs go to it as LF, and another
-// program reads each line end once.
-QString clipboardText(const std::string& bytes) {
-  QString text = toDisplay(bytes);
-#ifdef _WIN32
-  text.replace("\r\n", "\n");
-#endif
-  return text;
-}
-
 }  // namespace
 
 void QtClipboard::setText(const std::string& bytes) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->clear();
-  clipboard->setText(clipboardText(bytes));
+  clipboard->setText(toDisplay(bytes));
   if (!keeperProgram.isEmpty()) startClipboardKeeper(keeperProgram, bytes);
 }
 
