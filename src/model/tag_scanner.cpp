@@ -72,7 +72,7 @@ void TagScanner::skipBlanks() {
 TagScanner::Step TagScanner::next() {
   found.clear();
   if (!skipToTagStart()) return Step::end;
-  name = readWord(nameStops);
+  readWord(nameStops);  // the tag's own name, which the reader does not need
   for (;;) {
     skipBlanks();
     if (atEnd()) return Step::end;  // a tag cut short by the end of the text

@@ -29,9 +29,7 @@ class TagScanner {
   // left; `unclosedValue` when a quoted value runs to the end of the text.
   Step next();
 
-  std::string_view tagName() const { return name; }
   std::size_t tagStart() const { return start; }
-  const std::vector<TagAttribute>& attributes() const { return found; }
   // The first attribute of this name (names compare exactly), or nothing.
   const TagAttribute* attribute(std::string_view attributeName) const;
 
@@ -45,7 +43,6 @@ class TagScanner {
   std::string_view text;
   std::size_t position = 0;
   std::size_t start = 0;
-  std::string_view name;
   std::vector<TagAttribute> found;  // reused from tag to tag
 };
 

@@ -32,7 +32,6 @@ class XdgHomes {
 // data folders of the test's own, with a scripted Ui.
 struct SettingsHome {
   TempDir dir;
-  XdgHomes homes{dir};
   FakeUi ui;
   IniSettingsStore store{(dir.path / "config").string()};
   FreedesktopAssociation association{(dir.path / "data").string(), (dir.path / "config").string()};
