@@ -14,7 +14,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" "$0" "$@"
 fi
 cache=${ORNIX_CACHE:-$HOME/.cache/ornix}
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)

@@ -49,18 +49,32 @@ QString exactly(const std::string& title) {
 }
 QStringList at(QPoint point) { return {QString::number(point.x()), QString::number(point.y())}; }
 
-// The id of the visible window with exactly this title, once it shows; "" if it did not in time.
-std::string waitForWindow(const std::string& title, int milliseconds = 15000) {
-  const std::string found = xdotool({"search", "--sync", "--onlyvisible", "--name", exactly(title)}, milliseconds);
+// The id of the first visible window with exactly this title; "" if there is
+// none, or if xdotool failed because a window vanished while it looked.
+std::string visibleWindow(const std::string& title) {
+  const std::string found = xdotool({"search", "--onlyvisible", "--name", exactly(title)});
   return found.substr(0, found.find('\n'));
 }
 
+// The window once it shows; "" if it did not in time. Asked again and again
+// rather than with xdotool's --sync, which gives up at the first X error.
+std::string waitForWindow(const std::string& title, int milliseconds = 15000) {
+  QElapsedTimer clock;
+  clock.start();
+  for (;;) {
+    const std::string found = visibleWindow(title);
+    if (!found.empty() || clock.elapsed() > milliseconds) return found;
+    settle(50);
+  }
+}
+
+// Gone means not found twice in a row, so that one failed search is not taken for it.
 bool waitForWindowGone(const std::string& title) {
   QElapsedTimer clock;
   clock.start();
-  while (!xdotool({"search", "--onlyvisible", "--name", exactly(title)}).empty()) {
+  for (int missing = 0; missing < 2; settle(50)) {
     if (clock.elapsed() > 15000) return false;
-    settle(50);
+    missing = visibleWindow(title).empty() ? missing + 1 : 0;
   }
   return true;
 }
@@ -140,7 +154,13 @@ class OrnixProcess {
   bool endsCleanly() {
     return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
   }
-  std::string output() { return process.readAll().toStdString(); }
+  // What it printed, read once it ended (or after a short wait), with how it ended.
+  std::string output() {
+    process.waitForFinished(500);
+    const std::string printed = process.readAll().toStdString();
+    if (running()) return printed;
+    return printed + "(ended with exit code " + std::to_string(process.exitCode()) + ")";
+  }
 
  private:
   QProcess process;
