@@ -16,6 +16,7 @@ window_named() {
     [ -n "$found" ] && break
     sleep 0.2
   done
+  [ -n "$found" ] || import -window root "$work/no window named ${title//[^A-Za-z]/_}.png"
   echo "$found"
 }
 gone() {  # gone TITLE: the window has closed within 30 s
@@ -129,26 +130,24 @@ image_source_option=(60 164)
 no_subfolder=(320 186)
 uninstall_help=(60 217)
 
+# The window has closed and the program has ended within 30 s. Under Wine a
+# program goes on for a moment after its window, holding its one-copy lock.
+ended() {
+  gone Ornix || return 1
+  for _ in $(seq 150); do
+    pgrep -f 'ornix.exe' > /dev/null || return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 # Ends a run that a check left behind, so that the next one starts clean.
 end_ornix() {
-  if ! gone Ornix; then
+  if ! ended; then
     wineserver -k
     rm -f "$WINEPREFIX"/drive_c/users/*/Quillmere-Ornix.lock
   fi
 }
-
-setting_in_registry() {
-  wine "$install_dir/ornix.exe" "$(winepath -w "$site/harbour.gif")" > /dev/null 2>&1 &
-  local window
-  window=$(window_named Ornix 60)
-  [ -n "$window" ] || return 1
-  sleep 1
-  menu "$window" "${image_source_option[@]}" "${no_subfolder[@]}"
-  keys "$window" Escape
-  end_ornix
-  wine reg query 'HKCU\Software\Quillmere\Ornix\images' 2> /dev/null | grep -q 'none'
-}
-check "the image folder setting is in the registry" setting_in_registry
 
 # A map file opened with the association's command line, as the shell runs
 # it, and saved to the clipboard; after Ornix has ended, another program reads
@@ -171,16 +170,27 @@ opened_by_the_shell_and_clipboard_kept() {
   keys "$window" F5
   keys "$(window_named 'Confirm Clipboard:')" Return
   keys "$(window_named 'Map saved')" Tab Return  # "Quit"
-  gone Ornix || { end_ornix; return 1; }
-  # Ornix has ended; Wine's own services, which play the system's part, go on.
-  for _ in $(seq 50); do pgrep -f 'ornix.exe' > /dev/null || break; sleep 0.2; done
-  pgrep -f 'ornix.exe' > /dev/null && return 1
+  # Once Ornix has ended, Wine's own services, which play the system's part, go on.
+  ended || { end_ornix; return 1; }
   local block
   block=$(head -c -2 "$site/windows.txt")
   [ "$(wine "$build/windows/read_clipboard.exe" 2> /dev/null)" == "$block" ]
 }
 check "a map file opens through the association, and its clipboard save outlives Ornix" \
   opened_by_the_shell_and_clipboard_kept
+
+setting_in_registry() {
+  wine "$install_dir/ornix.exe" "$(winepath -w "$site/harbour.gif")" > /dev/null 2>&1 &
+  local window
+  window=$(window_named Ornix 60)
+  [ -n "$window" ] || return 1
+  sleep 1
+  menu "$window" "${image_source_option[@]}" "${no_subfolder[@]}"
+  keys "$window" Escape
+  end_ornix
+  wine reg query 'HKCU\Software\Quillmere\Ornix\images' 2> /dev/null | grep -q 'none'
+}
+check "the image folder setting is in the registry" setting_in_registry
 
 association_removed_by_uninstall_help() {
   wine "$install_dir/ornix.exe" > /dev/null 2>&1 &

@@ -11,6 +11,7 @@
 #    opens through the association's command line, the clipboard text is read
 #    by another Windows program after Ornix has ended, and Uninstall help
 #    takes the association away.
+# 3. The start-up time to the window shown, under Wine and on Linux.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ -z "${DISPLAY:-}" ]; then
@@ -67,6 +68,7 @@ unset WINEPATH QT_PLUGIN_PATH
 
 # 2. The installed program, as a user meets it.
 source "$root/windows/installed_program_checks.sh"
+source "$root/windows/startup_time.sh"
 
 echo "windows: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
