@@ -119,6 +119,7 @@ case "${1:-}" in
     ;;
   windows-test)
     need_packages "${build_packages[@]}" "${windows_packages[@]}" "${wine_packages[@]}"
+    build release  # the Linux program whose saved bytes the Windows program's must equal
     windows/build.sh
     windows/test.sh
     ;;
