@@ -13,7 +13,8 @@
 #include <map>
 #include <memory>
 
-#include "editor/edited_map.h"
+#include "document/map_document.h"
+#include "editor/area_overlay.h"
 #include "editor/editor_window.h"
 #include "editor/picture_canvas.h"
 #include "model/area_geometry.h"
@@ -95,10 +96,11 @@ void hitTest(benchmark::State& state, bool inLastArea) {
       const Point cell{(i % 100) * 30, (i / 100) * 30};
       const auto at = [&cell](int dx, int dy) { return Point{cell.x + dx, cell.y + dy}; };
       switch (i % 3) {
-        case 0: editor.window.addReadArea({Shape::rectangle, {cell, at(25, 25)}, 0, {}}); break;
-        case 1: editor.window.addReadArea({Shape::circle, {at(12, 12)}, 12.5f, {}}); break;
+        case 0: editor.window.document().addReadArea({Shape::rectangle, {cell, at(25, 25)}, 0, {}}); break;
+        case 1: editor.window.document().addReadArea({Shape::circle, {at(12, 12)}, 12.5f, {}}); break;
         default:
-          editor.window.addReadArea({Shape::polygon, {cell, at(25, 3), at(20, 25), at(3, 20), at(12, 10)}, 0, {}});
+          editor.window.document().addReadArea(
+              {Shape::polygon, {cell, at(25, 3), at(20, 25), at(3, 20), at(12, 10)}, 0, {}});
       }
     }
   }
@@ -134,7 +136,10 @@ void undoHistory(benchmark::State& state) {
     PictureCanvas canvas(nullptr);
     canvas.setPicture(QImage(picture.width, picture.height, QImage::Format_RGB32));
     const std::size_t empty = heapInUse();
-    EditedMap edited(canvas);
+    MapDocument edited;
+    AreaOverlay overlay(canvas);
+    QObject::connect(&edited, &MapDocument::changing,
+                     [&overlay](const MapChange& change, bool outlineDrawn) { overlay.show(change, outlineDrawn); });
     edited.showPicture({"/pictures/harbour.jpg", picture.width, picture.height});
     for (int i = 0; i < areas; ++i) edited.addReadArea(gridArea(i));
     const std::size_t mapOnly = heapInUse();
@@ -145,18 +150,16 @@ void undoHistory(benchmark::State& state) {
       switch (i % 4) {
         case 0: changed = moved(changed, {1, 1}, picture); break;
         case 1: changed.attributes.alt += " (edited)"; break;
-        case 2: edited.change({index, {now[index]}, {}, nullptr, nullptr}); continue;
-        default: edited.change({now.size(), {}, {gridArea(static_cast<int>(i))}, nullptr, nullptr}); continue;
+        case 2: edited.remove(index); continue;
+        default: edited.draw(gridArea(static_cast<int>(i)), false); continue;
       }
-      edited.change({index, {now[index]}, {std::move(changed)}, nullptr, nullptr});
+      edited.replace(index, std::move(changed), StepKind::edit);
     }
-    edited.change({0, edited.map().areas, {}, nullptr, nullptr});
+    edited.empty(false);
     state.counters["mapMB"] = static_cast<double>(mapOnly - empty) / 1e6;
     state.counters["historyMB"] = static_cast<double>(heapInUse() - mapOnly) / 1e6;
-    while (edited.undo()) {
-    }
-    while (edited.redo()) {
-    }
+    while (edited.history().canUndo()) edited.history().undo();
+    while (edited.history().canRedo()) edited.history().redo();
   }
 }
 

@@ -30,18 +30,14 @@ QPixmap buttonPixmap(const QString& name, qreal devicePixelRatio) {
   return artPixmap(":/buttons/" + name + ".svg", buttonPicture, devicePixelRatio);
 }
 
-std::string shownOr(const std::string& value, std::string_view empty) {
-  return value.empty() ? std::string(empty) : value;
-}
-
 }  // namespace
 
 AreaAttributesDialog::AreaAttributesDialog(const Attributes& shown, QWidget* editorWindow)
     : QDialog(editorWindow),
       editorWindow(editorWindow),
-      shownHref(shownOr(offeredHref(shown), defaultHref)),
-      shownTarget(shownOr(shown.target, targetPlaceholder)),
-      shownAlt(shownOr(shown.alt, altPlaceholder)) {
+      shownHref(shownAttributes(shown).href),
+      shownTarget(shownAttributes(shown).target),
+      shownAlt(shownAttributes(shown).alt) {
   setObjectName("areaAttributesDialog");
   setWindowTitle("Add a URL and/or TARGET, or DELETE area.");
   setAccessibleName(windowTitle());

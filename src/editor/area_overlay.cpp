@@ -74,4 +74,11 @@ void AreaOverlay::drawOutline(PictureCanvas& canvas, const Area& area) {
 
 void AreaOverlay::toggleHighlight(const QRegion& region) { canvas.xorFill(region, highlightBlue); }
 
+// The removed areas come off from the last one back, so that taking a whole
+// map off moves no other area; then the inserted ones go on in order.
+void AreaOverlay::show(const MapChange& change, bool outlineDrawn) {
+  for (std::size_t k = change.removed.size(); k > 0; --k) remove(change.index + k - 1, change.removed[k - 1]);
+  for (std::size_t k = 0; k < change.inserted.size(); ++k) insert(change.index + k, change.inserted[k], outlineDrawn);
+}
+
 }  // namespace ornix

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "model/area.h"
+#include "model/map_history.h"
 
 namespace ornix {
 
@@ -26,6 +26,8 @@ class AreaOverlay {
   void append(const Area& area, bool outlineDrawn = false) { insert(regions.size(), area, outlineDrawn); }
   // Takes area `index` off the picture; the areas after it move up.
   void remove(std::size_t index, const Area& area);
+  // Shows a change of the map, made from the map as it stands before it.
+  void show(const MapChange& change, bool outlineDrawn);
   // The picture was replaced: no area stands on it any more.
   void forgetAll() { regions.clear(); }
 

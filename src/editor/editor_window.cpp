@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <cmath>
 
+#include "area_list_window.h"
 #include "art/artwork.h"
 #include "closing_animation.h"
 #include "dialogs/area_attributes_dialog.h"
@@ -35,7 +36,7 @@ QSize timesTwips(QSize pixelSize) { return pixelSize * twipsPerPixel; }
 }  // namespace
 
 EditorWindow::EditorWindow(Ui& ui)
-    : ui(ui), dropArea(new DropArea(this)), canvas(new PictureCanvas(this)), edited(*canvas) {
+    : ui(ui), dropArea(new DropArea(this)), canvas(new PictureCanvas(this)), overlay(*canvas) {
   setObjectName("editorWindow");
   setWindowTitle("Ornix");
   setAccessibleName(windowTitle());
@@ -47,9 +48,22 @@ EditorWindow::EditorWindow(Ui& ui)
   connectToolStrip();
   fileMenu = new FileMenu(this);
   connectFileMenu();
+  followDocument();
+  areaListWindow = new AreaListWindow(mapDocument, this);
+  connect(areaListWindow, &AreaListWindow::attributesRequested, this, &EditorWindow::editArea);
 }
 
-EditorWindow::~EditorWindow() = default;
+// The area list goes first: it reads the document, which goes with the
+// window's members, before Qt deletes the window's children.
+EditorWindow::~EditorWindow() { delete areaListWindow; }
+
+void EditorWindow::toggleAreaList() {
+  if (areaListWindow->isVisible()) {
+    areaListWindow->hide();
+  } else {
+    areaListWindow->showBeside(*this);
+  }
+}
 
 void EditorWindow::buildPicture() {
   dropArea->lower();
@@ -78,6 +92,29 @@ void EditorWindow::connectCanvas() {
   });
 }
 
+// The picture shows every change of the map before it is made (the areas
+// that go come off by the values they had), and the selection after it.
+void EditorWindow::followDocument() {
+  connect(&mapDocument, &MapDocument::changing, this,
+          [this](const MapChange& change, bool outlineDrawn) { overlay.show(change, outlineDrawn); });
+  connect(&mapDocument, &MapDocument::changed, this, &EditorWindow::areasChanged);
+  connect(&mapDocument, &MapDocument::reset, this, [this] {
+    overlay.forgetAll();
+    areasChanged({});
+  });
+  connect(&mapDocument, &MapDocument::selectionChanged, this, &EditorWindow::showSelection);
+}
+
+void EditorWindow::showSelection(std::optional<std::size_t> index) {
+  if (!index) {
+    canvas->setSelection(std::nullopt);
+    return;
+  }
+  const Area& area = map().areas.at(*index);
+  canvas->setSelection(area);
+  viewport->bringIntoView(canvas->toCanvas(regionOf(area).boundingRect()));
+}
+
 void EditorWindow::connectToolStrip() {
   connect(toolStrip, &ToolStrip::toolChosen, this, &EditorWindow::chooseTool);
   connect(toolStrip, &ToolStrip::clipboardClicked, this, &EditorWindow::saveToClipboardRequested);
@@ -98,6 +135,7 @@ void EditorWindow::connectFileMenu() {
   connect(fileMenu, &FileMenu::zoomInChosen, this, &EditorWindow::zoomIn);
   connect(fileMenu, &FileMenu::zoomOutChosen, this, &EditorWindow::zoomOut);
   connect(fileMenu, &FileMenu::actualSizeChosen, this, &EditorWindow::showActualSize);
+  connect(fileMenu, &FileMenu::areaListChosen, this, &EditorWindow::toggleAreaList);
   connect(fileMenu, &QMenu::aboutToShow, this, [this] { gestures->setMenuPending(false); });
 }
 
@@ -114,54 +152,37 @@ std::string EditorWindow::imagePath() const {
 void EditorWindow::showPicture(const Picture& picture, const QImage& image) {
   gestures->endDrawing();  // what was being drawn belongs to the old picture
   canvas->setPicture(image);
-  edited.showPicture(picture);
-  lastMoved.reset();
-  areasChanged();
+  mapDocument.showPicture(picture);
   fitToPicture();
-}
-
-void EditorWindow::addReadArea(Area area) {
-  edited.addReadArea(std::move(area));
-  areasChanged();
 }
 
 bool EditorWindow::pauseInShow(int milliseconds) { return ui.pauseUnlessSkipped(milliseconds, *canvas); }
 
 void EditorWindow::addDrawnArea(Area area, bool pauseAfter) {
-  changeMap({map().areas.size(), {}, {std::move(area)}, map().sourcePage, map().sourcePage}, true);
+  mapDocument.draw(std::move(area), true);
   if (pauseAfter) ui.pause(pauseAfterArea);
 }
 
 void EditorWindow::replaceArea(MovedArea moved) {
-  changeMap({moved.index, {map().areas.at(moved.index)}, {std::move(moved.area)}, map().sourcePage, map().sourcePage});
-  lastMoved = moved.index;
-}
-
-void EditorWindow::clearAreas(bool dropPage) {
-  const std::shared_ptr<const SplitPage> page = dropPage ? nullptr : map().sourcePage;
-  if (!map().areas.empty() || page != map().sourcePage) changeMap({0, map().areas, {}, map().sourcePage, page});
-  if (dropPage) fileMenu->disableOriginalPageSave();
-}
-
-void EditorWindow::changeMap(MapChange change, bool outlineDrawn) {
-  if (change.removed.size() != change.inserted.size()) lastMoved.reset();
-  edited.change(std::move(change), outlineDrawn);
-  areasChanged();
+  mapDocument.replace(moved.index, std::move(moved.area), StepKind::move);
+  mapDocument.select(moved.index);
 }
 
 void EditorWindow::undo() {
   gestures->endDrawing();
-  if (edited.undo()) areasChanged();
+  mapDocument.history().undo();
 }
 
 void EditorWindow::redo() {
   gestures->endDrawing();
-  if (edited.redo()) areasChanged();
+  mapDocument.history().redo();
 }
 
-void EditorWindow::areasChanged() {
+// Every save leaves the page behind: the menu's entry for it goes off.
+void EditorWindow::areasChanged(const MapChange& change) {
   toolStrip->setClipboardEnabled(!map().areas.empty());
-  if (lastMoved && *lastMoved >= map().areas.size()) lastMoved.reset();
+  if (change.pageBefore && !change.pageAfter) fileMenu->disableOriginalPageSave();
+  if (const std::optional<std::size_t> selected = mapDocument.selected()) canvas->setSelection(map().areas[*selected]);
 }
 
 void EditorWindow::endDrawing() { gestures->endDrawing(); }
@@ -175,7 +196,7 @@ std::int32_t EditorWindow::handleReach() const {
 }
 
 void EditorWindow::editAreaAt(QPointF position, bool pressedInArea) {
-  if (const std::optional<std::size_t> index = edited.areaAt(position)) {
+  if (const std::optional<std::size_t> index = overlay.areaAt(position)) {
     editArea(*index);
   } else if (pressedInArea) {
     showNote(ui, this, "Cannot Map Selection",
@@ -190,7 +211,7 @@ void EditorWindow::editArea(std::size_t index) {
   AreaAttributesDialog dialog(area.attributes, this);
   ui.showModal(dialog);
   if (dialog.choice() == AttributesChoice::remove) {
-    changeMap({index, {area}, {}, map().sourcePage, map().sourcePage});
+    mapDocument.remove(index);
     return;
   }
   if (dialog.choice() == AttributesChoice::enter) {
@@ -198,7 +219,7 @@ void EditorWindow::editArea(std::size_t index) {
             enteredAttributes(area.attributes, dialog.typedHref(), dialog.typedTarget(), dialog.typedAlt())) {
       Area edit = area;
       edit.attributes = std::move(*entered);
-      if (edit != area) changeMap({index, {area}, {std::move(edit)}, map().sourcePage, map().sourcePage});
+      mapDocument.replace(index, std::move(edit), StepKind::edit);
     }
   }
   canvas->setFocus();
@@ -209,8 +230,8 @@ void EditorWindow::showFileMenu() {
   const double scale = canvas->scale();
   const bool picture = map().picture.has_value();
   fileMenu->enableFor(!map().areas.empty(), map().sourcePage != nullptr,
-                      {edited.canUndo(), edited.canRedo(), picture && zoom::in(scale) != scale,
-                       picture && zoom::out(scale) != scale, scale != 1.0});
+                      {mapDocument.history().canUndo(), mapDocument.history().canRedo(),
+                       picture && zoom::in(scale) != scale, picture && zoom::out(scale) != scale, scale != 1.0});
   ui.popupMenu(*fileMenu, QCursor::pos());
   ui.processEvents();
 }
@@ -233,6 +254,7 @@ void EditorWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
   };
   switch (key) {
     case Qt::Key_F1: run([this] { emit helpRequested(); }); break;
+    case Qt::Key_F3: run([this] { toggleAreaList(); }); break;
     case Qt::Key_F2:
     case Qt::Key_F4: run([this] { emit openRequested(); }); break;
     case Qt::Key_F5:
@@ -256,7 +278,7 @@ void EditorWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 // Ctrl+Z undoes; Ctrl+Y and Ctrl+Shift+Z redo; Ctrl+= (or +), Ctrl+- and
-// Ctrl+0 zoom; an arrow moves the area last moved by a pixel, with Shift by ten.
+// Ctrl+0 zoom; an arrow nudges the selected area by a pixel, with Shift by ten.
 bool EditorWindow::handleEditingKey(int key, Qt::KeyboardModifiers modifiers) {
   const bool control = modifiers.testFlag(Qt::ControlModifier);
   const bool shift = modifiers.testFlag(Qt::ShiftModifier);
@@ -272,20 +294,20 @@ bool EditorWindow::handleEditingKey(int key, Qt::KeyboardModifiers modifiers) {
   } else if (control && key == Qt::Key_0) {
     showActualSize();
   } else if (!control && (key == Qt::Key_Left || key == Qt::Key_Right)) {
-    moveLastMoved(key == Qt::Key_Left ? -step : step, 0);
+    nudgeSelected(key == Qt::Key_Left ? -step : step, 0);
   } else if (!control && (key == Qt::Key_Up || key == Qt::Key_Down)) {
-    moveLastMoved(0, key == Qt::Key_Up ? -step : step);
+    nudgeSelected(0, key == Qt::Key_Up ? -step : step);
   } else {
     return false;
   }
   return true;
 }
 
-void EditorWindow::moveLastMoved(int dx, int dy) {
-  if (!lastMoved || !map().picture) return;
-  const Area& area = map().areas.at(*lastMoved);
-  Area shifted = moved(area, {dx, dy}, {map().picture->width, map().picture->height});
-  if (shifted != area) replaceArea({*lastMoved, std::move(shifted)});
+void EditorWindow::nudgeSelected(int dx, int dy) {
+  const std::optional<std::size_t> selected = mapDocument.selected();
+  if (!selected || !map().picture) return;
+  const Area& area = map().areas.at(*selected);
+  mapDocument.replace(*selected, moved(area, {dx, dy}, {map().picture->width, map().picture->height}), StepKind::nudge);
 }
 
 bool EditorWindow::confirmClipboard() {

@@ -7,13 +7,15 @@
 #include <optional>
 #include <string>
 
-#include "edited_map.h"
+#include "area_overlay.h"
+#include "document/map_document.h"
 #include "model/image_folder.h"
 #include "model/map_writer.h"
 #include "picture_gestures.h"
 
 namespace ornix {
 
+class AreaListWindow;
 class DropArea;
 class FileMenu;
 class PictureCanvas;
@@ -23,8 +25,9 @@ class Ui;
 
 // The editor window: the tool strip, the picture being mapped, its scroll
 // bars and the drop area behind it, and the File menu that pops up on the
-// right button. It holds the map, shows it, and undoes and redoes its
-// changes; commands whose work lies outside the window are raised as signals.
+// right button. It shows the map of its document and follows every change
+// made to it, from wherever it comes; commands whose work lies outside the
+// window are raised as signals.
 class EditorWindow final : public QWidget, private GestureHost {
   Q_OBJECT
 
@@ -32,25 +35,20 @@ class EditorWindow final : public QWidget, private GestureHost {
   explicit EditorWindow(Ui& ui);
   ~EditorWindow() override;
 
-  const ImageMap& map() const override { return edited.map(); }
+  const ImageMap& map() const override { return mapDocument.map(); }
+  MapDocument& document() { return mapDocument; }
+  // The "Areas" tool window, which F3 shows and hides.
+  AreaListWindow& areaList() { return *areaListWindow; }
+  void toggleAreaList();
   // The picture's path, where the file dialogs start: the user's home folder
   // before any picture is loaded.
   std::string imagePath() const;
 
   // A new picture with an empty map; the page the last map came from stays.
   void showPicture(const Picture& picture, const QImage& image);
-  // Another file was opened: what was done before can no longer be undone.
-  void startHistory() { edited.forgetHistory(); }
-  // The page a map was read from, while it can be saved back into; or none.
-  void holdSourcePage(std::shared_ptr<const SplitPage> page) { edited.holdSourcePage(std::move(page)); }
-  // An area read from a file joins the map: region, highlight and outline.
-  void addReadArea(Area area);
   // The pause after an area of a show; true when the user cut the show short
   // by clicking the picture or pressing Space.
   bool pauseInShow(int milliseconds);
-  // Every area comes off the map and the picture, as a change that can be
-  // undone; with the page, which every save leaves behind.
-  void clearAreas(bool dropPage = false);
   // Ends a rubber band or an unfinished polygon, taking it off the picture.
   void endDrawing();
   // The next release on the picture is swallowed, or no longer.
@@ -63,11 +61,13 @@ class EditorWindow final : public QWidget, private GestureHost {
   // Asked when the window is about to close; true keeps it open.
   void setCloseQuestion(std::function<bool()> wantsToStay) { closeQuestion = std::move(wantsToStay); }
 
-  // F1 help, F2 and F4 open, F5 to F9 the saves, Esc closes; with Ctrl,
-  // undo, redo and zoom; the arrows move the area last moved or reshaped.
+  // F1 help, F2 and F4 open, F3 the area list, F5 to F9 the saves, Esc closes; with Ctrl,
+  // undo, redo and zoom; the arrows nudge the selected area.
   void handleKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void showFileMenu() override;
-  std::optional<std::size_t> areaAt(QPointF position) const override { return edited.areaAt(position); }
+  std::optional<std::size_t> areaAt(QPointF position) const override { return overlay.areaAt(position); }
+  // Opens the attributes dialog of an area and makes the change it asks for.
+  void editArea(std::size_t index);
   void undo();
   void redo();
   void zoomIn();
@@ -102,11 +102,11 @@ class EditorWindow final : public QWidget, private GestureHost {
   void connectFileMenu();
   void connectToolStrip();
   void chooseTool(ToolKind kind);
-  void editArea(std::size_t index);
-  void changeMap(MapChange change, bool outlineDrawn = false);
-  void areasChanged();
+  void followDocument();
+  void showSelection(std::optional<std::size_t> index);
+  void areasChanged(const MapChange& change);
   bool handleEditingKey(int key, Qt::KeyboardModifiers modifiers);
-  void moveLastMoved(int dx, int dy);
+  void nudgeSelected(int dx, int dy);
   bool confirmClipboard();
   void zoomTo(double scale, QPointF anchor);
   void wheelTurned(double steps, QPointF position, Qt::KeyboardModifiers modifiers);
@@ -119,10 +119,11 @@ class EditorWindow final : public QWidget, private GestureHost {
   PictureCanvas* canvas;
   ToolStrip* toolStrip = nullptr;
   FileMenu* fileMenu = nullptr;
+  AreaListWindow* areaListWindow = nullptr;
   std::unique_ptr<PictureViewport> viewport;
-  EditedMap edited;
+  MapDocument mapDocument;
+  AreaOverlay overlay;
   std::unique_ptr<PictureGestures> gestures;
-  std::optional<std::size_t> lastMoved;  // the area the arrow keys move
   std::function<bool()> closeQuestion;
   bool closing = false;  // the closing animation plays: no more layout
 };

@@ -69,6 +69,7 @@ void FileMenu::addEditingEntries() {
     editingEntries[entry] = addEntry(this, name, caption);
     connect(editingEntries[entry], &QAction::triggered, this, chosen);
   }
+  connect(addEntry(this, "areaListEntry", "Area List\tF3"), &QAction::triggered, this, &FileMenu::areaListChosen);
 }
 
 void FileMenu::enableFor(bool hasAreas, bool hasSourcePage, const Editing& editing) {

@@ -47,6 +47,7 @@ class FileMenu final : public QMenu {
   void zoomInChosen();
   void zoomOutChosen();
   void actualSizeChosen();
+  void areaListChosen();
 
  private:
   QAction* addEntry(QMenu* menu, const char* name, const QString& caption);

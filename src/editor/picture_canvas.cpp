@@ -14,6 +14,7 @@ namespace {
 
 constexpr int border = 1;
 constexpr double repaintTile = 64;  // screen pixels: the grain of a figure's repaint
+constexpr int selectionHandle = 6;  // screen pixels: a selected area's handles
 
 }  // namespace
 
@@ -120,8 +121,68 @@ void PictureCanvas::paintEvent(QPaintEvent* event) {
     painter.drawImage(QRectF(toCanvas(source.topLeft()), QSizeF(source.size()) * shownScale), picture, source);
   }
   painter.setClipping(false);
+  if (selection) {
+    painter.save();
+    paintSelection(painter);
+    painter.restore();
+  }
   painter.setPen(palette().color(QPalette::Shadow));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PictureCanvas::setSelection(std::optional<Area> area) {
+  if (area == selection) return;
+  if (selection) update(selectionBounds());
+  selection = std::move(area);
+  if (selection) update(selectionBounds());
+}
+
+// The frame around the area's points (a circle's around its rim), on the
+// canvas, with room for the handles.
+QRect PictureCanvas::selectionBounds() const {
+  QRectF box;
+  if (selection->shape == Shape::circle) {
+    const QPointF centre(selection->points.front().x, selection->points.front().y);
+    const double r = selection->radius;
+    box = QRectF(centre - QPointF(r, r), centre + QPointF(r, r));
+  } else {
+    QPolygonF points;
+    for (const Point& point : selection->points) points << QPointF(point.x, point.y);
+    box = points.boundingRect();
+  }
+  const QPointF topLeft = toCanvas(box.topLeft());
+  const QPointF bottomRight = toCanvas(box.bottomRight() + QPointF(1, 1));
+  return QRectF(topLeft, bottomRight)
+      .toAlignedRect()
+      .adjusted(-selectionHandle, -selectionHandle, selectionHandle, selectionHandle);
+}
+
+// A dashed frame in the highlight colour and a square handle at every point
+// that reshapes the area: a rectangle's corners, a polygon's vertices, a
+// circle's rim at its four compass points.
+void PictureCanvas::paintSelection(QPainter& painter) const {
+  const QColor mark = palette().color(QPalette::Highlight);
+  const QRect frame =
+      selectionBounds().adjusted(selectionHandle, selectionHandle, -selectionHandle - 1, -selectionHandle - 1);
+  painter.setPen(QPen(mark, 1, Qt::DashLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(frame);
+  std::vector<QPointF> handles;
+  if (selection->shape == Shape::polygon) {
+    for (const Point& point : selection->points) handles.push_back(toCanvas(QPointF(point.x + 0.5, point.y + 0.5)));
+  } else {
+    const QRectF box(frame);
+    handles = {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()};
+    if (selection->shape == Shape::circle) {
+      const QPointF centre = box.center();
+      handles = {
+          {centre.x(), box.top()}, {box.right(), centre.y()}, {centre.x(), box.bottom()}, {box.left(), centre.y()}};
+    }
+  }
+  painter.setPen(QPen(palette().color(QPalette::HighlightedText), 1));
+  painter.setBrush(mark);
+  const QPointF half(selectionHandle / 2.0, selectionHandle / 2.0);
+  for (const QPointF& handle : handles) painter.drawRect(QRectF(handle - half, handle + half));
 }
 
 void PictureCanvas::mousePressEvent(QMouseEvent* event) {

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QImage>
+
+class QPainter;
 #include <QMimeData>
 #include <QWidget>
+#include <optional>
 #include <vector>
+
+#include "model/area.h"
 
 namespace ornix {
 
@@ -39,6 +44,10 @@ class PictureCanvas final : public QWidget {
   void xorLine(QPoint from, QPoint to, QColor pen);
   void xorDot(QPoint at, QColor pen);  // 5 pixels wide
   void xorFill(const QRegion& region, QColor colour);
+  // The selected area, marked over the picture with a dashed frame and a
+  // handle at each point a Ctrl+drag reshapes it by; the picture's own
+  // pixels stay as they are.
+  void setSelection(std::optional<Area> area);
   // The colour outlines are drawn with: the system's window background.
   QColor backgroundColour() const { return palette().color(QPalette::Base); }
 
@@ -65,8 +74,11 @@ class PictureCanvas final : public QWidget {
   void xorPixels(const std::vector<QPoint>& pixels, QColor pen);
 
   void resizeToScale();
+  void paintSelection(QPainter& painter) const;
+  QRect selectionBounds() const;
 
   QImage picture;
+  std::optional<Area> selection;
   double shownScale = 1.0;
 };
 

@@ -79,6 +79,20 @@ QPointF PictureViewport::inView(QPointF canvasPoint) const {
   return canvasPoint + QPointF(canvas->pos()) - QPointF(layout::stripWidthPixels, 0);
 }
 
+void PictureViewport::bringIntoView(const QRect& canvasPart) {
+  const QSize view = dropArea->size();
+  for (auto [bar, start, length, shown] :
+       {std::tuple{horizontal, canvasPart.left(), canvasPart.width(), view.width()},
+        std::tuple{vertical, canvasPart.top(), canvasPart.height(), view.height()}}) {
+    const int now = bar->value();
+    if (start < now || length > shown) {
+      bar->setValue(start);
+    } else if (start + length > now + shown) {
+      bar->setValue(start + length - shown);
+    }
+  }
+}
+
 void PictureViewport::scrollBy(double steps) {
   vertical->setValue(vertical->value() - static_cast<int>(steps * scrollPageStep));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QRect>
 #include <QSize>
 
 class QScrollBar;
@@ -26,6 +27,9 @@ class PictureViewport {
   void zoom(double scale, QPointF anchor);
   // A point of the canvas as a point of the view, from its top-left corner.
   QPointF inView(QPointF canvasPoint) const;
+  // Scrolls as little as it takes to show a part of the canvas, or as much
+  // of it as the view holds from its top-left corner.
+  void bringIntoView(const QRect& canvasPart);
   // The wheel without Ctrl scrolls the picture up and down.
   void scrollBy(double steps);
 

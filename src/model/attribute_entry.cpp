@@ -29,6 +29,14 @@ std::string escapeAttributeValue(std::string_view value) {
   return escaped;
 }
 
+ShownAttributes shownAttributes(const Attributes& attributes) {
+  const auto shownOr = [](const std::string& value, std::string_view empty) {
+    return value.empty() ? std::string(empty) : value;
+  };
+  return {shownOr(offeredHref(attributes), defaultHref), shownOr(attributes.target, targetPlaceholder),
+          shownOr(attributes.alt, altPlaceholder)};
+}
+
 std::optional<Attributes> enteredAttributes(const Attributes& before, std::string_view href, std::string_view target,
                                             std::string_view alt) {
   Attributes entered;

@@ -14,6 +14,16 @@ inline constexpr std::string_view defaultHref = "#";
 inline constexpr std::string_view targetPlaceholder = "Enter a TARGET here, if you would like...";
 inline constexpr std::string_view altPlaceholder = "Also enter ALT text, if you would like...";
 
+// The three texts the attributes dialog shows for an area's attributes, in
+// its boxes' order: the offered link or "#", the Target or its placeholder,
+// the ALT or its placeholder.
+struct ShownAttributes {
+  std::string href;
+  std::string target;
+  std::string alt;
+};
+ShownAttributes shownAttributes(const Attributes& attributes);
+
 // A typed value made safe inside a double-quoted attribute of a map block:
 // each `"` becomes &quot;, each `>` &gt;, and the "<" of each "<!--" &lt;, so
 // that no value can open a comment that ends the block early. Browsers read

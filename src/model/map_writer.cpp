@@ -112,6 +112,12 @@ std::string areaTag(const Area& area) {
   return tag;
 }
 
+std::string coordsText(const Area& area) {
+  const std::string tag = areaTag(area);
+  const std::size_t start = tagOpening(area.shape).size();
+  return tag.substr(start, tag.find('"', start) - start);
+}
+
 std::string writeMapBlock(const ImageMap& map, std::string_view folderPrefix) {
   std::string block;
   block.reserve(512 + 96 * map.areas.size());

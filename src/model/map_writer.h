@@ -13,6 +13,8 @@ enum class OutputKind { mapFile, htmlPage, textFile, sourcePage, clipboard };
 // One area's AREA tag: its shape word, its COORDS (a circle's radius rounded
 // half to even), its HREF, then its Target and ALT where it has them.
 std::string areaTag(const Area& area);
+// The COORDS value of an area's tag, as written.
+std::string coordsText(const Area& area);
 
 // The map block: start comment, image tag whose src is `folderPrefix` directly
 // followed by the file name, an empty line, signature comment, MAP element

@@ -4,16 +4,20 @@
 
 #include "dialogs/help_window.h"
 #include "dialogs/uninstall_dialog.h"
+#include "editor/area_list_window.h"
 #include "editor/editor_window.h"
 #include "opening.h"
 #include "platform/ui.h"
 #include "saving.h"
 #include "shutdown.h"
 #include "system/image_folder.h"
+#include "system/program_settings.h"
 #include "system/uninstall.h"
 
 namespace ornix {
 namespace {
+
+const std::string areaListPlaceSetting = "area list";
 
 void showHelp(EditorWindow& window, Ui& ui) {
   HelpWindow help(&window);
@@ -27,6 +31,15 @@ void showUninstallHelp(EditorWindow& window, Ui& ui, ProgramSettings& settings) 
   if (!help.endsProgram()) return;
   window.closeWithoutAsking = true;
   quitProgram(window);
+}
+
+// The area list's place and size, kept between runs as a setting.
+void keepAreaListPlace(AreaListWindow& list, ProgramSettings& settings) {
+  const std::string kept = settings.readSetting(areaListPlaceSetting);
+  if (!kept.empty()) list.restorePlacement(QByteArray::fromBase64(QByteArray::fromStdString(kept)));
+  QObject::connect(&list, &AreaListWindow::leftAt, &list, [&settings](const QByteArray& placement) {
+    settings.storeSetting(areaListPlaceSetting, placement.toBase64().toStdString());
+  });
 }
 
 }  // namespace
@@ -45,6 +58,7 @@ void connectEditorCommands(EditorWindow& window, Ui& ui, Clipboard& clipboard, P
   QObject::connect(&window, &EditorWindow::uninstallHelpRequested, &window,
                    [&window, &ui, &settings] { showUninstallHelp(window, ui, settings); });
   QObject::connect(&window, &EditorWindow::exitRequested, &window, [&window] { quitProgram(window); });
+  keepAreaListPlace(window.areaList(), settings);
   // An unsaved map is not closed away without asking.
   window.setCloseQuestion([&window, &ui] { return window.map().unsaved() && wantsToSaveFirst(window, ui); });
 }

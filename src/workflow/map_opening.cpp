@@ -61,7 +61,7 @@ void showAreas(std::vector<Area>& areas, EditorWindow& window, Ui& ui) {
   ui.setBusy(true);
   bool skipped = false;
   for (Area& area : areas) {
-    window.addReadArea(std::move(area));
+    window.document().addReadArea(std::move(area));
     if (!skipped) skipped = window.pauseInShow(pauseAfterArea);
   }
   ui.setBusy(false);
@@ -73,8 +73,8 @@ bool reportReading(const MapReading& reading, EditorWindow& window, Ui& ui) {
   const std::optional<Notice> notice = readingNotice(reading);
   if (notice) ui.messageBox(noticeMessage(*notice));
   if (reading.outcome == MapReading::Outcome::coordinateError) {
-    window.clearAreas();
-    window.startHistory();
+    window.document().empty(false);
+    window.document().forgetHistory();
   }
   return reading.outcome == MapReading::Outcome::complete || reading.outcome == MapReading::Outcome::noAreas;
 }
@@ -95,10 +95,10 @@ bool openMapFile(EditorWindow& window, Ui& ui, const std::string& path, const st
   }
   auto page = std::make_shared<SplitPage>(std::move(std::get<SplitPage>(split)));
   if (!showMapPicture(*page, path, window, ui)) return true;
-  window.startHistory();
+  window.document().forgetHistory();
   MapReading reading = readMapBlock(page->block);
   const bool savable = extension == "html" || extension == ".htm" || extension == ".asp";
-  window.holdSourcePage(savable ? std::move(page) : nullptr);
+  window.document().holdSourcePage(savable ? std::move(page) : nullptr);
   showAreas(reading.areas, window, ui);
   return reportReading(reading, window, ui);
 }

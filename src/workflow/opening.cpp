@@ -69,7 +69,7 @@ void openFile(EditorWindow& window, Ui& ui, const std::string& path) {
     return;
   }
   const PictureLoad load = loadImage(window, ui, path);
-  if (load == PictureLoad::loaded) window.startHistory();
+  if (load == PictureLoad::loaded) window.document().forgetHistory();
   if (load == PictureLoad::unreadable) {
     ui.messageBox({"Ornix Note:", "The picture " + path + crlf + "could not be loaded, so it was not opened.",
                    MessageIcon::exclamation});

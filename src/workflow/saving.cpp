@@ -68,7 +68,7 @@ void Saving::saveToFile(OutputKind kind) {
 // be read again, the one on screen stays, without areas.
 void Saving::restartMap() {
   window.endDrawing();  // an unfinished polygon ends with the map it was drawn on
-  window.clearAreas(true);
+  window.document().empty(true);
   loadImage(window, ui, window.imagePath());
 }
 

@@ -26,7 +26,7 @@ class EditingTest : public testing::Test {
     window.show();
   }
   void readAreas(const std::vector<Area>& areas) {
-    for (const Area& area : areas) window.addReadArea(area);
+    for (const Area& area : areas) window.document().addReadArea(area);
   }
   void useTool(const char* button) { window.findChild<QToolButton*>(button)->click(); }
   void controlDrag(QPointF from, QPointF to) {
@@ -63,7 +63,7 @@ struct Shown {
 // After any run of undo and redo, the picture and the written map are those
 // of the state reached, whichever kind of change led there.
 TEST_F(EditingTest, UndoAndRedoBringBackEveryPixelAndByteOfEachState) {
-  window.holdSourcePage(std::make_shared<SplitPage>());
+  window.document().holdSourcePage(std::make_shared<SplitPage>());
   std::vector<Shown> states;
   const auto record = [&] { states.push_back({mouse.pixels().copy(), window.map(), writeMapBlock(window.map(), "")}); };
   record();
@@ -85,7 +85,7 @@ TEST_F(EditingTest, UndoAndRedoBringBackEveryPixelAndByteOfEachState) {
   ui.answerWith("deleteButton");
   mouse.click({100, 150});  // deleted
   record();
-  window.clearAreas(true);  // emptied by a save
+  window.document().empty(true);  // emptied by a save
   record();
   ASSERT_EQ(states[6].map.areas.size(), 1u);
 
@@ -150,7 +150,7 @@ TEST_F(EditingTest, ControlAndADragMoveOrReshapeEachShape) {
     test::FakeUi expectedUi;
     EditorWindow expectedWindow(expectedUi);
     expectedWindow.showPicture({"/pictures/picture.bmp", 300, 200}, test::patternedPicture(300, 200));
-    for (const Area& area : areas) expectedWindow.addReadArea(area);
+    for (const Area& area : areas) expectedWindow.document().addReadArea(area);
     EXPECT_TRUE(mouse.pixels() == test::PictureMouse(expectedWindow).pixels()) << from.x() << "," << from.y();
     if (expected != original[index]) window.undo();
     ASSERT_TRUE(mouse.pixels() == originalPixels);
@@ -158,10 +158,11 @@ TEST_F(EditingTest, ControlAndADragMoveOrReshapeEachShape) {
   EXPECT_TRUE(ui.dialogsShown.empty());
 }
 
-// The arrows move the area last moved or reshaped: a pixel, or ten with Shift.
-TEST_F(EditingTest, TheArrowKeysNudgeTheAreaLastMoved) {
+// The arrows nudge the selected area (the one last moved, reshaped or drawn):
+// a pixel, or ten with Shift; a run of nudges of one area is one step.
+TEST_F(EditingTest, TheArrowKeysNudgeTheSelectedAreaAsOneStep) {
   readAreas({firstRectangle, firstCircle});
-  key(Qt::Key_Left);  // nothing moved yet
+  key(Qt::Key_Left);  // nothing selected yet
   EXPECT_EQ(window.map().areas[0], firstRectangle);
   controlDrag({150, 110}, {151, 110});
   key(Qt::Key_Right);
@@ -169,7 +170,12 @@ TEST_F(EditingTest, TheArrowKeysNudgeTheAreaLastMoved) {
   key(Qt::Key_Up);
   EXPECT_EQ(window.map().areas[1].points, (std::vector<Point>{{152, 109}}));
   window.undo();
-  EXPECT_EQ(window.map().areas[1].points, (std::vector<Point>{{152, 110}}));
+  EXPECT_EQ(window.map().areas[1].points, (std::vector<Point>{{151, 100}}));
+  window.document().select(0);
+  key(Qt::Key_Left);
+  window.document().select(1);
+  key(Qt::Key_Left);
+  EXPECT_EQ(window.document().history().count(), 3) << "nudges of another area are a step of their own";
 }
 
 // With Ctrl held, the pointer shows what a press would do.
@@ -205,7 +211,7 @@ TEST_F(EditingTest, DrawingWhileZoomedWritesTheSameCoordinates) {
   const QImage pixels = mouse.pixels().copy();
   for (const int zoomIns : {1, 3, -1, -2}) {
     window.showActualSize();
-    window.clearAreas();
+    window.document().empty(false);
     for (int k = 0; k < std::abs(zoomIns); ++k) zoomIns > 0 ? window.zoomIn() : window.zoomOut();
     drawAll(0.75);
     EXPECT_EQ(window.map().areas, atActualSize) << mouse.canvas->scale();

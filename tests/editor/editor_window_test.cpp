@@ -36,7 +36,7 @@ class EditorWindowTest : public testing::Test {
                       Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
   }
-  void addArea() { window.addReadArea({Shape::rectangle, {{1, 1}, {9, 9}}, 0, {}}); }
+  void addArea() { window.document().addReadArea({Shape::rectangle, {{1, 1}, {9, 9}}, 0, {}}); }
 
   test::FakeUi ui;
   EditorWindow window{ui};
@@ -100,11 +100,11 @@ TEST_F(EditorWindowTest, TheFileMenuEnablesSavesByTheMapItHolds) {
   expectSaves(false, false, false);
   showPicture(60, 40);
   addArea();
-  window.holdSourcePage(std::make_shared<SplitPage>());
+  window.document().holdSourcePage(std::make_shared<SplitPage>());
   expectSaves(true, true, true);
-  window.clearAreas();  // no areas: the page entry keeps its state
+  window.document().empty(false);  // no areas: the page entry keeps its state
   expectSaves(false, false, true);
-  window.clearAreas(true);  // a save leaves the page behind
+  window.document().empty(true);  // a save leaves the page behind
   expectSaves(false, false, false);
 }
 

@@ -13,6 +13,7 @@
 #include "dialogs/help_window.h"
 #include "dialogs/message_dialogs.h"
 #include "dialogs/uninstall_dialog.h"
+#include "editor/area_list_window.h"
 #include "editor/editor_window.h"
 #include "editor/picture_canvas.h"
 #include "support/fake_ui.h"
@@ -50,11 +51,11 @@ TEST(Accessibility, EveryWindowAndControlHasAName) {
       [&] { return std::make_unique<NoteDialog>(&editor); },
       [&] { return std::make_unique<QuestionDialog>(&editor); },
   };
-  std::vector<std::unique_ptr<QWidget>> shown;
-  for (const auto& make : windows) shown.push_back(make());
-  shown.push_back(nullptr);  // the editor itself, which the others belong to
-  for (const std::unique_ptr<QWidget>& owned : shown) {
-    QWidget* window = owned ? owned.get() : &editor;
+  std::vector<std::unique_ptr<QWidget>> owned;
+  for (const auto& make : windows) owned.push_back(make());
+  std::vector<QWidget*> shown = {&editor, &editor.areaList()};  // the editor, which the others belong to
+  for (const std::unique_ptr<QWidget>& window : owned) shown.push_back(window.get());
+  for (QWidget* window : shown) {
     EXPECT_FALSE(spokenName(window).isEmpty()) << window->metaObject()->className();
     for (QWidget* child : window->findChildren<QWidget*>()) {
       if (!isControl(child)) continue;

@@ -25,7 +25,7 @@ class MapOpeningTest : public testing::Test {
   // A map on screen before the file is opened: one area on its own picture.
   void mapOnScreen() {
     ASSERT_EQ(loadImage(window, ui, test::writePicture(dir, "old.bmp")), PictureLoad::loaded);
-    window.addReadArea({Shape::rectangle, {{1, 1}, {5, 5}}, 0, {"old.htm", "", "", {}}});
+    window.document().addReadArea({Shape::rectangle, {{1, 1}, {5, 5}}, 0, {"old.htm", "", "", {}}});
   }
   std::string shownPath() const { return test::nativePath(window.map().picture->path); }
 

@@ -30,7 +30,7 @@ class SavingTest : public testing::Test, protected test::SettingsHome {
   // A picture with one area whose link was entered.
   void drawOneArea() {
     ASSERT_EQ(loadImage(window, ui, picture), PictureLoad::loaded);
-    window.addReadArea({Shape::rectangle, {{10, 20}, {110, 70}}, 0, {"index.html", "_top", "", {}}});
+    window.document().addReadArea({Shape::rectangle, {{10, 20}, {110, 70}}, 0, {"index.html", "_top", "", {}}});
   }
   void answerAfterSave() { ui.answerWith("anotherButton"); }
 
@@ -48,7 +48,8 @@ TEST_F(SavingTest, EveryFileSaveWritesItsOutputAndEmptiesTheMap) {
                                                                     {OutputKind::sourcePage, "htm"}}};
   for (const auto& [kind, extension] : kinds) {
     drawOneArea();
-    window.holdSourcePage(std::make_shared<SplitPage>(SplitPage{"<html>\n<p>caf\xE9</p>\r\n", "", "\n</html>"}));
+    window.document().holdSourcePage(
+        std::make_shared<SplitPage>(SplitPage{"<html>\n<p>caf\xE9</p>\r\n", "", "\n</html>"}));
     const std::string expected = buildOutput(window.map(), kind, "images/");
     const ImageMap before = window.map();
     const QImage pixels = mouse.pixels().copy();
@@ -81,8 +82,8 @@ TEST_F(SavingTest, EveryFileSavedReopensIntoTheSameMapWithoutAMessage) {
                                      {OutputKind::textFile, "notes.txt"}}) {
       ASSERT_EQ(loadImage(window, ui, picture), PictureLoad::loaded);
       if (withAreas) {
-        window.addReadArea({Shape::rectangle, {{10, 20}, {110, 70}}, 0, tricky});
-        window.addReadArea({Shape::circle, {{60, 40}}, 9, {"h", "", "", {}}});
+        window.document().addReadArea({Shape::rectangle, {{10, 20}, {110, 70}}, 0, tricky});
+        window.document().addReadArea({Shape::circle, {{60, 40}}, 9, {"h", "", "", {}}});
       }
       const std::vector<Area> saved = window.map().areas;
       ui.chosenFiles.push_back((dir.path / name).string());
@@ -168,7 +169,7 @@ TEST_F(SavingTest, ASaveThatFillsTheDiskLeavesTheOldFileWhole) {
   std::ofstream(page) << "the old page";
   ASSERT_EQ(loadImage(window, ui, picture), PictureLoad::loaded);
   for (int i = 0; i < 2000; ++i)
-    window.addReadArea({Shape::rectangle, {{1, 1}, {9, 9}}, 0, {std::string(200, 'h'), "", "", {}}});
+    window.document().addReadArea({Shape::rectangle, {{1, 1}, {9, 9}}, 0, {std::string(200, 'h'), "", "", {}}});
   ui.chosenFiles.push_back(page.string());
   saving.saveToFile(OutputKind::htmlPage);
   const std::string kept = contents(page);

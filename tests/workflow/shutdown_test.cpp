@@ -34,7 +34,7 @@ class ShutdownTest : public testing::Test, protected test::SettingsHome {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_EQ(loadImage(window, ui, test::writePicture(dir, "photo.bmp", 300, 200)), PictureLoad::loaded);
     for (const int corner : {1, 20, 50})
-      window.addReadArea({Shape::rectangle, {{corner, corner}, {corner + 9, corner + 9}}, 0, {}});
+      window.document().addReadArea({Shape::rectangle, {{corner, corner}, {corner + 9, corner + 9}}, 0, {}});
   }
   bool associationWritten() const { return std::filesystem::exists(association.desktopEntryPath()); }
   std::size_t questionsAsked() const {

@@ -59,7 +59,7 @@ TEST_F(StartUpTest, APageOrNothingOnTheCommandLineOpensInTheEditor) {
       {quoted(test::writeMapPage(dir, "quoted page.html", "photo.bmp", "", "")), true},
   };
   for (const auto& [commandLine, page] : cases) {
-    window.clearAreas();
+    window.document().empty(false);
     EXPECT_TRUE(start(commandLine)) << commandLine;
     EXPECT_EQ(window.map().areas.size(), 3u) << commandLine;
     EXPECT_EQ(window.map().sourcePage != nullptr, page) << commandLine;

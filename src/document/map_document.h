@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <QUndoStack>
+#include <optional>
+
+#include "map_step.h"
+#include "model/image_map.h"
+
+namespace ornix {
+
+// The map being edited, its history and its selected area: what the editor
+// window, the area list and the operations on files share. Every change goes
+// through here, as an undoable step or as part of the map being opened, and
+// is announced before and after it is made, so that each view follows the
+// change itself rather than the whole map.
+class MapDocument final : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit MapDocument(QObject* parent = nullptr);
+
+  const ImageMap& map() const { return current; }
+  QUndoStack& history() { return steps; }
+
+  // A new picture with an empty map; the page the last map came from and
+  // the history stay (a save shows its picture again, and can be undone).
+  void showPicture(const Picture& picture);
+  // The page a map was read from, while it can be saved back into; or none.
+  void holdSourcePage(std::shared_ptr<const SplitPage> page) { current.sourcePage = std::move(page); }
+  // An area read from a file joins the map as part of the map opened.
+  void addReadArea(Area area);
+  // Another file is open: what was done before cannot be undone any more.
+  void forgetHistory() { steps.clear(); }
+
+  // Changes the map as one undoable step. An area just drawn shows its
+  // outline already.
+  void change(MapChange change, StepKind kind, bool outlineDrawn = false);
+  // Steps of the ordinary kinds, made from the areas as they stand.
+  void draw(Area area, bool outlineDrawn);
+  void replace(std::size_t index, Area area, StepKind kind);
+  void remove(std::size_t index);
+  // Swaps an area with the one after it.
+  void swapWithNext(std::size_t index);
+  // Every area comes off as one step; with the page too when `dropPage`.
+  void empty(bool dropPage);
+
+  // The area selected in the list or on the picture, if any.
+  std::optional<std::size_t> selected() const { return selection; }
+  void select(std::optional<std::size_t> index);
+
+  // Makes a change without recording it: the history's steps call this.
+  void apply(const MapChange& change, bool outlineDrawn);
+
+ signals:
+  // A change is about to be made, and has been made.
+  void changing(const MapChange& change, bool outlineDrawn);
+  void changed(const MapChange& change);
+  // The map is about to be replaced as a whole (a new picture), and was.
+  void aboutToReset();
+  void reset();
+  void selectionChanged(std::optional<std::size_t> index);
+
+ private:
+  void followSelection(const MapChange& change);
+
+  ImageMap current;
+  QUndoStack steps;
+  std::optional<std::size_t> selection;
+};
+
+}  // namespace ornix

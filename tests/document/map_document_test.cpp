@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <functional>
+
+#include "document/map_document.h"
+#include "model/area_geometry.h"
+#include "support/printers.h"
+
+namespace ornix {
+namespace {
+
+const Area rectangle{Shape::rectangle, {{10, 10}, {60, 40}}, 0, {"a.html", "", "Door", {}}};
+const Area circle{Shape::circle, {{150, 100}}, 20, {"b.html", "_top", "", {}}};
+const Area polygon{Shape::polygon, {{200, 20}, {280, 30}, {240, 90}}, 0, {"c.html", "", "", {}}};
+
+// A document on a 300 x 200 picture with three areas read from a page.
+class MapDocumentTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    document.showPicture({"/pictures/harbour.gif", 300, 200});
+    document.holdSourcePage(page);
+    for (const Area& area : {rectangle, circle, polygon}) document.addReadArea(area);
+  }
+  QString lastStep() { return document.history().text(document.history().index() - 1); }
+
+  std::shared_ptr<const SplitPage> page = std::make_shared<SplitPage>(SplitPage{"<p>", "", "</p>"});
+  MapDocument document;
+};
+
+// Every kind of step, made, undone and redone, leaves the map as it was made
+// and as it was before; the history names it in words.
+TEST_F(MapDocumentTest, EveryStepUndoesAndRedoesToTheSameMap) {
+  Area edited = circle;
+  edited.attributes.alt = "Lighthouse";
+  const std::vector<std::tuple<const char*, std::function<void(MapDocument&)>, std::vector<Area>>> steps = {
+      {"Draw circle", [](MapDocument& d) { d.draw(circle, false); }, {rectangle, circle, polygon, circle}},
+      {"Move area 1",
+       [](MapDocument& d) {
+         d.replace(0, moved(rectangle, {5, 5}, {300, 200}), StepKind::move);
+       },
+       {moved(rectangle, {5, 5}, {300, 200}), circle, polygon}},
+      {"Edit area 2", [&](MapDocument& d) { d.replace(1, edited, StepKind::edit); }, {rectangle, edited, polygon}},
+      {"Delete area 3", [](MapDocument& d) { d.remove(2); }, {rectangle, circle}},
+      {"Swap areas 2 and 3", [](MapDocument& d) { d.swapWithNext(1); }, {rectangle, polygon, circle}},
+      {"Save empties the map", [](MapDocument& d) { d.empty(true); }, {}},
+  };
+  for (const auto& [text, make, after] : steps) {
+    const ImageMap before = document.map();
+    make(document);
+    EXPECT_EQ(lastStep(), text);
+    EXPECT_EQ(document.map().areas, after) << text;
+    document.history().undo();
+    EXPECT_EQ(document.map(), before) << text;
+    document.history().redo();
+    EXPECT_EQ(document.map().areas, after) << text;
+    document.history().undo();
+  }
+  EXPECT_EQ(document.map().sourcePage, page) << "undoing the save brings its page back";
+}
+
+// Nudges of one area in a row are one step; another area's, or another kind
+// of change between them, start a new one.
+TEST_F(MapDocumentTest, NudgesOfOneAreaInARowAreOneStep) {
+  const auto nudge = [this](std::size_t index, std::int32_t dx) {
+    document.replace(index, moved(document.map().areas[index], {dx, 0}, {300, 200}), StepKind::nudge);
+  };
+  nudge(0, 1);
+  nudge(0, 1);
+  nudge(0, -5);
+  EXPECT_EQ(document.history().count(), 1);
+  EXPECT_EQ(lastStep(), "Nudge area 1");
+  nudge(1, 1);
+  document.replace(1, moved(circle, {9, 9}, {300, 200}), StepKind::move);
+  nudge(1, 1);
+  EXPECT_EQ(document.history().count(), 4);
+  while (document.history().canUndo()) document.history().undo();
+  EXPECT_EQ(document.map().areas, (std::vector<Area>{rectangle, circle, polygon}));
+}
+
+// The selection stays on its area when others come and go before it, moves
+// with a swap, and ends when its area goes; it is announced each time.
+TEST_F(MapDocumentTest, TheSelectionFollowsItsArea) {
+  QSignalSpy announced(&document, &MapDocument::selectionChanged);
+  document.select(2);
+  document.remove(0);
+  EXPECT_EQ(document.selected(), 1u);
+  document.history().undo();
+  EXPECT_EQ(document.selected(), 2u);
+  document.swapWithNext(1);
+  EXPECT_EQ(document.selected(), 1u);
+  document.draw(rectangle, false);
+  EXPECT_EQ(document.selected(), 3u) << "an area drawn is selected";
+  document.history().undo();
+  EXPECT_EQ(document.selected(), std::nullopt);
+  document.select(7);
+  EXPECT_EQ(document.selected(), std::nullopt) << "there is no area 8";
+  EXPECT_EQ(announced.count(), 6);
+}
+
+// Each change is announced before and after it is made, with what changed,
+// so that a view can follow it without looking at the whole map.
+TEST_F(MapDocumentTest, EachChangeIsAnnouncedAroundIt) {
+  std::vector<std::string> heard;
+  QObject::connect(&document, &MapDocument::changing, [&](const MapChange& change, bool outlineDrawn) {
+    heard.push_back("changing " + std::to_string(change.index) + (outlineDrawn ? " drawn" : ""));
+    EXPECT_EQ(document.map().areas.size(), 3u + (heard.size() > 2 ? 1 : 0));
+  });
+  QObject::connect(&document, &MapDocument::changed,
+                   [&](const MapChange& change) { heard.push_back("changed " + std::to_string(change.index)); });
+  document.draw(polygon, true);
+  document.history().undo();
+  EXPECT_EQ(heard, (std::vector<std::string>{"changing 3 drawn", "changed 3", "changing 3", "changed 3"}));
+}
+
+}  // namespace
+}  // namespace ornix

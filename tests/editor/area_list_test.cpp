@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUndoView>
+
+#include "dialogs/area_attributes_dialog.h"
+#include "editor/area_list_window.h"
+#include "editor/area_table.h"
+#include "editor/editor_window.h"
+#include "model/map_writer.h"
+#include "support/fake_ui.h"
+#include "support/printers.h"
+
+namespace ornix {
+namespace {
+
+const Area door{Shape::rectangle, {{20, 20}, {60, 50}}, 0, {"a.html", "", "Door", {}}};
+const Area tower{Shape::circle, {{150, 100}}, 20, {"b.html", "_top", "", {}}};
+const Area roof{Shape::polygon, {{200, 20}, {280, 30}, {240, 90}}, 0, {}};
+
+// The editor with its area list shown, over a map of three areas.
+class AreaListTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    window.showPicture({"/pictures/harbour.gif", 300, 200}, QImage(300, 200, QImage::Format_RGB32));
+    for (const Area& area : {door, tower, roof}) window.document().addReadArea(area);
+    window.show();
+    window.handleKey(Qt::Key_F3);
+  }
+  AreaListWindow& list() { return window.areaList(); }
+  QTableView& view() { return *list().findChild<QTableView*>("areaTable"); }
+  QAbstractItemModel& table() { return *view().model(); }
+  QString cell(int row, int column) { return table().index(row, column).data().toString(); }
+  void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(&view(), key, modifiers);
+  }
+  void choose(int row) { view().setCurrentIndex(table().index(row, AreaTable::href)); }
+  const std::vector<Area>& areas() { return window.map().areas; }
+  std::string altCount() { return list().findChild<QLabel*>("altCount")->text().toStdString(); }
+
+  test::FakeUi ui;
+  EditorWindow window{ui};
+};
+
+TEST_F(AreaListTest, ShowsEveryAreaAsItWillBeWrittenAndCountsMissingAlts) {
+  EXPECT_TRUE(list().isVisible());
+  EXPECT_EQ(list().windowTitle(), "Areas");
+  ASSERT_EQ(table().rowCount(), 3);
+  const std::vector<std::vector<QString>> rows = {
+      // row by row, column by column
+      {"1", "rect", "20, 20, 60, 50", "a.html", "", "Door"},
+      {"2", "circle", "150, 100, 20", "b.html", "_top", ""},
+      {"3", "poly", "200, 20, 280, 30, 240, 90", "", "", ""},
+  };
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    for (std::size_t column = 0; column < rows[row].size(); ++column) {
+      EXPECT_EQ(cell(static_cast<int>(row), static_cast<int>(column)), rows[row][column]);
+    }
+  }
+  EXPECT_FALSE(table().index(0, 0).data(Qt::BackgroundRole).isValid());
+  EXPECT_TRUE(table().index(1, 0).data(Qt::BackgroundRole).isValid()) << "a row without ALT is marked";
+  EXPECT_EQ(altCount(), "2 areas have no ALT text");
+  window.handleKey(Qt::Key_F3);
+  EXPECT_FALSE(list().isVisible());
+}
+
+// In-place edits follow the attributes dialog's rules, each one step.
+TEST_F(AreaListTest, CellsAreEditedUnderTheDialogsRules) {
+  const std::vector<std::tuple<int, int, QString, Attributes>> edits = {
+      {1, AreaTable::alt, "Tower \"top\"", {"b.html", "_top", "Tower &quot;top&quot;", {}}},
+      {0, AreaTable::target, "Enter a TARGET here, if you would like...", {"a.html", "", "Door", {}}},
+      {0, AreaTable::href, "#", {"#", "", "Door", "a.html"}},
+      {2, AreaTable::target, "_blank", {"#", "_blank", "", {}}},
+  };
+  for (const auto& [row, column, typed, expected] : edits) {
+    EXPECT_TRUE(table().setData(table().index(row, column), typed, Qt::EditRole));
+    EXPECT_EQ(areas()[static_cast<std::size_t>(row)].attributes, expected) << typed.toStdString();
+  }
+  EXPECT_EQ(altCount(), "1 area has no ALT text");
+  EXPECT_EQ(window.document().history().count(), 3) << "an edit that changes nothing is no step";
+  EXPECT_FALSE(table().setData(table().index(2, AreaTable::coordinates), "1, 2, 3", Qt::EditRole));
+}
+
+// Ctrl+Up and Ctrl+Down, and the buttons, change the area's place in the map
+// and in the written block; Delete removes it; each is undone as one step.
+TEST_F(AreaListTest, KeysAndButtonsReorderAndDelete) {
+  choose(2);
+  EXPECT_EQ(window.document().selected(), 2u);
+  press(Qt::Key_Up, Qt::ControlModifier);
+  EXPECT_EQ(areas(), (std::vector<Area>{door, roof, tower}));
+  EXPECT_EQ(view().currentIndex().row(), 1) << "the row goes with its area";
+  list().findChild<QPushButton*>("moveUpButton")->click();
+  EXPECT_EQ(areas(), (std::vector<Area>{roof, door, tower}));
+  const std::string block = writeMapBlock(window.map(), "");
+  EXPECT_LT(block.find("COORDS=\"200, 20"), block.find("COORDS=\"20, 20"));
+  list().findChild<QPushButton*>("moveDownButton")->click();
+  press(Qt::Key_Down, Qt::ControlModifier);
+  EXPECT_EQ(areas(), (std::vector<Area>{door, tower, roof}));
+  press(Qt::Key_Delete);
+  EXPECT_EQ(areas(), (std::vector<Area>{door, tower}));
+  EXPECT_EQ(list().findChild<QUndoView*>("history")->model()->rowCount(), 6) << "the map opened, then five steps";
+  window.undo();
+  EXPECT_EQ(areas(), (std::vector<Area>{door, tower, roof}));
+}
+
+// Enter on a row opens the attributes dialog itself; its Enter edits the area.
+TEST_F(AreaListTest, EnterOnARowOpensTheAttributesDialog) {
+  choose(1);
+  ui.dialogScripts.push_back([](QDialog& dialog) {
+    dialog.findChild<QLineEdit*>("altEdit")->setText("Tower");
+    test::clickButton(dialog, "enterButton");
+  });
+  press(Qt::Key_Return);
+  EXPECT_EQ(ui.dialogsShown, (std::vector<std::string>{"Add a URL and/or TARGET, or DELETE area."}));
+  EXPECT_EQ(areas()[1].attributes.alt, "Tower");
+  EXPECT_EQ(altCount(), "1 area has no ALT text");
+}
+
+// The list follows changes made anywhere row by row: a drawing, an undo, a
+// read area, a save emptying the map. Only a new picture rebuilds it.
+TEST_F(AreaListTest, TheListFollowsEveryChangeRowByRow) {
+  QSignalSpy resets(&table(), &QAbstractItemModel::modelReset);
+  QSignalSpy inserted(&table(), &QAbstractItemModel::rowsInserted);
+  QSignalSpy removed(&table(), &QAbstractItemModel::rowsRemoved);
+  window.document().draw(door, false);
+  window.undo();
+  window.document().addReadArea(roof);
+  window.document().empty(true);
+  EXPECT_EQ(table().rowCount(), 0);
+  EXPECT_EQ(altCount(), "Every area has an ALT text");
+  EXPECT_EQ(inserted.count(), 2);
+  EXPECT_EQ(removed.count(), 2);
+  EXPECT_EQ(resets.count(), 0);
+  window.showPicture({"/pictures/other.gif", 300, 200}, QImage(300, 200, QImage::Format_RGB32));
+  EXPECT_EQ(resets.count(), 1);
+}
+
+}  // namespace
+}  // namespace ornix
