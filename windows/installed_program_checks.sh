@@ -171,10 +171,11 @@ opened_by_the_shell_and_clipboard_kept() {
   keys "$(window_named 'Confirm Clipboard:')" Return
   keys "$(window_named 'Map saved')" Tab Return  # "Quit"
   # Once Ornix has ended, Wine's own services, which play the system's part, go on.
-  ended || { end_ornix; return 1; }
-  local block
+  ended || { echo "  Ornix did not end after Quit" >&2; end_ornix; return 1; }
+  local block held
   block=$(head -c -2 "$site/windows.txt")
-  [ "$(wine "$build/windows/read_clipboard.exe" 2> /dev/null)" == "$block" ]
+  held=$(wine "$build/windows/read_clipboard.exe" 2> /dev/null || true)
+  [ "$held" == "$block" ] || { printf '  the clipboard held:\n%s\n' "$held" >&2; return 1; }
 }
 check "a map file opens through the association, and its clipboard save outlives Ornix" \
   opened_by_the_shell_and_clipboard_kept
