@@ -1,6 +1,7 @@
 // Interaction costs on the editor window, offscreen: a rubber-band move (erase
 // the old figure, draw the new one, paint the changed part) on a small and a
-// huge picture, and the hit test over a large map.
+// huge picture, the hit test over a large map, a whole view painted from a
+// map, and a row chosen in a long area list.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
@@ -137,9 +138,8 @@ void undoHistory(benchmark::State& state) {
     canvas.setPicture(QImage(picture.width, picture.height, QImage::Format_RGB32));
     const std::size_t empty = heapInUse();
     MapDocument edited;
-    AreaOverlay overlay(canvas);
-    QObject::connect(&edited, &MapDocument::changing,
-                     [&overlay](const MapChange& change, bool outlineDrawn) { overlay.show(change, outlineDrawn); });
+    AreaOverlay overlay(canvas, edited.map().areas);
+    QObject::connect(&edited, &MapDocument::changing, [&overlay](const MapChange& change) { overlay.show(change); });
     edited.showPicture({"/pictures/harbour.jpg", picture.width, picture.height});
     for (int i = 0; i < areas; ++i) edited.addReadArea(gridArea(i));
     const std::size_t mapOnly = heapInUse();
@@ -151,7 +151,7 @@ void undoHistory(benchmark::State& state) {
         case 0: changed = moved(changed, {1, 1}, picture); break;
         case 1: changed.attributes.alt += " (edited)"; break;
         case 2: edited.remove(index); continue;
-        default: edited.draw(gridArea(static_cast<int>(i)), false); continue;
+        default: edited.draw(gridArea(static_cast<int>(i))); continue;
       }
       edited.replace(index, std::move(changed), StepKind::edit);
     }
@@ -160,6 +160,35 @@ void undoHistory(benchmark::State& state) {
     state.counters["historyMB"] = static_cast<double>(heapInUse() - mapOnly) / 1e6;
     while (edited.history().canUndo()) edited.history().undo();
     while (edited.history().canRedo()) edited.history().redo();
+  }
+}
+
+// The whole of a 1,600 x 1,200 view painted: the picture with 1,000
+// highlighted and outlined areas on it, each painted from its values.
+void paintView(benchmark::State& state) {
+  EditorOnPicture& editor = editorFor(1600);
+  if (editor.window.map().areas.empty()) {
+    for (int i = 0; i < 1000; ++i) editor.window.document().addReadArea(gridArea(i));
+  }
+  const QRect view(0, 0, 1600, 1200);
+  for (auto _ : state) benchmark::DoNotOptimize(editor.canvas->grab(view));
+}
+
+// The area list over 10,000 areas: a row chosen far from the last one (the
+// list scrolls to it, the picture marks the area and scrolls to it), with
+// everything the change repaints.
+void areaList(benchmark::State& state) {
+  EditorOnPicture& editor = editorFor(998);
+  if (editor.window.map().areas.empty()) {
+    for (int i = 0; i < 10000; ++i) editor.window.document().addReadArea(gridArea(i % 1000));
+    editor.window.toggleAreaList();
+    QApplication::processEvents();
+  }
+  std::size_t row = 0;
+  for (auto _ : state) {
+    row = (row + 4999) % 10000;
+    editor.window.document().select(row);
+    QApplication::processEvents();
   }
 }
 
@@ -180,6 +209,8 @@ void registerEditorBenchmarks() {
   benchmark::RegisterBenchmark("undoHistory/1000", undoHistory)->Iterations(1)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("areaAt/10000/lastArea", hitTest, true)->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark("areaAt/10000/noArea", hitTest, false)->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("paintView/1600x1200/1000", paintView)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("areaList/10000/select", areaList)->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace ornix::bench

@@ -13,16 +13,14 @@ void MapDocument::showPicture(const Picture& picture) {
 
 void MapDocument::addReadArea(Area area) {
   const MapChange change{current.areas.size(), {}, {std::move(area)}, current.sourcePage, current.sourcePage};
-  apply(change, false);
+  apply(change);
 }
 
-void MapDocument::change(MapChange change, StepKind kind, bool outlineDrawn) {
-  steps.push(new MapStep(*this, std::move(change), kind, outlineDrawn));
-}
+void MapDocument::change(MapChange change, StepKind kind) { steps.push(new MapStep(*this, std::move(change), kind)); }
 
-void MapDocument::draw(Area area, bool outlineDrawn) {
+void MapDocument::draw(Area area) {
   const std::size_t index = current.areas.size();
-  change({index, {}, {std::move(area)}, current.sourcePage, current.sourcePage}, StepKind::draw, outlineDrawn);
+  change({index, {}, {std::move(area)}, current.sourcePage, current.sourcePage}, StepKind::draw);
   select(index);
 }
 
@@ -58,8 +56,8 @@ void MapDocument::select(std::optional<std::size_t> index) {
   emit selectionChanged(selection);
 }
 
-void MapDocument::apply(const MapChange& change, bool outlineDrawn) {
-  emit changing(change, outlineDrawn);
+void MapDocument::apply(const MapChange& change) {
+  emit changing(change);
   ornix::apply(current, change);
   followSelection(change);
   emit changed(change);

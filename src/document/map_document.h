@@ -33,11 +33,11 @@ class MapDocument final : public QObject {
   // Another file is open: what was done before cannot be undone any more.
   void forgetHistory() { steps.clear(); }
 
-  // Changes the map as one undoable step. An area just drawn shows its
-  // outline already.
-  void change(MapChange change, StepKind kind, bool outlineDrawn = false);
-  // Steps of the ordinary kinds, made from the areas as they stand.
-  void draw(Area area, bool outlineDrawn);
+  // Changes the map as one undoable step.
+  void change(MapChange change, StepKind kind);
+  // Steps of the ordinary kinds, made from the areas as they stand; an area
+  // drawn is selected.
+  void draw(Area area);
   void replace(std::size_t index, Area area, StepKind kind);
   void remove(std::size_t index);
   // Swaps an area with the one after it.
@@ -50,11 +50,11 @@ class MapDocument final : public QObject {
   void select(std::optional<std::size_t> index);
 
   // Makes a change without recording it: the history's steps call this.
-  void apply(const MapChange& change, bool outlineDrawn);
+  void apply(const MapChange& change);
 
  signals:
   // A change is about to be made, and has been made.
-  void changing(const MapChange& change, bool outlineDrawn);
+  void changing(const MapChange& change);
   void changed(const MapChange& change);
   // The map is about to be replaced as a whole (a new picture), and was.
   void aboutToReset();

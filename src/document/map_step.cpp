@@ -31,19 +31,12 @@ QString stepText(const MapChange& change, StepKind kind) {
   return {};
 }
 
-MapStep::MapStep(MapDocument& document, MapChange change, StepKind kind, bool outlineDrawn)
-    : QUndoCommand(stepText(change, kind)),
-      document(document),
-      change(std::move(change)),
-      kind(kind),
-      outlineDrawn(outlineDrawn) {}
+MapStep::MapStep(MapDocument& document, MapChange change, StepKind kind)
+    : QUndoCommand(stepText(change, kind)), document(document), change(std::move(change)), kind(kind) {}
 
-void MapStep::redo() {
-  document.apply(change, outlineDrawn);
-  outlineDrawn = false;
-}
+void MapStep::redo() { document.apply(change); }
 
-void MapStep::undo() { document.apply(inverse(change), false); }
+void MapStep::undo() { document.apply(inverse(change)); }
 
 int MapStep::id() const { return kind == StepKind::nudge ? static_cast<int>(StepKind::nudge) : -1; }
 

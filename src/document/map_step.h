@@ -2,7 +2,7 @@
 
 #include <QUndoCommand>
 
-#include "model/map_history.h"
+#include "model/map_change.h"
 
 namespace ornix {
 
@@ -15,7 +15,7 @@ enum class StepKind { draw, move, nudge, edit, remove, reorder, empty };
 // One undoable step: a map change made to a document, and taken back.
 class MapStep final : public QUndoCommand {
  public:
-  MapStep(MapDocument& document, MapChange change, StepKind kind, bool outlineDrawn);
+  MapStep(MapDocument& document, MapChange change, StepKind kind);
 
   void redo() override;
   void undo() override;
@@ -26,7 +26,6 @@ class MapStep final : public QUndoCommand {
   MapDocument& document;
   MapChange change;
   StepKind kind;
-  bool outlineDrawn;  // the first redo only: a shape just drawn shows its outline already
 };
 
 // The words the history list shows for a change: "Draw rectangle",

@@ -31,6 +31,8 @@ class AreaMover {
   // The area as released; nothing when it is where it was, or when it was
   // reshaped below the sizes drawing keeps, and returns to its shape.
   std::optional<MovedArea> release(QPointF position);
+  // The area a press took hold of.
+  std::size_t heldArea() const { return index; }
   // The drag ends without a change: the moving outline comes off.
   void cancel() { showOutline(std::nullopt); }
 

@@ -5,44 +5,45 @@
 #include <optional>
 #include <vector>
 
-#include "model/map_history.h"
+#include "model/map_change.h"
+#include "picture_canvas.h"
 
 namespace ornix {
 
-class PictureCanvas;
-
 // The areas as they stand on the picture: each one's region, which hit tests
-// are made against, and its blue highlight and outline, drawn by exclusive-or
-// so that drawing them again takes them off. It keeps the regions beside the
-// map's areas, in the same order.
-class AreaOverlay {
+// are made against, and its look painted over the picture from its values: a
+// blue highlight and an outline, both by exclusive-or, so that overlapping
+// areas show through each other. It keeps the regions beside the map's
+// areas, in the same order, and follows each change of the map.
+class AreaOverlay final : public AreaLook {
  public:
-  explicit AreaOverlay(PictureCanvas& canvas);
+  AreaOverlay(PictureCanvas& canvas, const std::vector<Area>& areas);
+  ~AreaOverlay() override;
 
-  // Shows an area at `index`: its region and highlight, and its outline
-  // unless that is on the picture already (a shape just drawn). The areas
-  // from there on move down a place.
-  void insert(std::size_t index, const Area& area, bool outlineDrawn = false);
-  void append(const Area& area, bool outlineDrawn = false) { insert(regions.size(), area, outlineDrawn); }
-  // Takes area `index` off the picture; the areas after it move up.
-  void remove(std::size_t index, const Area& area);
-  // Shows a change of the map, made from the map as it stands before it.
-  void show(const MapChange& change, bool outlineDrawn);
+  // An area at `index` joins the picture; the areas from there on move down a place.
+  void insert(std::size_t index, const Area& area);
+  // Area `index` leaves the picture; the areas after it move up.
+  void remove(std::size_t index);
+  // Follows a change of the map, made from the map as it stands before it.
+  void show(const MapChange& change);
   // The picture was replaced: no area stands on it any more.
-  void forgetAll() { regions.clear(); }
+  void forgetAll();
 
   // The first area, in list order, whose region holds the point rounded to whole pixels.
   std::optional<std::size_t> areaAt(QPointF position) const;
 
-  // An area's outline: a box between two corners, a circle around a centre,
-  // or a polygon's edges, the closing one too, with a 5-pixel dot at each vertex.
+  void paintOnto(QImage& part, const QRect& inPicture) const override;
+
+  // An area's outline among the drag's figures: a box between two corners, a
+  // circle around a centre, or a polygon's edges, the closing one too, with a
+  // 5-pixel dot at each vertex.
   static void drawOutline(PictureCanvas& canvas, const Area& area);
 
  private:
-  void toggleHighlight(const QRegion& region);
-
   PictureCanvas& canvas;
+  const std::vector<Area>& areas;
   std::vector<QRegion> regions;
+  std::vector<QRect> reaches;  // what each area's look covers on the picture
 };
 
 // The region a click on the area is tested against.

@@ -37,7 +37,7 @@ QString missingAltText(int count) {
 }
 
 AreaTable::AreaTable(MapDocument& document, QObject* parent) : QAbstractTableModel(parent), document(document) {
-  connect(&document, &MapDocument::changing, this, [this](const MapChange& change, bool) { beginChange(change); });
+  connect(&document, &MapDocument::changing, this, &AreaTable::beginChange);
   connect(&document, &MapDocument::changed, this, &AreaTable::endChange);
   connect(&document, &MapDocument::aboutToReset, this, &AreaTable::beginResetModel);
   connect(&document, &MapDocument::reset, this, [this] {

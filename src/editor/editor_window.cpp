@@ -36,7 +36,7 @@ QSize timesTwips(QSize pixelSize) { return pixelSize * twipsPerPixel; }
 }  // namespace
 
 EditorWindow::EditorWindow(Ui& ui)
-    : ui(ui), dropArea(new DropArea(this)), canvas(new PictureCanvas(this)), overlay(*canvas) {
+    : ui(ui), dropArea(new DropArea(this)), canvas(new PictureCanvas(this)), overlay(*canvas, mapDocument.map().areas) {
   setObjectName("editorWindow");
   setWindowTitle("Ornix");
   setAccessibleName(windowTitle());
@@ -95,8 +95,7 @@ void EditorWindow::connectCanvas() {
 // The picture shows every change of the map before it is made (the areas
 // that go come off by the values they had), and the selection after it.
 void EditorWindow::followDocument() {
-  connect(&mapDocument, &MapDocument::changing, this,
-          [this](const MapChange& change, bool outlineDrawn) { overlay.show(change, outlineDrawn); });
+  connect(&mapDocument, &MapDocument::changing, this, [this](const MapChange& change) { overlay.show(change); });
   connect(&mapDocument, &MapDocument::changed, this, &EditorWindow::areasChanged);
   connect(&mapDocument, &MapDocument::reset, this, [this] {
     overlay.forgetAll();
@@ -159,7 +158,7 @@ void EditorWindow::showPicture(const Picture& picture, const QImage& image) {
 bool EditorWindow::pauseInShow(int milliseconds) { return ui.pauseUnlessSkipped(milliseconds, *canvas); }
 
 void EditorWindow::addDrawnArea(Area area, bool pauseAfter) {
-  mapDocument.draw(std::move(area), true);
+  mapDocument.draw(std::move(area));
   if (pauseAfter) ui.pause(pauseAfterArea);
 }
 

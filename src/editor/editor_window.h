@@ -96,6 +96,7 @@ class EditorWindow final : public QWidget, private GestureHost {
   void editAreaAt(QPointF position, bool pressedInArea) override;
   void addDrawnArea(Area area, bool pauseAfter) override;
   void replaceArea(MovedArea moved) override;
+  void selectArea(std::size_t index) override { mapDocument.select(index); }
 
   void buildPicture();
   void connectCanvas();

@@ -30,7 +30,25 @@ PictureCanvas::PictureCanvas(QWidget* parent) : QWidget(parent) {
 
 void PictureCanvas::setPicture(const QImage& loaded) {
   picture = loaded.convertToFormat(QImage::Format_RGB32);
+  strokes = QImage(picture.size(), QImage::Format_RGB32);
+  strokes.fill(0);
+  strokesReach = {};
   resizeToScale();
+}
+
+QImage PictureCanvas::image() const { return shownPart(picture.rect()); }
+
+// A part of the picture with the areas' look and the drag's figures on it.
+QImage PictureCanvas::shownPart(const QRect& inPicture) const {
+  QImage part = picture.copy(inPicture);
+  const QRect stroked = strokesReach & inPicture;
+  for (int y = stroked.top(); y <= stroked.bottom(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(part.scanLine(y - inPicture.y())) - inPicture.x();
+    const auto* stroke = reinterpret_cast<const QRgb*>(strokes.constScanLine(y));
+    for (int x = stroked.left(); x <= stroked.right(); ++x) line[x] ^= stroke[x];
+  }
+  if (areaLook != nullptr) areaLook->paintOnto(part, inPicture);
+  return part;
 }
 
 void PictureCanvas::setScale(double scale) {
@@ -68,13 +86,16 @@ void PictureCanvas::updatePicture(const QRect& changed) { update(toCanvas(change
 void PictureCanvas::xorPixels(const std::vector<QPoint>& pixels, QColor pen) {
   if (pixels.empty()) return;
   const QRgb mask = pen.rgb() & RGB_MASK;
-  const QRect bounds = picture.rect();
+  const QRect bounds = strokes.rect();
   for (const QPoint& pixel : pixels) {
-    if (bounds.contains(pixel)) reinterpret_cast<QRgb*>(picture.scanLine(pixel.y()))[pixel.x()] ^= mask;
+    if (bounds.contains(pixel)) reinterpret_cast<QRgb*>(strokes.scanLine(pixel.y()))[pixel.x()] ^= mask;
   }
   const int tile = std::max(1, static_cast<int>(std::lround(repaintTile / shownScale)));
   std::vector<QRect> shown = tilesHolding(pixels, tile);
-  for (QRect& part : shown) part = toCanvas(part);
+  for (QRect& part : shown) {
+    strokesReach |= part & bounds;
+    part = toCanvas(part);
+  }
   QRegion changed;
   changed.setRects(shown.data(), static_cast<int>(shown.size()));
   update(changed);
@@ -93,18 +114,6 @@ void PictureCanvas::xorLine(QPoint from, QPoint to, QColor pen) { xorPixels(line
 
 void PictureCanvas::xorDot(QPoint at, QColor pen) { xorPixels(dotPixels(at), pen); }
 
-void PictureCanvas::xorFill(const QRegion& region, QColor colour) {
-  const QRgb mask = colour.rgb() & RGB_MASK;
-  for (const QRect& part : region) {
-    const QRect inside = part & picture.rect();
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-      QRgb* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-      for (int x = inside.left(); x <= inside.right(); ++x) line[x] ^= mask;
-    }
-  }
-  updatePicture(region.boundingRect());
-}
-
 // Paints only the exposed part: each exposed rectangle from the picture
 // pixels it shows, enlarged block by block or reduced smoothly.
 void PictureCanvas::paintEvent(QPaintEvent* event) {
@@ -117,8 +126,9 @@ void PictureCanvas::paintEvent(QPaintEvent* event) {
     const QRectF inPicture((part.x() - border) / shownScale, (part.y() - border) / shownScale,
                            part.width() / shownScale, part.height() / shownScale);
     const QRect source = inPicture.toAlignedRect() & picture.rect();
+    if (source.isEmpty()) continue;
     painter.setClipRect(exposed);  // a plain rectangle keeps Qt's fast image paths
-    painter.drawImage(QRectF(toCanvas(source.topLeft()), QSizeF(source.size()) * shownScale), picture, source);
+    painter.drawImage(QRectF(toCanvas(source.topLeft()), QSizeF(source.size()) * shownScale), shownPart(source));
   }
   painter.setClipping(false);
   if (selection) {

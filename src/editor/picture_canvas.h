@@ -12,10 +12,21 @@ class QPainter;
 
 namespace ornix {
 
-// The picture being mapped: one persistent 32-bit RGB image, the loaded
-// picture plus everything drawn on it, shown at a scale inside a one-pixel
-// border. Positions it reports are pixels of the picture: at 100% as the
-// pointer gives them, at other scales the picture pixel under the pointer.
+// What is painted over the picture from the map: each area's highlight and
+// outline, by exclusive-or, onto a part of the picture.
+class AreaLook {
+ public:
+  virtual ~AreaLook() = default;
+  // XORs every area's look onto `part`, which shows `inPicture`.
+  virtual void paintOnto(QImage& part, const QRect& inPicture) const = 0;
+};
+
+// The picture being mapped, shown at a scale inside a one-pixel border. The
+// loaded picture stays as it is; each paint shows it with the areas' look
+// and, on top, the figures of a drag in progress (a rubber band, a polygon
+// being drawn, an area being moved), both by exclusive-or. Positions it
+// reports are pixels of the picture: at 100% as the pointer gives them, at
+// other scales the picture pixel under the pointer.
 class PictureCanvas final : public QWidget {
   Q_OBJECT
 
@@ -23,8 +34,12 @@ class PictureCanvas final : public QWidget {
   explicit PictureCanvas(QWidget* parent);
 
   // Shows a picture; the canvas takes its size at the scale plus the border.
+  // No figure of a drag stays on it.
   void setPicture(const QImage& loaded);
-  const QImage& image() const { return picture; }
+  // The areas painted over the picture, or none.
+  void setAreaLook(const AreaLook* look) { areaLook = look; }
+  // The picture as shown at 100%: every pixel with the areas and the drag's figures.
+  QImage image() const;
   // Shows the picture at `scale` (1 is 100%): each picture pixel a block of
   // screen pixels when enlarged.
   void setScale(double scale);
@@ -37,13 +52,13 @@ class PictureCanvas final : public QWidget {
   // Repaints the part of the picture that changed (picture coordinates).
   void updatePicture(const QRect& changed);
 
-  // Figures drawn on the picture by exclusive-or, so drawing one a second time
-  // restores every pixel. Each repaints only the part it touched.
+  // The figures of a drag, drawn by exclusive-or, so drawing one a second
+  // time takes it off again. Each repaints only the part it touched.
   void xorBox(QPoint corner1, QPoint corner2, QColor pen);
   void xorCircle(QPoint centre, double radius, QColor pen);
   void xorLine(QPoint from, QPoint to, QColor pen);
   void xorDot(QPoint at, QColor pen);  // 5 pixels wide
-  void xorFill(const QRegion& region, QColor colour);
+  void xorPixels(const std::vector<QPoint>& pixels, QColor pen);
   // The selected area, marked over the picture with a dashed frame and a
   // handle at each point a Ctrl+drag reshapes it by; the picture's own
   // pixels stay as they are.
@@ -71,13 +86,16 @@ class PictureCanvas final : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  void xorPixels(const std::vector<QPoint>& pixels, QColor pen);
-
   void resizeToScale();
   void paintSelection(QPainter& painter) const;
   QRect selectionBounds() const;
 
+  QImage shownPart(const QRect& inPicture) const;
+
   QImage picture;
+  QImage strokes;      // the drag's figures: the bits each pixel is XORed with
+  QRect strokesReach;  // where the figures have been drawn since the picture was set
+  const AreaLook* areaLook = nullptr;
   std::optional<Area> selection;
   double shownScale = 1.0;
 };

@@ -43,6 +43,7 @@ void PictureGestures::press(Qt::MouseButton button, QPointF position, Qt::Keyboa
   const std::optional<std::size_t> areaUnder = host.areaAt(position);
   if (modifiers.testFlag(Qt::ControlModifier) && mover.press(host.map(), position, areaUnder, host.handleReach())) {
     moving = true;
+    host.selectArea(mover.heldArea());
     return;
   }
   if (areaUnder) {

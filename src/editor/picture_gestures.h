@@ -29,6 +29,8 @@ class GestureHost {
   // A finished shape becomes an area; a dragged one is followed by a pause.
   virtual void addDrawnArea(Area area, bool pauseAfter) = 0;
   virtual void replaceArea(MovedArea moved) = 0;
+  // A Ctrl+press took hold of an area, to move or reshape it.
+  virtual void selectArea(std::size_t index) = 0;
 };
 
 // The mouse on the picture: the right button's File menu, presses inside an

@@ -32,17 +32,16 @@ bool PolygonTool::closesAt(QPoint click) const {
   return vertices.size() >= mostVertices || near(click, vertices.front());
 }
 
-// The closing click is not a vertex: it draws the edge from the last vertex
-// back to the first. A polygon that encloses no pixel (its vertices on one
-// spot or one line) could never be clicked again: like a too small rectangle
-// or circle it is dropped, its outline erased.
+// The closing click is not a vertex: it ends the polygon with the edge from
+// the last vertex back to the first, and the edges drawn so far come off: the
+// area shows its own outline. A polygon that encloses no pixel (its vertices
+// on one spot or one line) could never be clicked again: like a too small
+// rectangle or circle it is dropped.
 std::optional<Area> PolygonTool::close() {
-  canvas.xorLine(vertices.back(), vertices.front(), canvas.backgroundColour());
   Area polygon{Shape::polygon, {}, 0.0f, {}};
   for (const QPoint& vertex : vertices) polygon.points.push_back({vertex.x(), vertex.y()});
-  vertices.clear();
+  cancel();
   if (keepsShape(polygon)) return polygon;
-  AreaOverlay::drawOutline(canvas, polygon);
   return std::nullopt;
 }
 

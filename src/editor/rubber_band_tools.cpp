@@ -31,14 +31,15 @@ void RubberBandTool::move(QPointF position) {
 
 void RectangleTool::drawBand(QPointF to) { canvas.xorBox(anchor, wholePixel(to), canvas.backgroundColour()); }
 
-// The band is brought to the release point first, so the outline left on the
-// picture is exactly the box its numbers describe; a box too small is erased.
+// The band is brought to the release point first, so that the box its
+// numbers describe is the one last shown; then it comes off, and the area,
+// if the box is big enough to keep, shows its own outline.
 std::optional<Area> RectangleTool::release(QPointF position) {
   move(position);
+  drawBand(pen);
   const QPoint corner = wholePixel(position);
   Area rectangle{Shape::rectangle, {{anchor.x(), anchor.y()}, {corner.x(), corner.y()}}, 0.0f, {}};
   if (keepsShape(rectangle)) return rectangle;
-  drawBand(pen);
   return std::nullopt;
 }
 
@@ -48,11 +49,12 @@ float CircleTool::radiusTo(QPointF to) const {
 
 void CircleTool::drawBand(QPointF to) { canvas.xorCircle(anchor, radiusTo(to), canvas.backgroundColour()); }
 
-// The radius is the one of the last band drawn, not measured to the release point.
+// The radius is the one of the last band drawn, not measured to the release
+// point; the band comes off either way.
 std::optional<Area> CircleTool::release(QPointF) {
+  drawBand(pen);
   Area circle{Shape::circle, {{anchor.x(), anchor.y()}}, radiusTo(pen), {}};
   if (keepsShape(circle)) return circle;
-  drawBand(pen);
   return std::nullopt;
 }
 

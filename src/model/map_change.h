@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "image_map.h"
@@ -12,8 +11,9 @@ namespace ornix {
 // One change to a map: at `index`, the areas `removed` gave way to the areas
 // `inserted`; and the page the map can be saved back into went from
 // `pageBefore` to `pageAfter`. Drawing an area inserts one, deleting removes
-// one, editing, moving or reshaping replaces one, and a save removes them all
-// and drops the page.
+// one, editing, moving or reshaping replaces one, a swap replaces two with
+// the same two the other way round, and a save removes them all and drops
+// the page.
 struct MapChange {
   std::size_t index = 0;
   std::vector<Area> removed;
@@ -27,23 +27,5 @@ MapChange inverse(MapChange change);
 
 // Makes a change to a map's areas and page.
 void apply(ImageMap& map, const MapChange& change);
-
-// The changes made to a map since it was opened, to be undone and redone in
-// order. A new change drops what was undone; the history has no limit.
-class MapHistory {
- public:
-  void record(MapChange change);
-  bool canUndo() const { return done > 0; }
-  bool canRedo() const { return done < changes.size(); }
-  // The change that undoes the last one, or redoes the last one undone;
-  // nothing when there is none.
-  std::optional<MapChange> undo();
-  std::optional<MapChange> redo();
-  void clear();
-
- private:
-  std::vector<MapChange> changes;
-  std::size_t done = 0;
-};
 
 }  // namespace ornix

@@ -34,7 +34,7 @@ TEST_F(MapDocumentTest, EveryStepUndoesAndRedoesToTheSameMap) {
   Area edited = circle;
   edited.attributes.alt = "Lighthouse";
   const std::vector<std::tuple<const char*, std::function<void(MapDocument&)>, std::vector<Area>>> steps = {
-      {"Draw circle", [](MapDocument& d) { d.draw(circle, false); }, {rectangle, circle, polygon, circle}},
+      {"Draw circle", [](MapDocument& d) { d.draw(circle); }, {rectangle, circle, polygon, circle}},
       {"Move area 1",
        [](MapDocument& d) {
          d.replace(0, moved(rectangle, {5, 5}, {300, 200}), StepKind::move);
@@ -89,7 +89,7 @@ TEST_F(MapDocumentTest, TheSelectionFollowsItsArea) {
   EXPECT_EQ(document.selected(), 2u);
   document.swapWithNext(1);
   EXPECT_EQ(document.selected(), 1u);
-  document.draw(rectangle, false);
+  document.draw(rectangle);
   EXPECT_EQ(document.selected(), 3u) << "an area drawn is selected";
   document.history().undo();
   EXPECT_EQ(document.selected(), std::nullopt);
@@ -102,15 +102,15 @@ TEST_F(MapDocumentTest, TheSelectionFollowsItsArea) {
 // so that a view can follow it without looking at the whole map.
 TEST_F(MapDocumentTest, EachChangeIsAnnouncedAroundIt) {
   std::vector<std::string> heard;
-  QObject::connect(&document, &MapDocument::changing, [&](const MapChange& change, bool outlineDrawn) {
-    heard.push_back("changing " + std::to_string(change.index) + (outlineDrawn ? " drawn" : ""));
+  QObject::connect(&document, &MapDocument::changing, [&](const MapChange& change) {
+    heard.push_back("changing " + std::to_string(change.index));
     EXPECT_EQ(document.map().areas.size(), 3u + (heard.size() > 2 ? 1 : 0));
   });
   QObject::connect(&document, &MapDocument::changed,
                    [&](const MapChange& change) { heard.push_back("changed " + std::to_string(change.index)); });
-  document.draw(polygon, true);
+  document.draw(polygon);
   document.history().undo();
-  EXPECT_EQ(heard, (std::vector<std::string>{"changing 3 drawn", "changed 3", "changing 3", "changed 3"}));
+  EXPECT_EQ(heard, (std::vector<std::string>{"changing 3", "changed 3", "changing 3", "changed 3"}));
 }
 
 }  // namespace

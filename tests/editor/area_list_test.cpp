@@ -13,6 +13,7 @@
 #include "editor/editor_window.h"
 #include "model/map_writer.h"
 #include "support/fake_ui.h"
+#include "support/picture_mouse.h"
 #include "support/printers.h"
 
 namespace ornix {
@@ -44,6 +45,7 @@ class AreaListTest : public testing::Test {
 
   test::FakeUi ui;
   EditorWindow window{ui};
+  test::PictureMouse mouse{window};
 };
 
 TEST_F(AreaListTest, ShowsEveryAreaAsItWillBeWrittenAndCountsMissingAlts) {
@@ -66,6 +68,21 @@ TEST_F(AreaListTest, ShowsEveryAreaAsItWillBeWrittenAndCountsMissingAlts) {
   EXPECT_EQ(altCount(), "2 areas have no ALT text");
   window.handleKey(Qt::Key_F3);
   EXPECT_FALSE(list().isVisible());
+}
+
+// A row chosen selects its area on the picture; Ctrl and a click on the
+// picture (the move gesture) selects an area's row; the arrows then nudge it.
+TEST_F(AreaListTest, TheListAndThePictureShareOneSelection) {
+  choose(0);
+  EXPECT_EQ(window.document().selected(), 0u);
+  mouse.keys = Qt::ControlModifier;
+  mouse.click({150, 100});
+  EXPECT_EQ(view().currentIndex().row(), 1);
+  EXPECT_EQ(window.document().history().count(), 0) << "a click moves nothing";
+  window.handleKey(Qt::Key_Right);
+  EXPECT_EQ(cell(1, AreaTable::coordinates), "151, 100, 20");
+  window.undo();
+  EXPECT_EQ(cell(1, AreaTable::coordinates), "150, 100, 20");
 }
 
 // In-place edits follow the attributes dialog's rules, each one step.
@@ -126,7 +143,7 @@ TEST_F(AreaListTest, TheListFollowsEveryChangeRowByRow) {
   QSignalSpy resets(&table(), &QAbstractItemModel::modelReset);
   QSignalSpy inserted(&table(), &QAbstractItemModel::rowsInserted);
   QSignalSpy removed(&table(), &QAbstractItemModel::rowsRemoved);
-  window.document().draw(door, false);
+  window.document().draw(door);
   window.undo();
   window.document().addReadArea(roof);
   window.document().empty(true);

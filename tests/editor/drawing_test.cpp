@@ -172,6 +172,7 @@ class RecordingHost final : public GestureHost {
   void editAreaAt(QPointF, bool) override {}
   void addDrawnArea(Area area, bool) override { drawn.push_back(std::move(area)); }
   void replaceArea(MovedArea) override {}
+  void selectArea(std::size_t) override {}
   ImageMap picture{Picture{"/a.gif", 100, 100}, {}, nullptr};
   std::vector<Area> drawn;
 };

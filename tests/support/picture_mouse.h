@@ -51,7 +51,7 @@ class PictureMouse {
     press(at);
     release(at);
   }
-  const QImage& pixels() const { return canvas->image(); }
+  QImage pixels() const { return canvas->image(); }
 
   PictureCanvas* canvas;
   Qt::KeyboardModifiers keys = Qt::NoModifier;
