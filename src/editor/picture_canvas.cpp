@@ -13,7 +13,7 @@ namespace ornix {
 namespace {
 
 constexpr int border = 1;
-constexpr double repaintTile = 64;  // screen pixels: the grain of a figure's repaint
+constexpr double repaintTile = 16;  // screen pixels: the grain of a figure's repaint
 constexpr int selectionHandle = 6;  // screen pixels: a selected area's handles
 
 }  // namespace
