@@ -57,7 +57,8 @@ const HelpList& keysList() {
            "Hold Ctrl and drag: from inside an area it moves; from a corner, a vertex or a circle's rim it is "
            "reshaped."},
           {33, 161, 88, 104, 1900,
-           "The arrow keys move the area last moved or reshaped by one pixel; with Shift, by ten."},
+           "The arrow keys nudge the selected area (chosen in the Areas window, F3, or last drawn, moved or "
+           "reshaped) by one pixel; with Shift, by ten."},
           {33, 161, 104, 119, 1900,
            "While the areas of an opened map appear one by one, Space or a click shows the rest at once."},
       },

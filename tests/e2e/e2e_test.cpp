@@ -287,12 +287,15 @@ TEST_F(EndToEnd, AnAreaIsUndoneRedoneMovedAndDrawnZoomedIn) {
   XSession::keys(window, {"ctrl+equal"});  // 200%: each picture pixel two screen pixels across
   settle();
   XSession::drag(picture + QPoint(20, 20), picture + QPoint(100, 80));
-  XSession::keys(window, {"ctrl+0"});
+  XSession::keys(window, {"ctrl+0", "F3"});
+  const std::string areas = XSession::waitForWindow("Areas");
+  ASSERT_FALSE(areas.empty()) << "F3 showed no area list";
+  XSession::keys(areas, {"ctrl+Up"});  // the area drawn last, selected, goes first
   saveAndQuit(ornix, window, "F8", "edited.txt");
   const std::string block = contents(folder / "edited.txt");
   EXPECT_EQ(block.substr(block.find("<AREA"), block.find("</MAP>") - block.find("<AREA")),
-            "<AREA SHAPE=\"rect\" COORDS=\"160, 100, 300, 190\" HREF=\"\">\r\n"
-            "<AREA SHAPE=\"rect\" COORDS=\"10, 10, 50, 40\" HREF=\"\">\r\n");
+            "<AREA SHAPE=\"rect\" COORDS=\"10, 10, 50, 40\" HREF=\"\">\r\n"
+            "<AREA SHAPE=\"rect\" COORDS=\"160, 100, 300, 190\" HREF=\"\">\r\n");
 }
 
 TEST_F(EndToEnd, SpaceSkipsTheShowOfALongMap) {
