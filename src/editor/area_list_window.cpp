@@ -68,7 +68,7 @@ AreaListWindow::AreaListWindow(MapDocument& document, QWidget* editor)
   column->setContentsMargins(0, 0, 0, 0);
   column->addWidget(view);
   column->addWidget(altCount);
-  buildButtons(top);
+  column->addLayout(moveButtons());
   splitter->addWidget(top);
   splitter->addWidget(history);
   splitter->setStretchFactor(0, 3);
@@ -84,10 +84,11 @@ AreaListWindow::AreaListWindow(MapDocument& document, QWidget* editor)
   followSelection();
 }
 
-void AreaListWindow::buildButtons(QWidget* holder) {
+// Move Up and Move Down, side by side.
+QHBoxLayout* AreaListWindow::moveButtons() {
   auto* row = new QHBoxLayout;
-  upButton = new QPushButton("Move &Up", holder);
-  downButton = new QPushButton("Move &Down", holder);
+  auto* upButton = new QPushButton("Move &Up", this);
+  auto* downButton = new QPushButton("Move &Down", this);
   upButton->setObjectName("moveUpButton");
   downButton->setObjectName("moveDownButton");
   upButton->setToolTip("Earlier in the map: a browser follows the first area under the pointer (Ctrl+Up)");
@@ -95,9 +96,9 @@ void AreaListWindow::buildButtons(QWidget* holder) {
   row->addWidget(upButton);
   row->addWidget(downButton);
   row->addStretch();
-  static_cast<QVBoxLayout*>(holder->layout())->addLayout(row);
   connect(upButton, &QPushButton::clicked, this, [this] { moveSelected(-1); });
   connect(downButton, &QPushButton::clicked, this, [this] { moveSelected(1); });
+  return row;
 }
 
 // A row chosen selects its area on the picture; an area selected anywhere

@@ -3,8 +3,8 @@
 #include <QTableView>
 #include <QWidget>
 
+class QHBoxLayout;
 class QLabel;
-class QPushButton;
 class QUndoView;
 
 namespace ornix {
@@ -56,7 +56,7 @@ class AreaListWindow final : public QWidget {
   void hideEvent(QHideEvent* event) override;
 
  private:
-  void buildButtons(QWidget* holder);
+  QHBoxLayout* moveButtons();
   void followSelection();
   void moveSelected(int by);
   void moveRow(int row, int by);
@@ -65,8 +65,6 @@ class AreaListWindow final : public QWidget {
   AreaTable* table;
   AreaTableView* view;
   QLabel* altCount;
-  QPushButton* upButton = nullptr;
-  QPushButton* downButton = nullptr;
   QUndoView* history;
   bool placed = false;  // shown or restored once: it keeps its place
 };
