@@ -92,8 +92,8 @@ void EditorWindow::connectCanvas() {
   });
 }
 
-// The picture shows every change of the map before it is made (the areas
-// that go come off by the values they had), and the selection after it.
+// The areas' regions follow each change of the map as it is made, and the
+// picture repaints where the change shows; the selection is marked after it.
 void EditorWindow::followDocument() {
   connect(&mapDocument, &MapDocument::changing, this, [this](const MapChange& change) { overlay.show(change); });
   connect(&mapDocument, &MapDocument::changed, this, &EditorWindow::areasChanged);
