@@ -33,11 +33,7 @@ QPixmap buttonPixmap(const QString& name, qreal devicePixelRatio) {
 }  // namespace
 
 AreaAttributesDialog::AreaAttributesDialog(const Attributes& shown, QWidget* editorWindow)
-    : QDialog(editorWindow),
-      editorWindow(editorWindow),
-      shownHref(shownAttributes(shown).href),
-      shownTarget(shownAttributes(shown).target),
-      shownAlt(shownAttributes(shown).alt) {
+    : QDialog(editorWindow), editorWindow(editorWindow), texts(shownAttributes(shown)) {
   setObjectName("areaAttributesDialog");
   setWindowTitle("Add a URL and/or TARGET, or DELETE area.");
   setAccessibleName(windowTitle());
@@ -52,9 +48,9 @@ AreaAttributesDialog::AreaAttributesDialog(const Attributes& shown, QWidget* edi
   auto* prompt = new QLabel("Enter an HREF for the selected area.", this);
   prompt->setObjectName("promptLabel");
   prompt->setGeometry(twipsRect(165, 60, 5685, 285));
-  hrefEdit = addTextBox("hrefEdit", "HREF", {120, 285, 7290, 270}, shownHref);
-  targetEdit = addTextBox("targetEdit", "TARGET", {120, 660, 3795, 270}, shownTarget);
-  altEdit = addTextBox("altEdit", "ALT", {135, 1035, 7290, 270}, shownAlt);
+  hrefEdit = addTextBox("hrefEdit", "HREF", {120, 285, 7290, 270}, texts.href);
+  targetEdit = addTextBox("targetEdit", "TARGET", {120, 660, 3795, 270}, texts.target);
+  altEdit = addTextBox("altEdit", "ALT", {135, 1035, 7290, 270}, texts.alt);
   auto* enter =
       addPictureButton("enterButton", "enter", {4155, 555, 1065, 480}, "Enters current HREF and TARGET Information.");
   auto* cancel = addPictureButton("cancelButton", "cancel", {5250, 555, 1065, 480}, "Cancels this HREF and TARGET.");
@@ -73,9 +69,9 @@ AreaAttributesDialog::AreaAttributesDialog(const Attributes& shown, QWidget* edi
 
 QPixmap AreaAttributesDialog::upPicture(const char* button) { return buttonPixmap(QString(button) + "_up", 1.0); }
 
-std::string AreaAttributesDialog::typedHref() const { return fromDisplay(hrefEdit->text(), shownHref); }
-std::string AreaAttributesDialog::typedTarget() const { return fromDisplay(targetEdit->text(), shownTarget); }
-std::string AreaAttributesDialog::typedAlt() const { return fromDisplay(altEdit->text(), shownAlt); }
+std::string AreaAttributesDialog::typedHref() const { return fromDisplay(hrefEdit->text(), texts.href); }
+std::string AreaAttributesDialog::typedTarget() const { return fromDisplay(targetEdit->text(), texts.target); }
+std::string AreaAttributesDialog::typedAlt() const { return fromDisplay(altEdit->text(), texts.alt); }
 
 QLineEdit* AreaAttributesDialog::addTextBox(const char* name, const char* spokenName, QRect twips,
                                             const std::string& text) {

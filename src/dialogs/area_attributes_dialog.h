@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/area.h"
+#include "model/attribute_entry.h"
 
 class QLineEdit;
 
@@ -48,9 +49,7 @@ class AreaAttributesDialog final : public QDialog {
   QLineEdit* hrefEdit;
   QLineEdit* targetEdit;
   QLineEdit* altEdit;
-  std::string shownHref;
-  std::string shownTarget;
-  std::string shownAlt;
+  ShownAttributes texts;  // as shown when the dialog opened
   AttributesChoice chosen = AttributesChoice::cancel;
 };
 
