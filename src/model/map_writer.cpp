@@ -135,13 +135,16 @@ std::string writeMapBlock(const ImageMap& map, std::string_view folderPrefix) {
   return block;
 }
 
-std::string buildOutput(const ImageMap& map, OutputKind kind, std::string_view folderPrefix) {
+std::string buildOutput(const ImageMap& map, OutputKind kind, std::string_view folderPrefix,
+                        const PageLocale& locale) {
   std::string block = writeMapBlock(map, folderPrefix);
   switch (kind) {
     case OutputKind::clipboard: return block;
     case OutputKind::mapFile:
     case OutputKind::textFile: return block.append(crlf);
     case OutputKind::htmlPage: return joined({htmlPageTop, block, htmlPageBottom, crlf});
+    case OutputKind::responsivePage:
+      return responsivePage(block, map.picture ? fileNameOf(*map.picture) : "Image map", locale);
     case OutputKind::sourcePage: {
       const SplitPage noPage;
       const SplitPage& page = map.sourcePage ? *map.sourcePage : noPage;

@@ -4,11 +4,12 @@
 #include <string_view>
 
 #include "image_map.h"
+#include "responsive_page.h"
 
 namespace ornix {
 
 // The places a map block goes.
-enum class OutputKind { mapFile, htmlPage, textFile, sourcePage, clipboard };
+enum class OutputKind { mapFile, htmlPage, textFile, sourcePage, clipboard, responsivePage };
 
 // One area's AREA tag: its shape word, its COORDS (a circle's radius rounded
 // half to even), its HREF, then its Target and ALT where it has them.
@@ -23,8 +24,10 @@ std::string coordsText(const Area& area);
 std::string writeMapBlock(const ImageMap& map, std::string_view folderPrefix);
 
 // Every output of a map: the block alone for the clipboard, with a line end
-// for a map file or a text file, inside a minimal page for an HTML page, or
+// for a map file or a text file, inside a minimal page for an HTML page, inside
+// a page that fits the map to any width (whose head names `locale`), or
 // between the two halves of the page it was read from.
-std::string buildOutput(const ImageMap& map, OutputKind kind, std::string_view folderPrefix);
+std::string buildOutput(const ImageMap& map, OutputKind kind, std::string_view folderPrefix,
+                        const PageLocale& locale = {});
 
 }  // namespace ornix

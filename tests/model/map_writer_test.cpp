@@ -2,6 +2,7 @@
 
 #include "model/map_format.h"
 #include "model/map_writer.h"
+#include "model/split_page.h"
 #include "support/image_bytes.h"
 
 namespace ornix {
@@ -86,6 +87,23 @@ TEST_F(MapWriterTest, WrapsTheBlockForEachOutput) {
       {OutputKind::sourcePage, "<html>\r\n<p>before</p>\n" + written + "\n</html>\r\n"},
   };
   for (const auto& [kind, text] : cases) EXPECT_EQ(buildOutput(map, kind, "images/"), text);
+}
+
+// The responsive page carries the HTML page's block byte for byte; its head
+// names the code page and language it is given, and its title the picture,
+// as text. Read back and saved in the original page, it keeps its script.
+TEST_F(MapWriterTest, TheResponsivePageHoldsTheSameBlockAndKeepsItsScriptWhenSavedBack) {
+  map.picture->path = "/site/a&b<c.jpg";
+  map.areas = {area(Shape::circle, {{50, 60}}, 12, {"ring.htm", "", "A ring", {}})};
+  const std::string page = buildOutput(map, OutputKind::responsivePage, "images/", {"windows-1252", "de-DE"});
+  const auto blockOf = [](const std::string& text) { return std::get<SplitPage>(splitPage(text, "p.htm")).block; };
+  EXPECT_EQ(blockOf(page), blockOf(buildOutput(map, OutputKind::htmlPage, "images/")));
+  for (const char* part : {"<!DOCTYPE html>\r\n<html lang=\"de-DE\">", "<meta charset=\"windows-1252\">",
+                           "<title>a&amp;b&lt;c.jpg</title>", "new ResizeObserver", "</html>\r\n"}) {
+    EXPECT_NE(page.find(part), std::string::npos) << part;
+  }
+  ImageMap reopened{map.picture, map.areas, std::make_shared<SplitPage>(std::get<SplitPage>(splitPage(page, "p.htm")))};
+  EXPECT_EQ(buildOutput(reopened, OutputKind::sourcePage, "images/"), page + "\r\n");
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 
 namespace ornix::test {
 
-inline constexpr OutputKind everyOutput[] = {OutputKind::clipboard, OutputKind::mapFile, OutputKind::htmlPage,
-                                             OutputKind::textFile, OutputKind::sourcePage};
+inline constexpr OutputKind everyOutput[] = {OutputKind::clipboard, OutputKind::mapFile,    OutputKind::htmlPage,
+                                             OutputKind::textFile,  OutputKind::sourcePage, OutputKind::responsivePage};
 
 // The areas as a file gives them back: the link the dialog offers in place of
 // "#" is not written, and a circle's radius is written whole.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ornix {
+
+// What a page's head says about its texts: the code page the map's bytes are
+// in, and the language they are written in ("" when not known).
+struct PageLocale {
+  std::string_view charset = "utf-8";
+  std::string_view language;
+};
+
+// A page that shows a map block at any width: its picture scales down to fit
+// its column and keeps its proportions, and a small script outside the block
+// scales every AREA's coordinates to the size the picture is shown at, from
+// the picture's natural size, on load and whenever that size changes. The
+// block goes in as it is; `title` is written as text.
+std::string responsivePage(std::string_view block, std::string_view title, const PageLocale& locale);
+
+}  // namespace ornix
