@@ -263,7 +263,11 @@ void EditorWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
       if (loaded) run([this] { emit saveToFileRequested(OutputKind::mapFile); });
       break;
     case Qt::Key_F7:
-      if (loaded) run([this] { emit saveToFileRequested(OutputKind::htmlPage); });
+      if (loaded) {
+        const OutputKind page =
+            modifiers.testFlag(Qt::ShiftModifier) ? OutputKind::responsivePage : OutputKind::htmlPage;
+        run([this, page] { emit saveToFileRequested(page); });
+      }
       break;
     case Qt::Key_F8:
       if (loaded) run([this] { emit saveToFileRequested(OutputKind::textFile); });

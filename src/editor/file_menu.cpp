@@ -70,11 +70,15 @@ void FileMenu::addEditingEntries() {
     connect(editingEntries[entry], &QAction::triggered, this, chosen);
   }
   connect(addEntry(this, "areaListEntry", "Area List\tF3"), &QAction::triggered, this, &FileMenu::areaListChosen);
+  addSeparator();
+  responsivePageEntry = addEntry(this, "saveResponsivePageEntry", "Save As Responsive HTML...\tShift+F7");
+  connect(responsivePageEntry, &QAction::triggered, this, [this] { emit saveChosen(OutputKind::responsivePage); });
 }
 
 void FileMenu::enableFor(bool hasAreas, bool hasSourcePage, const Editing& editing) {
   clipboardEntry->setEnabled(hasAreas);
   for (std::size_t entry = 0; entry < 3; ++entry) fileSaveEntries[entry]->setEnabled(hasAreas);
+  responsivePageEntry->setEnabled(hasAreas);
   if (hasAreas) fileSaveEntries[3]->setEnabled(hasSourcePage);
   const std::array<bool, 5> can = {editing.canUndo, editing.canRedo, editing.canZoomIn, editing.canZoomOut,
                                    editing.zoomed};

@@ -27,7 +27,7 @@ class FileMenu final : public QMenu {
   };
 
   // Applied just before the menu pops up; between popups the entries keep
-  // their state. The saves need an area; "Save in Original Page" also a page,
+  // their state. The saves, the responsive page's too, need an area; "Save in Original Page" also a page,
   // and without areas it keeps the state it had. The editing entries are on
   // exactly when they can act.
   void enableFor(bool hasAreas, bool hasSourcePage, const Editing& editing);
@@ -56,6 +56,7 @@ class FileMenu final : public QMenu {
   void addEditingEntries();
 
   QAction* clipboardEntry = nullptr;
+  QAction* responsivePageEntry = nullptr;     // added below the editing entries, with the saves' state
   std::array<QAction*, 4> fileSaveEntries{};  // map file, HTML page, text file, original page
   std::array<QAction*, 5> editingEntries{};   // undo, redo, zoom in, zoom out, actual size
 };

@@ -1,6 +1,11 @@
 #include "text_codec.h"
 
+#include <QLocale>
 #include <QStringDecoder>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace ornix {
 
@@ -15,6 +20,40 @@ QString toDisplay(std::string_view bytes) {
 std::string fromDisplay(const QString& text, std::string_view original) {
   if (text == toDisplay(original)) return std::string(original);
   return text.toLocal8Bit().toStdString();
+}
+
+namespace {
+
+// The name a browser knows the system code page by. Qt keeps 8-bit text in
+// UTF-8 everywhere but Windows, where it is the ANSI code page.
+std::string systemCharset() {
+#ifdef Q_OS_WIN
+  const UINT page = GetACP();
+  switch (page) {
+    case 932: return "shift_jis";
+    case 936: return "gbk";
+    case 949: return "euc-kr";
+    case 950: return "big5";
+    case 65001: return "utf-8";
+    default: return "windows-" + std::to_string(page);
+  }
+#else
+  return "utf-8";
+#endif
+}
+
+std::string systemLanguage() {
+  const QString name = QLocale::system().bcp47Name();
+  return name == "C" ? std::string() : name.toStdString();
+}
+
+}  // namespace
+
+const PageLocale& systemPageLocale() {
+  static const std::string charset = systemCharset();
+  static const std::string language = systemLanguage();
+  static const PageLocale locale{charset, language};
+  return locale;
 }
 
 }  // namespace ornix

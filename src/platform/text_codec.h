@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/responsive_page.h"
+
 namespace ornix {
 
 // The program keeps every text as bytes in the system's 8-bit code page and
@@ -14,5 +16,9 @@ QString toDisplay(std::string_view bytes);
 // The bytes of a text the user has seen and may have edited. Shown from
 // `original` and left as it was, it gives back exactly `original`.
 std::string fromDisplay(const QString& text, std::string_view original);
+
+// The code page the program's texts are in, as a page's head names it, and
+// the language of the system ("" when it has none). It lives as long as the program.
+const PageLocale& systemPageLocale();
 
 }  // namespace ornix

@@ -19,6 +19,7 @@ std::vector<FileFilter> openFilters(OpenPurpose purpose) {
 std::pair<FileFilter, std::string> saveFilter(OutputKind kind) {
   switch (kind) {
     case OutputKind::htmlPage:
+    case OutputKind::responsivePage:
     case OutputKind::sourcePage: return {{"Save As HTML  (*.htm)", "*.htm"}, "htm"};
     case OutputKind::textFile: return {{"Save As TEXT  (*.txt)", "*.txt"}, "txt"};
     case OutputKind::mapFile:

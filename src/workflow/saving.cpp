@@ -6,6 +6,7 @@
 #include "image_loading.h"
 #include "platform/clipboard.h"
 #include "platform/file_store.h"
+#include "platform/text_codec.h"
 #include "platform/ui.h"
 #include "shutdown.h"
 #include "system/image_folder.h"
@@ -55,7 +56,7 @@ void Saving::saveToFile(OutputKind kind) {
   const std::string path = askForFileToSave(ui, kind, window.imagePath());
   if (path.empty()) return;
   if (const std::optional<std::string> failure =
-          writeWholeFile(path, buildOutput(window.map(), kind, imageFolder(settings)))) {
+          writeWholeFile(path, buildOutput(window.map(), kind, imageFolder(settings), systemPageLocale()))) {
     ui.messageBox({"Ornix Note", "The map could not be saved to" + crlf + path + crlf + crlf + *failure,
                    MessageIcon::exclamation});
     return;

@@ -91,7 +91,8 @@ TEST_F(EditorWindowTest, TheFileMenuEnablesSavesByTheMapItHolds) {
     window.showFileMenu();
     const std::map<std::string, bool>& shown = ui.menusShown.back();
     EXPECT_EQ(shown.at("Save To ClipBoard\tF5"), clipboard);
-    for (const char* entry : {"Save As an ORNX\tF6", "Save As HTML\tF7", "Save As Text\tF8"}) {
+    for (const char* entry :
+         {"Save As an ORNX\tF6", "Save As HTML\tF7", "Save As Text\tF8", "Save As Responsive HTML...\tShift+F7"}) {
       EXPECT_EQ(shown.at(entry), files) << entry;
     }
     EXPECT_EQ(shown.at("Save in Original Page\tF9"), original);
@@ -141,8 +142,9 @@ TEST_F(EditorWindowTest, MenuButtonsAndKeysRaiseTheirCommandsOnlyWhenTheyCan) {
   child<QToolButton>("closeButton")->click();
   ui.answers = {Answer::no, Answer::yes};
   press({Qt::Key_F5, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9, Qt::Key_F1, Qt::Key_F2, Qt::Key_F4});
+  QTest::keyClick(child<PictureCanvas>("pictureCanvas"), Qt::Key_F7, Qt::ShiftModifier);
   EXPECT_EQ(raised, (std::vector<std::string>{"open", "file 1", "exit", "exit", "clipboard", "file 0", "file 1",
-                                              "file 2", "help", "open", "open"}));
+                                              "file 2", "help", "open", "open", "file 5"}));
   EXPECT_EQ(ui.messages.front(), (Message{"Confirm Clipboard:", "Saving present map to the clipboard.\r\n\r\nContinue?",
                                           MessageIcon::none, MessageButtons::yesNo}));
 }

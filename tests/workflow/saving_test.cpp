@@ -11,6 +11,7 @@
 #include "editor/editor_window.h"
 #include "model/attribute_entry.h"
 #include "platform/clipboard.h"
+#include "platform/text_codec.h"
 #include "support/map_pages.h"
 #include "support/picture_mouse.h"
 #include "support/settings_home.h"
@@ -42,15 +43,16 @@ class SavingTest : public testing::Test, protected test::SettingsHome {
 };
 
 TEST_F(SavingTest, EveryFileSaveWritesItsOutputAndEmptiesTheMap) {
-  const std::array<std::pair<OutputKind, const char*>, 4> kinds = {{{OutputKind::mapFile, "ornx"},
+  const std::array<std::pair<OutputKind, const char*>, 5> kinds = {{{OutputKind::mapFile, "ornx"},
                                                                     {OutputKind::htmlPage, "htm"},
+                                                                    {OutputKind::responsivePage, "htm"},
                                                                     {OutputKind::textFile, "txt"},
                                                                     {OutputKind::sourcePage, "htm"}}};
   for (const auto& [kind, extension] : kinds) {
     drawOneArea();
     window.document().holdSourcePage(
         std::make_shared<SplitPage>(SplitPage{"<html>\n<p>caf\xE9</p>\r\n", "", "\n</html>"}));
-    const std::string expected = buildOutput(window.map(), kind, "images/");
+    const std::string expected = buildOutput(window.map(), kind, "images/", systemPageLocale());
     const ImageMap before = window.map();
     const QImage pixels = mouse.pixels().copy();
     const std::filesystem::path file = dir.path / (std::string("out.") + extension);
