@@ -25,6 +25,7 @@ e2e_packages=(xvfb xauth xdotool xclip procps imagemagick chromium dpkg-dev file
 windows_packages=(g++-mingw-w64-x86-64-posix nsis zip)
 wine_packages=(wine64 xvfb xauth xdotool procps imagemagick)
 playwright_core=playwright-core@1.59.1  # the last line that runs on Debian 12's Node 18
+html_validate=html-validate@8.29.0      # runs on Node 16 and later
 
 need_packages() {
   command -v dpkg-query > /dev/null || return 0  # not Debian: CMake says what is missing
@@ -44,18 +45,20 @@ need_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" > /dev/null
 }
 
-# The browser check drives Debian's chromium with the npm package
-# playwright-core, kept in the build folder's node/; it never downloads a browser.
+# The browser checks drive Debian's chromium with the npm package
+# playwright-core and validate pages with html-validate, both kept in the build
+# folder's node/; nothing downloads a browser.
 need_browser_driver() {
   local dir=$1
   command -v npm > /dev/null || need_packages nodejs npm
-  [ -f "$dir/node/node_modules/playwright-core/package.json" ] && return 0
+  [ -f "$dir/node/node_modules/playwright-core/package.json" ] &&
+    [ -f "$dir/node/node_modules/html-validate/package.json" ] && return 0
   # Node trusts only its own certificate list; let it trust the system's too,
   # as apt does (a machine behind a proxy of its own adds that proxy's there).
   if [ -z "${NODE_EXTRA_CA_CERTS:-}" ] && [ -f /etc/ssl/certs/ca-certificates.crt ]; then
     export NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt
   fi
-  npm install --prefix "$dir/node" --no-save --no-audit --no-fund --loglevel=error "$playwright_core" > /dev/null
+  npm install --prefix "$dir/node" --no-save --no-audit --no-fund --loglevel=error "$playwright_core" "$html_validate" > /dev/null
 }
 
 # build PRESET: configures and builds one of CMakePresets.json's presets.
