@@ -2,7 +2,7 @@
 // device pixel ratios and checks, point by point, that a point well inside an
 // area hits that area's link (the first in map order where areas overlap)
 // and a point outside every area hits none, as the program's own hit test
-// says; after a resize without a reload too. Also: the page's script is
+// says; after a resize without a reload, and on the page edited by hand, too. Also: the page's script is
 // small and runs without errors, every AREA is a link named by its ALT, and
 // the plain HTML page of the same map misses at phone width, as any page
 // that scales its pictures does.
@@ -119,6 +119,22 @@ async function checkPlainPageMisses(browser, name, file, grid, tally) {
   await context.close();
 }
 
+// The page as an author might change it by hand: the picture's tag given half
+// its width and height, the block moved into a narrower column.
+async function checkHandEditedPage(browser, name, file, grid, tally) {
+  const edited = file.replace(/\.html$/, '-edited.html');
+  const text = fs.readFileSync(file, 'latin1')
+    .replace(/ width=(\d+) height=(\d+)/, (_, w, h) => ` width=${Math.round(w / 2)} height=${Math.round(h / 2)}`)
+    .replace('<!-- Ornix start', '<div style="width: 70%; margin: 0 auto">\r\n<!-- Ornix start')
+    .replace('safe to edit AFTER this line. -->', 'safe to edit AFTER this line. -->\r\n</div>');
+  fs.writeFileSync(edited, text, 'latin1');
+  for (const width of [1400, 375]) {
+    const context = await browser.newContext({ viewport: { width, height: viewportHeight } });
+    tally.hits(`${name} edited by hand at ${width} px`, await hitCheck(await open(context, edited), grid));
+    await context.close();
+  }
+}
+
 function checkScript(name, file, tally) {
   const page = fs.readFileSync(file, 'latin1');
   const script = /<script>([\s\S]*?)<\/script>/.exec(page);
@@ -141,6 +157,7 @@ async function main() {
       checkScript(name, responsive, tally);
       await checkAtEveryWidth(browser, name, responsive, grid, tally);
       await checkAfterResizes(browser, name, responsive, grid, tally);
+      await checkHandEditedPage(browser, name, responsive, grid, tally);
       await checkNames(browser, name, responsive, tally);
       await checkPlainPageMisses(browser, name, path.join(folder, `${name}.html`), grid, tally);
     }
