@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 #include "file_store.h"
@@ -66,6 +67,19 @@ std::vector<std::string> withDefault(std::vector<std::string> lines, bool presen
   return lines;
 }
 
+std::string currentText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Writes a part of the association unless the file holds it already, as at
+// nearly every start; `changed` is set when the file was written.
+bool putInPlace(const std::string& path, const std::string& text, bool& changed) {
+  if (std::filesystem::exists(path) && currentText(path) == text) return true;
+  changed = true;
+  return !writeWholeFile(path, text);
+}
+
 bool removeFile(const std::string& path) {
   std::error_code error;
   return std::filesystem::remove(path, error) && !error;
@@ -104,11 +118,13 @@ bool FreedesktopAssociation::write(const std::string& programPath) {
   std::filesystem::create_directories(std::filesystem::path(mimePackagePath()).parent_path(), error);
   std::filesystem::create_directories(std::filesystem::path(desktopEntryPath()).parent_path(), error);
   std::filesystem::create_directories(configHome, error);
-  // Each part is written even when one before it failed, as far as it goes.
-  bool written = !writeWholeFile(mimePackagePath(), resourceText(":/desktop/ornix.xml"));
-  written = !writeWholeFile(desktopEntryPath(), desktopFile(programPath)) && written;
-  written = !writeWholeFile(mimeAppsPath(), joined(withDefault(linesOf(mimeAppsPath()), true))) && written;
-  refreshCaches();
+  // Each part is put in place even when one before it failed, as far as it goes.
+  Changed changed;
+  bool written = putInPlace(mimePackagePath(), resourceText(":/desktop/ornix.xml"), changed.mimePackage);
+  written = putInPlace(desktopEntryPath(), desktopFile(programPath), changed.desktopEntry) && written;
+  bool defaultChanged = false;  // the default application is read as it is, from no cache
+  written = putInPlace(mimeAppsPath(), joined(withDefault(linesOf(mimeAppsPath()), true)), defaultChanged) && written;
+  refreshCaches(changed);
   return written;
 }
 
@@ -120,14 +136,18 @@ bool FreedesktopAssociation::remove() {
   const std::vector<std::string> lines = linesOf(mimeAppsPath());
   const std::vector<std::string> without = withDefault(lines, false);
   const bool lastRemoved = without != lines && !writeWholeFile(mimeAppsPath(), joined(without));
-  refreshCaches();
+  refreshCaches({true, true});
   return lastRemoved;
 }
 
-void FreedesktopAssociation::refreshCaches() const {
-  const std::vector<std::pair<const char*, std::string>> tools = {
-      {"update-mime-database", dataHome + "/mime"}, {"update-desktop-database", dataHome + "/applications"}};
-  for (const auto& [tool, folder] : tools) {
+// A cache is rebuilt when what it is built from changed, or when it is not
+// there (its tool may have been installed since the part was written).
+void FreedesktopAssociation::refreshCaches(const Changed& changed) const {
+  const std::vector<std::tuple<const char*, std::string, const char*, bool>> tools = {
+      {"update-mime-database", dataHome + "/mime", "mime.cache", changed.mimePackage},
+      {"update-desktop-database", dataHome + "/applications", "mimeinfo.cache", changed.desktopEntry}};
+  for (const auto& [tool, folder, cache, partChanged] : tools) {
+    if (!partChanged && std::filesystem::exists(folder + "/" + cache)) continue;
     const QString program = QStandardPaths::findExecutable(tool);
     if (!program.isEmpty() && std::filesystem::is_directory(folder)) {
       QProcess::execute(program, {QString::fromStdString(folder)});

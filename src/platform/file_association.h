@@ -10,8 +10,9 @@ namespace ornix {
 class FileAssociation {
  public:
   virtual ~FileAssociation() = default;
-  // Writes the association for the program at `programPath`, replacing what an
-  // earlier start wrote. False when a part could not be written.
+  // Puts the association for the program at `programPath` right, replacing
+  // what an earlier start wrote where it differs. False when a part could not
+  // be written.
   virtual bool write(const std::string& programPath) = 0;
   // Removes exactly what write() put in place. False when its last part, the
   // default application, was not there or could not be removed.
@@ -21,8 +22,9 @@ class FileAssociation {
 // The freedesktop way: a MIME package declaring the map file type, a desktop
 // entry that opens it with the program, and that entry as the type's default
 // application, in the user's data and configuration folders (XDG_DATA_HOME,
-// XDG_CONFIG_HOME) unless others are given. The desktop's caches are
-// refreshed when their tools exist.
+// XDG_CONFIG_HOME) unless others are given. Only the parts that differ from
+// what is there are written, and the desktop's caches are refreshed (when
+// their tools exist) only for a part that changed or a cache that is missing.
 class FreedesktopAssociation final : public FileAssociation {
  public:
   static constexpr const char* mimeType = "application/x-ornix";
@@ -38,7 +40,11 @@ class FreedesktopAssociation final : public FileAssociation {
   std::string mimeAppsPath() const;
 
  private:
-  void refreshCaches() const;
+  struct Changed {
+    bool mimePackage = false;
+    bool desktopEntry = false;
+  };
+  void refreshCaches(const Changed& changed) const;
 
   std::string dataHome;
   std::string configHome;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include "platform/file_association.h"
 #include "support/image_bytes.h"
@@ -65,6 +66,33 @@ TEST_F(FileAssociationTest, AMovedProgramIsPutRightAndRemovalTakesExactlyWhatWas
   EXPECT_EQ(contents(association.mimeAppsPath()),
             "[Default Applications]\n[Added Associations]\nimage/png=viewer.desktop;\n");
   EXPECT_FALSE(association.remove()) << "nothing was left to remove";
+}
+
+// Each file under the association's folders with the time it was last written.
+std::map<std::string, std::filesystem::file_time_type> writeTimes(const std::filesystem::path& folder) {
+  std::map<std::string, std::filesystem::file_time_type> times;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file()) times[entry.path().string()] = entry.last_write_time();
+  }
+  return times;
+}
+
+// A start that finds everything in place writes no file and rebuilds no
+// cache; a moved program rewrites its entry, and the caches built from it.
+TEST_F(FileAssociationTest, AStartWritesOnlyWhatDiffers) {
+  ASSERT_TRUE(association.write("/usr/bin/ornix"));
+  const auto first = writeTimes(dir.path);
+  ASSERT_TRUE(association.write("/usr/bin/ornix"));
+  EXPECT_EQ(writeTimes(dir.path), first);
+  ASSERT_TRUE(association.write("/opt/ornix"));
+  const auto moved = writeTimes(dir.path);
+  EXPECT_NE(moved.at(association.desktopEntryPath()), first.at(association.desktopEntryPath()));
+  EXPECT_EQ(moved.at(association.mimePackagePath()), first.at(association.mimePackagePath()));
+  EXPECT_EQ(moved.at(association.mimeAppsPath()), first.at(association.mimeAppsPath()));
+  const std::string desktopCache = (dir.path / "data/applications/mimeinfo.cache").string();
+  if (first.contains(desktopCache)) {
+    EXPECT_NE(moved.at(desktopCache), first.at(desktopCache));
+  }
 }
 
 TEST(DesktopExecArgument, QuotesAndEscapesAsDesktopEntriesRequire) {
