@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -11,6 +12,9 @@ namespace ornix {
 // from the SVG where Qt SVG is at hand, else from the PNGs rendered from it
 // at build time.
 QPixmap artPixmap(const QString& resource, QSize size, qreal devicePixelRatio);
+
+// The same as an icon, drawn only when it is first shown.
+QIcon artIcon(const QString& resource, QSize size, qreal devicePixelRatio);
 
 // The same as a plain 32-bit RGB image of exactly `size` pixels.
 QImage artImage(const QString& resource, QSize size);

@@ -51,7 +51,7 @@ AreaListWindow::AreaListWindow(MapDocument& document, QWidget* editor)
       document(document),
       table(new AreaTable(document, this)),
       view(new AreaTableView(this)),
-      altCount(new QLabel(missingAltText(0), this)),
+      altCount(new QLabel(missingAltText(table->areasWithoutAlt()), this)),
       history(new QUndoView(&document.history(), this)) {
   setObjectName("areaListWindow");
   setWindowTitle("Areas");
@@ -107,17 +107,20 @@ void AreaListWindow::followSelection() {
   connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
     if (current.isValid()) document.select(static_cast<std::size_t>(current.row()));
   });
-  connect(&document, &MapDocument::selectionChanged, this, [this](std::optional<std::size_t> index) {
-    if (!index) {
-      view->clearSelection();
-      return;
-    }
-    const QModelIndex row =
-        table->index(static_cast<int>(*index), view->currentIndex().isValid() ? view->currentIndex().column() : 0);
-    if (view->currentIndex().row() != row.row()) view->setCurrentIndex(row);
-    view->selectRow(row.row());
-    view->scrollTo(row);
-  });
+  connect(&document, &MapDocument::selectionChanged, this, &AreaListWindow::showSelected);
+  showSelected(document.selected());
+}
+
+void AreaListWindow::showSelected(std::optional<std::size_t> index) {
+  if (!index) {
+    view->clearSelection();
+    return;
+  }
+  const QModelIndex row =
+      table->index(static_cast<int>(*index), view->currentIndex().isValid() ? view->currentIndex().column() : 0);
+  if (view->currentIndex().row() != row.row()) view->setCurrentIndex(row);
+  view->selectRow(row.row());
+  view->scrollTo(row);
 }
 
 void AreaListWindow::moveSelected(int by) {

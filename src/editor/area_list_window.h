@@ -2,6 +2,7 @@
 
 #include <QTableView>
 #include <QWidget>
+#include <optional>
 
 class QHBoxLayout;
 class QLabel;
@@ -58,6 +59,7 @@ class AreaListWindow final : public QWidget {
  private:
   QHBoxLayout* moveButtons();
   void followSelection();
+  void showSelected(std::optional<std::size_t> index);
   void moveSelected(int by);
   void moveRow(int row, int by);
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <cmath>
 
 #include "area_list_window.h"
@@ -40,7 +41,8 @@ EditorWindow::EditorWindow(Ui& ui)
   setObjectName("editorWindow");
   setWindowTitle("Ornix");
   setAccessibleName(windowTitle());
-  setWindowIcon(QIcon(artPixmap(":/ornix.svg", {64, 64}, 1.0)));
+  // The icon is drawn once the window is up: the window need not wait for it.
+  QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(artPixmap(":/ornix.svg", {64, 64}, 1.0))); });
   resize(pixels(firstClientTwips.width()), pixels(firstClientTwips.height()));
   setMinimumSize(pixels(layout::stripWidth + layout::barThickness) + 40, pixels(layout::stripHeight));
   buildPicture();
@@ -49,25 +51,32 @@ EditorWindow::EditorWindow(Ui& ui)
   fileMenu = new FileMenu(this);
   connectFileMenu();
   followDocument();
-  areaListWindow = new AreaListWindow(mapDocument, this);
-  connect(areaListWindow, &AreaListWindow::attributesRequested, this, &EditorWindow::editArea);
 }
 
 // The area list goes first: it reads the document, which goes with the
 // window's members, before Qt deletes the window's children.
 EditorWindow::~EditorWindow() { delete areaListWindow; }
 
+AreaListWindow& EditorWindow::areaList() {
+  if (areaListWindow == nullptr) {
+    areaListWindow = new AreaListWindow(mapDocument, this);
+    connect(areaListWindow, &AreaListWindow::attributesRequested, this, &EditorWindow::editArea);
+    emit areaListMade(areaListWindow);
+  }
+  return *areaListWindow;
+}
+
 void EditorWindow::toggleAreaList() {
-  if (areaListWindow->isVisible()) {
+  if (areaListWindow != nullptr && areaListWindow->isVisible()) {
     areaListWindow->hide();
   } else {
-    areaListWindow->showBeside(*this);
+    areaList().showBeside(*this);
   }
 }
 
 void EditorWindow::buildPicture() {
   dropArea->lower();
-  canvas->setPicture(artImage(":/start_picture.svg", startPictureSize));
+  canvas->setPictureToMake(startPictureSize, [] { return artImage(":/start_picture.svg", startPictureSize); });
   canvas->move(layout::stripWidthPixels, 0);
   viewport = std::make_unique<PictureViewport>(this, canvas, dropArea);
   gestures = std::make_unique<PictureGestures>(*canvas, static_cast<GestureHost&>(*this));

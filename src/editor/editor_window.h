@@ -37,8 +37,9 @@ class EditorWindow final : public QWidget, private GestureHost {
 
   const ImageMap& map() const override { return mapDocument.map(); }
   MapDocument& document() { return mapDocument; }
-  // The "Areas" tool window, which F3 shows and hides.
-  AreaListWindow& areaList() { return *areaListWindow; }
+  // The "Areas" tool window, which F3 shows and hides; made when first
+  // needed, since a start without it is faster by the fonts and table it needs.
+  AreaListWindow& areaList();
   void toggleAreaList();
   // The picture's path, where the file dialogs start: the user's home folder
   // before any picture is loaded.
@@ -76,6 +77,8 @@ class EditorWindow final : public QWidget, private GestureHost {
   void layOut();
 
  signals:
+  // The area list has just been made, hidden, from the document as it stands.
+  void areaListMade(AreaListWindow* list);
   void openRequested();
   void saveToClipboardRequested();
   void saveToFileRequested(OutputKind kind);

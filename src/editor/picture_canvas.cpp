@@ -29,7 +29,18 @@ PictureCanvas::PictureCanvas(QWidget* parent) : QWidget(parent) {
 }
 
 void PictureCanvas::setPicture(const QImage& loaded) {
+  pictureToMake = nullptr;
   picture = loaded.convertToFormat(QImage::Format_RGB32);
+  startStrokes();
+}
+
+void PictureCanvas::setPictureToMake(QSize size, std::function<QImage()> make) {
+  picture = QImage(size, QImage::Format_RGB32);
+  pictureToMake = std::move(make);
+  startStrokes();
+}
+
+void PictureCanvas::startStrokes() {
   strokes = QImage(picture.size(), QImage::Format_RGB32);
   strokes.fill(0);
   strokesReach = {};
@@ -40,6 +51,10 @@ QImage PictureCanvas::image() const { return shownPart(picture.rect()); }
 
 // A part of the picture with the areas' look and the drag's figures on it.
 QImage PictureCanvas::shownPart(const QRect& inPicture) const {
+  if (pictureToMake) {
+    picture = pictureToMake().convertToFormat(QImage::Format_RGB32);
+    pictureToMake = nullptr;
+  }
   QImage part = picture.copy(inPicture);
   const QRect stroked = strokesReach & inPicture;
   for (int y = stroked.top(); y <= stroked.bottom(); ++y) {

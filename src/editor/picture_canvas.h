@@ -5,6 +5,7 @@
 class QPainter;
 #include <QMimeData>
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -36,6 +37,9 @@ class PictureCanvas final : public QWidget {
   // Shows a picture; the canvas takes its size at the scale plus the border.
   // No figure of a drag stays on it.
   void setPicture(const QImage& loaded);
+  // The same for a picture made only when it is first painted or read: the
+  // start picture, which a picture opened at start replaces unseen.
+  void setPictureToMake(QSize size, std::function<QImage()> make);
   // The areas painted over the picture, or none.
   void setAreaLook(const AreaLook* look) { areaLook = look; }
   // The picture as shown at 100%: every pixel with the areas and the drag's figures.
@@ -91,8 +95,10 @@ class PictureCanvas final : public QWidget {
   QRect selectionBounds() const;
 
   QImage shownPart(const QRect& inPicture) const;
+  void startStrokes();
 
-  QImage picture;
+  mutable QImage picture;
+  mutable std::function<QImage()> pictureToMake;
   QImage strokes;      // the drag's figures: the bits each pixel is XORed with
   QRect strokesReach;  // where the figures have been drawn since the picture was set
   const AreaLook* areaLook = nullptr;

@@ -40,7 +40,7 @@ QToolButton* ToolStrip::addButton(const char* name, const char* picture, int top
   auto* button = new QToolButton(this);
   button->setObjectName(name);
   button->setGeometry(twipsRect(0, topTwips, 480, heightTwips).translated(1, 0));
-  button->setIcon(QIcon(artPixmap(QString(":/tools/") + picture + ".svg", pictureSize, devicePixelRatioF())));
+  button->setIcon(artIcon(QString(":/tools/") + picture + ".svg", pictureSize, devicePixelRatioF()));
   button->setIconSize(pictureSize);
   button->setToolTip(tip);
   button->setAccessibleName(tip);

@@ -58,7 +58,8 @@ void connectEditorCommands(EditorWindow& window, Ui& ui, Clipboard& clipboard, P
   QObject::connect(&window, &EditorWindow::uninstallHelpRequested, &window,
                    [&window, &ui, &settings] { showUninstallHelp(window, ui, settings); });
   QObject::connect(&window, &EditorWindow::exitRequested, &window, [&window] { quitProgram(window); });
-  keepAreaListPlace(window.areaList(), settings);
+  QObject::connect(&window, &EditorWindow::areaListMade, &window,
+                   [&settings](AreaListWindow* list) { keepAreaListPlace(*list, settings); });
   // An unsaved map is not closed away without asking.
   window.setCloseQuestion([&window, &ui] { return window.map().unsaved() && wantsToSaveFirst(window, ui); });
 }
