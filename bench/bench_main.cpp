@@ -57,6 +57,7 @@ void printRatios(const RatioReporter& reporter, const BenchFiles& files) {
   reporter.printRatio("readMap/100000", "readMap/10000");
   reporter.printRatio("readMap/10000", "plainScan/10000");
   reporter.printRatio("readMap/100000", "plainScan/100000");
+  reporter.printRatio("readMapAfterWork/100000", "readMap/100000");
   for (const std::string figure : {"rubberBandRectangle", "rubberBandCircle"}) {
     for (const char* large : {"/side:8000/zoom:100", "/side:8000/zoom:800"}) {
       reporter.printRatio(figure + large, figure + "/side:1000/zoom:100");

@@ -21,18 +21,29 @@ std::string_view trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// A coordinate as written: blanks around it, an optional sign, then a number.
+// Nearly every coordinate is a whole number of a few digits, read here
+// directly; anything else goes through the full conversion.
 std::optional<double> numberOf(std::string_view item) {
+  std::size_t at = 0;
+  while (at < item.size() && (item[at] == ' ' || item[at] == '\t')) ++at;
+  const bool negative = at < item.size() && item[at] == '-';
+  const std::size_t digits = at + (negative || (at < item.size() && item[at] == '+') ? 1 : 0);
+  std::size_t end = digits;
+  long long whole = 0;
+  while (end < item.size() && end - digits < 15 && item[end] >= '0' && item[end] <= '9') {
+    whole = whole * 10 + (item[end++] - '0');
+  }
+  std::size_t rest = end;
+  while (rest < item.size() && (item[rest] == ' ' || item[rest] == '\t')) ++rest;
+  if (end > digits && rest == item.size()) return static_cast<double>(negative ? -whole : whole);
   std::string_view text = trimmed(item);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   if (text.empty()) return std::nullopt;
-  const char* const end = text.data() + text.size();
-  long long whole = 0;  // nearly every coordinate is a whole number: read it as one first
-  if (const auto [last, error] = std::from_chars(text.data(), end, whole); error == std::errc{} && last == end) {
-    return static_cast<double>(whole);
-  }
   double value = 0;
-  const auto [last, error] = std::from_chars(text.data(), end, value);
-  if (error != std::errc{} || last != end || !std::isfinite(value)) return std::nullopt;
+  const char* const last = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), last, value);
+  if (error != std::errc{} || stop != last || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 
@@ -101,17 +112,6 @@ std::optional<Shape> kindIn(std::string_view window) {
   return std::nullopt;
 }
 
-// One AREA tag: its number from 1, the kind its SHAPE names (none when it
-// names no kind), its COORDS value and its own HREF, Target and ALT.
-struct AreaTag {
-  std::int32_t number = 0;
-  std::optional<Shape> kind;
-  std::string_view coords;
-  std::string_view href;
-  std::string_view target;
-  std::string_view alt;
-};
-
 std::string_view valueOf(const TagScanner& scanner, std::string_view name) {
   const TagAttribute* attribute = scanner.attribute(name);
   return attribute ? attribute->value : std::string_view();
@@ -123,32 +123,26 @@ std::optional<Shape> kindBefore(std::string_view block, std::size_t tagStart, st
   return kindIn(block.substr(windowStart, value - windowStart));
 }
 
-// Every tag of the block with a COORDS attribute, in order, each with the
-// attributes of that tag alone. False when a quoted value is never closed;
-// `tags` then holds the tags before it.
-bool readAreaTags(std::string_view block, std::vector<AreaTag>& tags) {
-  TagScanner scanner(block);
-  for (;;) {
-    const TagScanner::Step step = scanner.next();
-    if (step == TagScanner::Step::end) return true;
-    if (step == TagScanner::Step::unclosedValue) return false;
-    const TagAttribute* coords = scanner.attribute("COORDS");
-    if (coords == nullptr) continue;
-    tags.push_back({static_cast<std::int32_t>(tags.size()) + 1,
-                    kindBefore(block, scanner.tagStart(), coords->valueStart), coords->value, valueOf(scanner, "HREF"),
-                    valueOf(scanner, "Target"), valueOf(scanner, "ALT")});
-  }
-}
-
-// The area of one tag with that tag's attributes; a tag of no known kind makes none.
-MapReading::Outcome readTag(const AreaTag& tag, std::vector<Area>& areas) {
-  if (!tag.kind) return MapReading::Outcome::complete;
-  ShapeReading reading = readShape(*tag.kind, tag.coords);
+// The area of the scanner's tag with that tag's attributes; a tag of no known
+// kind makes none.
+MapReading::Outcome readTag(std::string_view block, const TagScanner& scanner, const TagAttribute& coords,
+                            std::vector<Area>& areas) {
+  const std::optional<Shape> kind = kindBefore(block, scanner.tagStart(), coords.valueStart);
+  if (!kind) return MapReading::Outcome::complete;
+  ShapeReading reading = readShape(*kind, coords.value);
   if (reading.failure == ShapeFailure::coordinateError) return MapReading::Outcome::coordinateError;
   if (!reading.area) return MapReading::Outcome::unreadable;
-  reading.area->attributes = {std::string(tag.href), std::string(tag.target), std::string(tag.alt), std::nullopt};
+  reading.area->attributes = {std::string(valueOf(scanner, "HREF")), std::string(valueOf(scanner, "Target")),
+                              std::string(valueOf(scanner, "ALT")), std::nullopt};
   areas.push_back(std::move(*reading.area));
   return MapReading::Outcome::complete;
+}
+
+// How many times a text occurs: as many areas as there can be, to reserve for.
+std::size_t occurrences(std::string_view text, std::string_view part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != npos; at = text.find(part, at + part.size())) ++count;
+  return count;
 }
 
 Notice noteOf(std::string text) { return {"Ornix Note:", std::move(text), NoticeIcon::exclamation}; }
@@ -185,26 +179,31 @@ ShapeReading readShape(Shape shape, std::string_view coords) {
   return unreadable();
 }
 
+// One walk through the tags: each tag with COORDS makes its area as it is
+// met. After a tag that stops the reading the walk goes on, areas no more,
+// since a quoted value left open anywhere means no area is loaded at all.
 MapReading readMapBlock(std::string_view block) {
   MapReading reading;
-  std::vector<AreaTag> tags;
-  if (!readAreaTags(block, tags)) {
-    reading.outcome = MapReading::Outcome::attributesUnreadable;
-    reading.tag = static_cast<std::int32_t>(tags.size()) + 1;
-    return reading;
-  }
-  if (tags.empty()) {
-    if (!holdsEmptyMapElement(block)) reading.outcome = MapReading::Outcome::noAreas;
-    return reading;
-  }
-  reading.areas.reserve(tags.size());
-  for (const AreaTag& tag : tags) {
-    reading.outcome = readTag(tag, reading.areas);
-    if (reading.outcome != MapReading::Outcome::complete) {
-      reading.tag = tag.number;
-      break;
+  reading.areas.reserve(occurrences(block, "COORDS"));
+  TagScanner scanner(block);
+  std::int32_t tags = 0;
+  for (;;) {
+    const TagScanner::Step step = scanner.next();
+    if (step == TagScanner::Step::end) break;
+    if (step == TagScanner::Step::unclosedValue) {
+      reading.areas.clear();
+      reading.outcome = MapReading::Outcome::attributesUnreadable;
+      reading.tag = tags + 1;
+      return reading;
     }
+    const TagAttribute* coords = scanner.attribute("COORDS");
+    if (coords == nullptr) continue;
+    ++tags;
+    if (reading.outcome != MapReading::Outcome::complete) continue;
+    reading.outcome = readTag(block, scanner, *coords, reading.areas);
+    if (reading.outcome != MapReading::Outcome::complete) reading.tag = tags;
   }
+  if (tags == 0 && !holdsEmptyMapElement(block)) reading.outcome = MapReading::Outcome::noAreas;
   return reading;
 }
 

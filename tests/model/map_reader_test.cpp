@@ -144,6 +144,9 @@ TEST(ReadMapBlock, StopsAtATagItCannotReadAndSaysWhich) {
        MapReading::Outcome::unreadable, 2, 1},
       {"a link without its closing quote", block(first + R"(<AREA SHAPE="rect" COORDS="1, 2, 3, 4" HREF="b.htm>)"),
        MapReading::Outcome::attributesUnreadable, 2, 0},
+      {"an open quote after a tag that stopped the reading",
+       block(first + R"(<AREA SHAPE="rect" COORDS="1, 2, 3" HREF="b.htm">)" + last + R"(<AREA COORDS="1" HREF="d>)"),
+       MapReading::Outcome::attributesUnreadable, 4, 0},
       {"no COORDS in the block", R"(no areas here ="#">)", MapReading::Outcome::noAreas, 0, 0},
       {"a tag inside an empty MAP", block(R"(<AREA HREF="a.htm">)"), MapReading::Outcome::noAreas, 0, 0},
   };
