@@ -8,7 +8,7 @@
 #   ./dev.sh sanitize         every test under AddressSanitizer and UBSan
 #   ./dev.sh lint             the layout (.clang-format) and clang-tidy's checks on src/
 #   ./dev.sh fuzz [SECONDS]   each fuzz target for SECONDS (60 unless given)
-#   ./dev.sh bench            build and run the benchmarks
+#   ./dev.sh bench            build and run the benchmarks, then time the start-up
 #   ./dev.sh windows          build Ornix for Windows and pack its zip and installer
 #   ./dev.sh windows-test     the Windows build's tests and its installed program under Wine
 set -euo pipefail
@@ -112,9 +112,10 @@ case "${1:-}" in
     done
     ;;
   bench)
-    need_packages "${build_packages[@]}"
+    need_packages "${build_packages[@]}" xvfb xauth xdotool procps
     build release
     build/bench/ornix_bench
+    xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bench/startup_time.sh build
     ;;
   windows)
     need_packages "${build_packages[@]}" "${windows_packages[@]}"
