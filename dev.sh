@@ -7,6 +7,7 @@
 #   ./dev.sh test             build and run every test
 #   ./dev.sh sanitize         every test under AddressSanitizer and UBSan
 #   ./dev.sh lint             the layout (.clang-format) and clang-tidy's checks on src/
+#   ./dev.sh coverage         every test with coverage counters; line and branch coverage of src/
 #   ./dev.sh fuzz [SECONDS]   each fuzz target for SECONDS (60 unless given)
 #   ./dev.sh bench            build and run the benchmarks, then time the start-up
 #   ./dev.sh windows          build Ornix for Windows and pack its zip and installer
@@ -18,6 +19,7 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl)
 clang_packages=(clang libclang-rt-14-dev)
 lint_packages=(clang-format clang-tidy git)
+coverage_packages=(gcovr)
 # The end-to-end test's X server, input, clipboard and screenshots, the browser check's
 # Chromium, and what the Debian package is built with.
 e2e_packages=(xvfb xauth xdotool xclip procps imagemagick chromium dpkg-dev file)
@@ -99,6 +101,34 @@ case "${1:-}" in
       { grep -v 'warnings generated' || true; }
     echo "The layout and clang-tidy's checks are clean."
     ;;
+  coverage)
+    need_packages "${build_packages[@]}" "${e2e_packages[@]}" "${coverage_packages[@]}"
+    build coverage
+    need_browser_driver build-coverage
+    find build-coverage -name '*.gcda' -delete  # counts of this run only
+    ctest --preset coverage || echo "Some tests failed; the coverage below is of the run as it went." >&2
+    # Lines and branches of src/ as the whole suite reaches them, folder by
+    # folder; branches the compiler adds for exceptions are left out.
+    mkdir -p build-coverage/report
+    gcovr --root . --filter 'src/' --object-directory build-coverage --exclude-throw-branches \
+      --exclude-unreachable-branches --html-details build-coverage/report/index.html \
+      --json-summary build-coverage/report/summary.json > /dev/null
+    python3 - build-coverage/report/summary.json << 'EOF'
+import json, sys
+from collections import defaultdict
+folders = defaultdict(lambda: [0, 0, 0, 0])
+for f in json.load(open(sys.argv[1]))["files"]:
+    for name in ("src/ in total", "/".join(f["filename"].split("/")[:2])):
+        counts = folders[name]
+        counts[0] += f["line_covered"]; counts[1] += f["line_total"]
+        counts[2] += f["branch_covered"]; counts[3] += f["branch_total"]
+print(f"{'':16} {'lines':>22} {'branches':>22}")
+for name in sorted(folders, key=lambda name: (name.endswith("total"), name)):
+    l, lt, b, bt = folders[name]
+    print(f"{name:16} {100 * l / max(lt, 1):6.1f}% ({l:5} of {lt:5}) {100 * b / max(bt, 1):6.1f}% ({b:5} of {bt:5})")
+EOF
+    echo "The report: build-coverage/report/index.html"
+    ;;
   fuzz)
     need_packages "${build_packages[@]}" "${clang_packages[@]}"
     build fuzz
@@ -128,7 +158,7 @@ case "${1:-}" in
     windows/test.sh
     ;;
   *)
-    sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
