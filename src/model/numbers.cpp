@@ -1,9 +1,7 @@
 #include "numbers.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <system_error>
 
 namespace ornix {
 namespace {
@@ -25,12 +23,5 @@ std::optional<Int> roundChecked(double value) {
 std::optional<std::int16_t> roundToInt16(double value) { return roundChecked<std::int16_t>(value); }
 
 std::optional<std::int32_t> roundToInt32(double value) { return roundChecked<std::int32_t>(value); }
-
-std::string formatFloat(float value) {
-  char text[32];
-  const auto [end, error] = std::to_chars(std::begin(text), std::end(text), value, std::chars_format::general, 7);
-  if (error != std::errc{}) return {};
-  return std::string(text, end);
-}
 
 }  // namespace ornix

@@ -37,25 +37,4 @@ bool IniSettingsStore::setDefaultValue(const std::string& key, const std::string
   return settings.status() == QSettings::NoError;
 }
 
-bool IniSettingsStore::removeValue(const std::string& key, const std::string& name) {
-  QSettings settings(QString::fromStdString(file), QSettings::IniFormat);
-  const QString entry = groupOf(key) + "/" + QString::fromStdString(name);
-  if (!settings.contains(entry)) return false;
-  settings.remove(entry);
-  settings.sync();
-  return settings.status() == QSettings::NoError;
-}
-
-bool IniSettingsStore::removeKey(const std::string& key) {
-  QSettings settings(QString::fromStdString(file), QSettings::IniFormat);
-  settings.beginGroup(groupOf(key));
-  const bool exists = !settings.allKeys().isEmpty();
-  const bool hasKeysBelow = !settings.childGroups().isEmpty();
-  settings.endGroup();
-  if (!exists || hasKeysBelow) return false;
-  settings.remove(groupOf(key));
-  settings.sync();
-  return settings.status() == QSettings::NoError;
-}
-
 }  // namespace ornix

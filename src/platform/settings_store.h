@@ -14,9 +14,6 @@ class SettingsStore {
   virtual std::optional<std::string> defaultValue(const std::string& key) const = 0;
   // Creates the key when needed. False when the value could not be stored.
   virtual bool setDefaultValue(const std::string& key, const std::string& bytes) = 0;
-  virtual bool removeValue(const std::string& key, const std::string& name) = 0;
-  // Removes a key that has no keys below it.
-  virtual bool removeKey(const std::string& key) = 0;
 };
 
 // The user's configuration and data folders as the system gives them
@@ -31,8 +28,6 @@ class IniSettingsStore final : public SettingsStore {
   explicit IniSettingsStore(const std::string& configFolder = userConfigFolder());
   std::optional<std::string> defaultValue(const std::string& key) const override;
   bool setDefaultValue(const std::string& key, const std::string& bytes) override;
-  bool removeValue(const std::string& key, const std::string& name) override;
-  bool removeKey(const std::string& key) override;
 
  private:
   std::string file;

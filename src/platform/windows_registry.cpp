@@ -36,26 +36,6 @@ bool RegistrySettingsStore::setDefaultValue(const std::string& key, const std::s
   return user.status() == QSettings::NoError;
 }
 
-bool RegistrySettingsStore::removeValue(const std::string& key, const std::string& name) {
-  QSettings user("HKEY_CURRENT_USER", QSettings::NativeFormat);
-  const QString entry = registryKey(key) + "/" + QString::fromStdString(name);
-  if (!user.contains(entry)) return false;
-  user.remove(entry);
-  user.sync();
-  return user.status() == QSettings::NoError;
-}
-
-bool RegistrySettingsStore::removeKey(const std::string& key) {
-  QSettings user("HKEY_CURRENT_USER", QSettings::NativeFormat);
-  user.beginGroup(registryKey(key));
-  const bool hasKeysBelow = !user.childGroups().isEmpty();
-  user.endGroup();
-  if (hasKeysBelow) return false;
-  user.remove(registryKey(key));
-  user.sync();
-  return user.status() == QSettings::NoError;
-}
-
 bool RegistryAssociation::write(const std::string& programPath) {
   QSettings classes("HKEY_CURRENT_USER\\Software\\Classes", QSettings::NativeFormat);
   classes.setValue(".ornx/Default", "Ornix");

@@ -13,8 +13,6 @@ class RegistrySettingsStore final : public SettingsStore {
  public:
   std::optional<std::string> defaultValue(const std::string& key) const override;
   bool setDefaultValue(const std::string& key, const std::string& bytes) override;
-  bool removeValue(const std::string& key, const std::string& name) override;
-  bool removeKey(const std::string& key) override;
 };
 
 // ".ornx" -> "Ornix" -> shell\open\command, in the current user's classes.

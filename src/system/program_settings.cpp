@@ -35,11 +35,6 @@ bool ProgramSettings::storeSetting(const std::string& subkey, const std::string&
   return store.setDefaultValue(keyPath(subkey), text + '\0');
 }
 
-bool ProgramSettings::removeSetting(const std::string& subkey, const std::string& valueName) {
-  if (!valueName.empty()) return store.removeValue(keyPath(subkey), valueName);
-  return store.removeKey(keyPath(subkey));
-}
-
 void ProgramSettings::writeFileAssociation(const std::string& programPath) { association.write(programPath); }
 
 bool ProgramSettings::clearFileAssociation() { return association.remove(); }

@@ -23,8 +23,6 @@ class ProgramSettings {
   std::string readSetting(const std::string& subkey) const;
   // Stores a text as the default value of a key below the program's.
   bool storeSetting(const std::string& subkey, const std::string& text);
-  // With a value name, removes that value of the key; without, removes the key.
-  bool removeSetting(const std::string& subkey, const std::string& valueName = {});
   // Makes the desktop open map files with the program at `programPath`;
   // written at every start, so a moved program is put right. A part that
   // cannot be written is skipped without a message; the next part is still

@@ -32,14 +32,5 @@ TEST(RoundToInt32, RefusesWhatDoesNotFit) {
   EXPECT_EQ(roundToInt32(2147483648.0), std::nullopt);
 }
 
-TEST(FormatFloat, PrintsUpToSevenSignificantDigitsWithoutTrailingZeros) {
-  const std::vector<std::pair<float, std::string>> cases = {
-      {12.5f, "12.5"},   {23.40939f, "23.40939"}, {12.0f, "12"},           {7.0f, "7"},
-      {0.1f, "0.1"},     {46339.99f, "46339.99"}, {1234567.0f, "1234567"}, {std::sqrt(2.0f) * 10, "14.14214"},
-      {-3.25f, "-3.25"},
-  };
-  for (const auto& [value, text] : cases) EXPECT_EQ(formatFloat(value), text) << text;
-}
-
 }  // namespace
 }  // namespace ornix

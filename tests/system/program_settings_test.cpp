@@ -25,14 +25,6 @@ TEST_F(ProgramSettingsTest, KeepsTextsUnderTheProgramsKeyAndReadsBackAtMost254Ch
   EXPECT_EQ(ui.messages, (std::vector<Message>{{"ERROR", "Error retrieving a registry value"}}));
 }
 
-TEST_F(ProgramSettingsTest, RemovesAValueOrAKey) {
-  ASSERT_TRUE(settings.storeSetting("images", "gfx/"));
-  EXPECT_FALSE(settings.removeSetting("images", "no such value"));
-  EXPECT_TRUE(settings.removeSetting("images"));
-  EXPECT_EQ(settings.readSetting("images"), "");
-  EXPECT_FALSE(settings.removeSetting("images"));
-}
-
 TEST_F(ProgramSettingsTest, TheImageSourceOptionChoosesTheFolderPrefix) {
   EXPECT_EQ(imageFolder(settings), "images/");
   struct Case {
