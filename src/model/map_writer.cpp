@@ -135,8 +135,7 @@ std::string writeMapBlock(const ImageMap& map, std::string_view folderPrefix) {
   return block;
 }
 
-std::string buildOutput(const ImageMap& map, OutputKind kind, std::string_view folderPrefix,
-                        const PageLocale& locale) {
+std::string buildOutput(const ImageMap& map, OutputKind kind, std::string_view folderPrefix, const PageLocale& locale) {
   std::string block = writeMapBlock(map, folderPrefix);
   switch (kind) {
     case OutputKind::clipboard: return block;
