@@ -2,6 +2,7 @@
 
 #include <QStandardPaths>
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -69,12 +70,15 @@ TEST_F(FileAssociationTest, AMovedProgramIsPutRightAndRemovalTakesExactlyWhatWas
 }
 
 // Each file under the association's folders with the time it was last
-// written, by its path with the system's own separators.
+// written, by its path with the system's own separators. Each is first
+// dated an hour back, so that a write shows however coarse the file times.
 using WriteTimes = std::map<std::filesystem::path, std::filesystem::file_time_type>;
-WriteTimes writeTimes(const std::filesystem::path& folder) {
+WriteTimes writeTimes(const std::filesystem::path& folder, bool dateBack = false) {
   WriteTimes times;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-    if (entry.is_regular_file()) times[entry.path().lexically_normal()] = entry.last_write_time();
+    if (!entry.is_regular_file()) continue;
+    if (dateBack) std::filesystem::last_write_time(entry.path(), entry.last_write_time() - std::chrono::hours(1));
+    times[entry.path().lexically_normal()] = std::filesystem::last_write_time(entry.path());
   }
   return times;
 }
@@ -86,7 +90,7 @@ std::filesystem::file_time_type writtenAt(const WriteTimes& times, const std::st
 // cache; a moved program rewrites its entry, and the caches built from it.
 TEST_F(FileAssociationTest, AStartWritesOnlyWhatDiffers) {
   ASSERT_TRUE(association.write("/usr/bin/ornix"));
-  const auto first = writeTimes(dir.path);
+  const auto first = writeTimes(dir.path, true);
   ASSERT_TRUE(association.write("/usr/bin/ornix"));
   EXPECT_EQ(writeTimes(dir.path), first);
   ASSERT_TRUE(association.write("/opt/ornix"));
