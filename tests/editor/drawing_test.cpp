@@ -69,6 +69,9 @@ TEST_F(DrawingTest, RegionsFollowTheirShapes) {
   ui.answerWith("cancelButton");
   clickAll({{20, 10}, {120, 40}, {200, 75}});  // left edge in; right edge out; the star's middle out
   EXPECT_EQ(dialogsShown(), 1u);
+  window.document().addReadArea(rectangle(100, 40, 140, 90));  // over the first one's corner
+  EXPECT_EQ(window.areaAt(QPointF(110, 60)), 0u) << "where areas overlap, the first in the map is hit";
+  EXPECT_EQ(window.areaAt(QPointF(130, 60)), 2u);
 }
 
 TEST_F(DrawingTest, APolygonClosesWithinTenPixelsOfItsFirstVertex) {
