@@ -8,6 +8,7 @@
 #   ./dev.sh sanitize         every test under AddressSanitizer and UBSan
 #   ./dev.sh lint             the layout (.clang-format) and clang-tidy's checks on src/
 #   ./dev.sh coverage         every test with coverage counters; line and branch coverage of src/
+#   ./dev.sh mutations        ten changes a user would notice, each of which a test must catch
 #   ./dev.sh fuzz [SECONDS]   each fuzz target for SECONDS (60 unless given)
 #   ./dev.sh bench            build and run the benchmarks, then time the start-up
 #   ./dev.sh windows          build Ornix for Windows and pack its zip and installer
@@ -129,6 +130,11 @@ for name in sorted(folders, key=lambda name: (name.endswith("total"), name)):
 EOF
     echo "The report: build-coverage/report/index.html"
     ;;
+  mutations)
+    need_packages "${build_packages[@]}" python3
+    build release
+    python3 tests/mutations.py
+    ;;
   fuzz)
     need_packages "${build_packages[@]}" "${clang_packages[@]}"
     build fuzz
@@ -158,7 +164,7 @@ EOF
     windows/test.sh
     ;;
   *)
-    sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
