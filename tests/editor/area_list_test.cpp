@@ -12,6 +12,7 @@
 #include "editor/area_table.h"
 #include "editor/editor_window.h"
 #include "model/map_writer.h"
+#include "support/editor_on_picture.h"
 #include "support/fake_ui.h"
 #include "support/picture_mouse.h"
 #include "support/printers.h"
@@ -24,12 +25,11 @@ const Area tower{Shape::circle, {{150, 100}}, 20, {"b.html", "_top", "", {}}};
 const Area roof{Shape::polygon, {{200, 20}, {280, 30}, {240, 90}}, 0, {}};
 
 // The editor with its area list shown, over a map of three areas.
-class AreaListTest : public testing::Test {
+class AreaListTest : public test::EditorOnPicture {
  protected:
   void SetUp() override {
-    window.showPicture({"/pictures/harbour.gif", 300, 200}, QImage(300, 200, QImage::Format_RGB32));
-    for (const Area& area : {door, tower, roof}) window.document().addReadArea(area);
-    window.show();
+    EditorOnPicture::SetUp();
+    readAreas({door, tower, roof});
     window.handleKey(Qt::Key_F3);
   }
   AreaListWindow& list() { return window.areaList(); }
@@ -40,12 +40,7 @@ class AreaListTest : public testing::Test {
     QTest::keyClick(&view(), key, modifiers);
   }
   void choose(int row) { view().setCurrentIndex(table().index(row, AreaTable::href)); }
-  const std::vector<Area>& areas() { return window.map().areas; }
   std::string altCount() { return list().findChild<QLabel*>("altCount")->text().toStdString(); }
-
-  test::FakeUi ui;
-  EditorWindow window{ui};
-  test::PictureMouse mouse{window};
 };
 
 TEST_F(AreaListTest, ShowsEveryAreaAsItWillBeWrittenAndCountsMissingAlts) {

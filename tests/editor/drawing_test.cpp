@@ -6,6 +6,7 @@
 #include "editor/editor_window.h"
 #include "editor/picture_canvas.h"
 #include "editor/picture_gestures.h"
+#include "support/editor_on_picture.h"
 #include "support/fake_ui.h"
 #include "support/picture_mouse.h"
 #include "support/printers.h"
@@ -13,23 +14,9 @@
 namespace ornix {
 namespace {
 
-// Drives the real window with the mouse over a 300 x 200 picture.
-class DrawingTest : public testing::Test {
+class DrawingTest : public test::EditorOnPicture {
  protected:
-  void SetUp() override {
-    window.showPicture({"/pictures/picture.bmp", 300, 200}, test::patternedPicture(300, 200));
-    window.show();
-  }
-  void useTool(const char* button) { window.findChild<QToolButton*>(button)->click(); }
-  void clickAll(std::initializer_list<QPointF> points) {
-    for (const QPointF point : points) mouse.click(point);
-  }
-  const std::vector<Area>& areas() const { return window.map().areas; }
   std::size_t dialogsShown() const { return ui.dialogsShown.size(); }
-
-  test::FakeUi ui;
-  EditorWindow window{ui};
-  test::PictureMouse mouse{window};
 };
 
 Area rectangle(int x1, int y1, int x2, int y2) { return {Shape::rectangle, {{x1, y1}, {x2, y2}}, 0, {}}; }

@@ -7,6 +7,7 @@
 #include "editor/editor_window.h"
 #include "editor/picture_canvas.h"
 #include "model/map_writer.h"
+#include "support/editor_on_picture.h"
 #include "support/fake_ui.h"
 #include "support/picture_mouse.h"
 #include "support/printers.h"
@@ -18,17 +19,8 @@ const Area firstRectangle{Shape::rectangle, {{20, 20}, {60, 50}}, 0, {"a.html", 
 const Area firstCircle{Shape::circle, {{150, 100}}, 20, {"b.html", "_top", "", {}}};
 const Area firstPolygon{Shape::polygon, {{200, 20}, {280, 30}, {240, 90}}, 0, {}};
 
-// The real window over a 300 x 200 picture, driven by the mouse and the keys.
-class EditingTest : public testing::Test {
+class EditingTest : public test::EditorOnPicture {
  protected:
-  void SetUp() override {
-    window.showPicture({"/pictures/picture.bmp", 300, 200}, test::patternedPicture(300, 200));
-    window.show();
-  }
-  void readAreas(const std::vector<Area>& areas) {
-    for (const Area& area : areas) window.document().addReadArea(area);
-  }
-  void useTool(const char* button) { window.findChild<QToolButton*>(button)->click(); }
   void controlDrag(QPointF from, QPointF to) {
     mouse.keys = Qt::ControlModifier;
     mouse.drag(from, to);
@@ -46,10 +38,6 @@ class EditingTest : public testing::Test {
     }
     return enabled;
   }
-
-  test::FakeUi ui;
-  EditorWindow window{ui};
-  test::PictureMouse mouse{window};
 };
 
 // What a state of the map looks like: every pixel of the picture, the map and
