@@ -67,15 +67,10 @@ std::vector<std::string> withDefault(std::vector<std::string> lines, bool presen
   return lines;
 }
 
-std::string currentText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Writes a part of the association unless the file holds it already, as at
 // nearly every start; `changed` is set when the file was written.
 bool putInPlace(const std::string& path, const std::string& text, bool& changed) {
-  if (std::filesystem::exists(path) && currentText(path) == text) return true;
+  if (readWholeFile(path) == text) return true;
   changed = true;
   return !writeWholeFile(path, text);
 }

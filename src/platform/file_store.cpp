@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace ornix {
@@ -38,6 +40,14 @@ std::optional<std::string> writeWholeFile(const std::string& path, const std::st
     return reason.empty() ? "the finished file could not take the old one's place" : reason;
   }
   return std::nullopt;
+}
+
+std::optional<std::string> readWholeFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file.is_open()) return std::nullopt;
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.bad()) return std::nullopt;
+  return bytes;
 }
 
 }  // namespace ornix

@@ -1,8 +1,6 @@
 #include "map_opening.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <variant>
 
@@ -11,6 +9,7 @@
 #include "file_dialogs.h"
 #include "image_loading.h"
 #include "model/map_reader.h"
+#include "platform/file_store.h"
 #include "platform/ui.h"
 
 namespace ornix {
@@ -18,14 +17,6 @@ namespace {
 
 const std::string crlf = "\r\n";
 constexpr int pauseAfterArea = 200;  // milliseconds, so the areas appear one by one
-
-std::optional<std::string> readWholeFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file.is_open()) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) return std::nullopt;
-  return bytes;
-}
 
 void note(Ui& ui, const std::string& text) {
   ui.messageBox({"Ornix Note:", text, MessageIcon::exclamation, MessageButtons::ok});
