@@ -23,7 +23,7 @@ constexpr int clearanceCap = 24;
 class HitPicture {
  public:
   HitPicture(const ornix::EditorWindow& window, QSize size)
-      : size(size), labels(index(size.width(), size.height() - 1)) {
+      : size(size), labels(static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(size.height())) {
     for (int y = 0; y < size.height(); ++y) {
       for (int x = 0; x < size.width(); ++x) {
         const std::optional<std::size_t> area = window.areaAt(QPoint(x, y));
