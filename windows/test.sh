@@ -61,7 +61,7 @@ run_tests() {
   tail -n 3 "$work/$program.log" | grep -E 'PASSED|FAILED' || true
   return $status
 }
-for program in model_tests model_image_file_tests platform_tests dialogs_tests editor_tests workflow_tests system_tests; do
+for program in model_tests platform_tests dialogs_tests editor_tests workflow_tests system_tests; do
   check "$program under Wine" run_tests "$program"
 done
 unset WINEPATH QT_PLUGIN_PATH

@@ -98,20 +98,5 @@ TEST_F(MapDocumentTest, TheSelectionFollowsItsArea) {
   EXPECT_EQ(announced.count(), 6);
 }
 
-// Each change is announced before and after it is made, with what changed,
-// so that a view can follow it without looking at the whole map.
-TEST_F(MapDocumentTest, EachChangeIsAnnouncedAroundIt) {
-  std::vector<std::string> heard;
-  QObject::connect(&document, &MapDocument::changing, [&](const MapChange& change) {
-    heard.push_back("changing " + std::to_string(change.index));
-    EXPECT_EQ(document.map().areas.size(), 3u + (heard.size() > 2 ? 1 : 0));
-  });
-  QObject::connect(&document, &MapDocument::changed,
-                   [&](const MapChange& change) { heard.push_back("changed " + std::to_string(change.index)); });
-  document.draw(polygon);
-  document.history().undo();
-  EXPECT_EQ(heard, (std::vector<std::string>{"changing 3", "changed 3", "changing 3", "changed 3"}));
-}
-
 }  // namespace
 }  // namespace ornix

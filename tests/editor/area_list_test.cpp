@@ -20,9 +20,9 @@
 namespace ornix {
 namespace {
 
-const Area door{Shape::rectangle, {{20, 20}, {60, 50}}, 0, {"a.html", "", "Door", {}}};
-const Area tower{Shape::circle, {{150, 100}}, 20, {"b.html", "_top", "", {}}};
-const Area roof{Shape::polygon, {{200, 20}, {280, 30}, {240, 90}}, 0, {}};
+using test::door;
+using test::roof;
+using test::tower;
 
 // The editor with its area list shown, over a map of three areas.
 class AreaListTest : public test::EditorOnPicture {
@@ -47,17 +47,13 @@ TEST_F(AreaListTest, ShowsEveryAreaAsItWillBeWrittenAndCountsMissingAlts) {
   EXPECT_TRUE(list().isVisible());
   EXPECT_EQ(list().windowTitle(), "Areas");
   ASSERT_EQ(table().rowCount(), 3);
-  const std::vector<std::vector<QString>> rows = {
-      // row by row, column by column
-      {"1", "rect", "20, 20, 60, 50", "a.html", "", "Door"},
-      {"2", "circle", "150, 100, 20", "b.html", "_top", ""},
-      {"3", "poly", "200, 20, 280, 30, 240, 90", "", "", ""},
-  };
-  for (std::size_t row = 0; row < rows.size(); ++row) {
-    for (std::size_t column = 0; column < rows[row].size(); ++column) {
-      EXPECT_EQ(cell(static_cast<int>(row), static_cast<int>(column)), rows[row][column]);
-    }
+  QStringList shown;
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 6; ++column) shown << cell(row, column);
   }
+  EXPECT_EQ(shown, QStringList({"1", "rect", "20, 20, 60, 50", "a.html", "", "Door",  //
+                                "2", "circle", "150, 100, 20", "b.html", "_top", "",  //
+                                "3", "poly", "200, 20, 280, 30, 240, 90", "", "", ""}));
   EXPECT_FALSE(table().index(0, 0).data(Qt::BackgroundRole).isValid());
   EXPECT_TRUE(table().index(1, 0).data(Qt::BackgroundRole).isValid()) << "a row without ALT is marked";
   EXPECT_EQ(altCount(), "2 areas have no ALT text");

@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
-#include <QScreen>
-#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
-#include <cmath>
 
 #include "editor/editor_window.h"
 #include "editor/picture_canvas.h"
+#include "editor/window_layout.h"
 #include "support/fake_ui.h"
 
 namespace ornix {
@@ -41,50 +39,6 @@ class EditorWindowTest : public testing::Test {
   test::FakeUi ui;
   EditorWindow window{ui};
 };
-
-TEST_F(EditorWindowTest, StartsWithTheStartPictureAndNoScrollBars) {
-  EXPECT_EQ(window.windowTitle(), "Ornix");
-  EXPECT_EQ(child<PictureCanvas>("pictureCanvas")->geometry(), QRect(36, 0, 502, 302));
-  EXPECT_FALSE(child<QScrollBar>("horizontalScroll")->isVisible());
-  EXPECT_FALSE(child<QScrollBar>("verticalScroll")->isVisible());
-  EXPECT_FALSE(child<QToolButton>("clipboardButton")->isEnabled());
-}
-
-// The window's outer frame, title bar included, takes the size of the picture
-// plus the tool strip and the scroll bars, or the screen less a margin.
-TEST_F(EditorWindowTest, FitsItselfToEachNewPicture) {
-  const std::vector<std::pair<QSize, QSize>> cases = {
-      {{300, 200}, {5415 / 15, 3630 / 15}}, {{150, 100}, {3165 / 15, 243}},  // 3650 twips, rounded to pixels
-  };
-  for (const auto& [picture, windowPixels] : cases) {
-    showPicture(picture.width(), picture.height());
-    EXPECT_EQ(window.frameGeometry().size(), windowPixels) << picture.width();
-    EXPECT_EQ(child<PictureCanvas>("pictureCanvas")->size(), picture + QSize(2, 2));
-  }
-  const QSize screen = window.screen()->geometry().size();
-  window.move(50, 50);
-  showPicture(screen.width(), screen.height() / 2);
-  EXPECT_EQ(window.pos(), QPoint(0, 0));
-  const auto lessMargin = [](int pixels) { return static_cast<int>(std::nearbyint((pixels * 15 - 500) / 15.0)); };
-  EXPECT_EQ(window.frameGeometry().size(), QSize(lessMargin(screen.width()), lessMargin(screen.height())));
-}
-
-TEST_F(EditorWindowTest, ScrollBarsMoveThePictureAndALayoutShowsItsCorner) {
-  showPicture(400, 300);
-  window.resize(300, 240);
-  auto* across = child<QScrollBar>("horizontalScroll");
-  auto* down = child<QScrollBar>("verticalScroll");
-  auto* canvas = child<PictureCanvas>("pictureCanvas");
-  ASSERT_TRUE(across->isVisible() && down->isVisible());
-  EXPECT_EQ(across->maximum(), 402 - (300 - 13 - 36) - 2);
-  EXPECT_EQ(down->maximum(), 302 - (240 - 13));
-  down->setValue(25);
-  across->setValue(40);
-  EXPECT_EQ(canvas->pos(), QPoint(36 - 40, -25));
-  window.resize(310, 240);
-  EXPECT_EQ(canvas->pos(), QPoint(36, 0));
-  EXPECT_EQ(down->value(), 25);
-}
 
 TEST_F(EditorWindowTest, TheFileMenuEnablesSavesByTheMapItHolds) {
   const auto expectSaves = [this](bool clipboard, bool files, bool original) {
@@ -147,6 +101,31 @@ TEST_F(EditorWindowTest, MenuButtonsAndKeysRaiseTheirCommandsOnlyWhenTheyCan) {
                                               "file 2", "help", "open", "open", "file 5"}));
   EXPECT_EQ(ui.messages.front(), (Message{"Confirm Clipboard:", "Saving present map to the clipboard.\r\n\r\nContinue?",
                                           MessageIcon::none, MessageButtons::yesNo}));
+}
+
+// A picture of w x h pixels sits in a control two pixels larger, in twips.
+QSize controlTwips(int width, int height) { return {(width + 2) * 15, (height + 2) * 15}; }
+
+const QSize screen1024(1024 * 15, 768 * 15);
+
+TEST(WindowLayout, SizesTheWindowAroundThePicture) {
+  struct Case {
+    const char* name;
+    QSize picture;
+    layout::WindowFit expected;
+    QSize screen = screen1024;
+  };
+  const std::vector<Case> cases = {
+      {"wide picture", controlTwips(300, 200), {5415, 3630, false}},
+      {"short window grows to the strip", controlTwips(150, 100), {3165, 3650, false}},
+      {"wide picture wider than the screen", controlTwips(1000, 300), {15360 - 500, 11520 - 500, true}},
+      {"tall picture fitting the screen height is not tested against its width",
+       controlTwips(1100, 900),
+       {16530 + 885, 13530 + 600, false},
+       QSize(1024 * 15, 1024 * 15)},
+      {"tall picture taller than the screen", controlTwips(600, 800), {15360 - 500, 11520 - 500, true}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(layout::fitToPicture(c.picture, c.screen), c.expected) << c.name;
 }
 
 }  // namespace

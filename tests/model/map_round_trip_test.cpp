@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 
 #include "model/attribute_entry.h"
 #include "model/map_format.h"
@@ -26,35 +27,17 @@ class MapGenerator {
 
  private:
   inline static const std::vector<std::string> pictureNames = {"/p/photo.gif", "/p/a b.jpg", "/p/caf\xE9.jpeg"};
-  inline static const std::vector<std::string> pieces = {"\"",
-                                                         "'",
-                                                         "<",
-                                                         ">",
-                                                         "&",
-                                                         "=",
-                                                         "&quot;",
-                                                         "&gt;",
-                                                         "&lt;",
-                                                         "HREF=",
-                                                         "Target=",
-                                                         "ALT=",
-                                                         "COORDS=",
-                                                         "SHAPE=\"rect\"",
-                                                         "<AREA ",
-                                                         "</MAP>",
-                                                         "<!--",
-                                                         "-->",
-                                                         std::string(startComment),
-                                                         std::string(endComment),
-                                                         std::string(signatureComment),
-                                                         "<!-- end Ornix",
-                                                         "if you would like...",
-                                                         "\xE9\xFF\x80",
-                                                         " ",
-                                                         "#",
-                                                         "page.html?ALT=1&Target=2",
-                                                         "main",
-                                                         "_top"};
+  // The pieces, split at "|", then the marker comments themselves.
+  inline static const std::vector<std::string> pieces = [] {
+    std::vector<std::string> all;
+    std::istringstream listed(R"("|'|<|>|&|=|&quot;|&gt;|&lt;|HREF=|Target=|ALT=|COORDS=|SHAPE="rect"|<AREA |</MAP>|)"
+                              R"(<!--|-->|<!-- end Ornix|if you would like...|)"
+                              "\xE9\xFF\x80"
+                              R"(| |#|main|_top|page.html?ALT=1&Target=2)");
+    for (std::string piece; std::getline(listed, piece, '|');) all.push_back(piece);
+    for (const std::string_view marker : {startComment, endComment, signatureComment}) all.emplace_back(marker);
+    return all;
+  }();
 
   int number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
   template <typename T>

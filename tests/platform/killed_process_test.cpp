@@ -1,6 +1,5 @@
-// What a copy of the program leaves when it is killed: its claim to be the
-// only copy, and a file it was saving. These need fork(), so they run where
-// it exists (not on Windows).
+// What a copy of the program leaves when it is killed while it saves. This
+// needs fork(), so it runs where that exists (not on Windows).
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -11,36 +10,10 @@
 
 #include "model/map_writer.h"
 #include "platform/file_store.h"
-#include "platform/single_instance.h"
 #include "support/image_bytes.h"
 
 namespace ornix {
 namespace {
-
-TEST(SingleInstance, OneCopyHoldsTheClaimAndAKilledCopyLeavesItFree) {
-  test::TempDir dir;
-  const QString lock = QString::fromStdString((dir.path / "ornix.lock").string());
-  {
-    LockFileInstance first(lock);
-    LockFileInstance second(lock);
-    EXPECT_TRUE(first.claim());
-    EXPECT_FALSE(second.claim());
-  }
-  // A copy that is killed while it holds the claim leaves its lock file behind.
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    LockFileInstance killed(lock);
-    if (killed.claim()) raise(SIGKILL);
-    _exit(1);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFSIGNALED(status)) << "the child could not claim";
-  EXPECT_TRUE(std::filesystem::exists(dir.path / "ornix.lock"));
-  LockFileInstance next(lock);
-  EXPECT_TRUE(next.claim());
-}
 
 // Whether a process has a file of `folder` open with some bytes in it. The
 // file being saved may have no name yet, so it is looked for among the open files.

@@ -15,17 +15,18 @@ namespace {
 // A widget that writes down the input it receives.
 class InputLog final : public QWidget {
  public:
-  InputLog(QWidget* parent, std::string& log) : QWidget(parent), log(log) { setFocusPolicy(Qt::StrongFocus); }
+  InputLog(QWidget* parent, std::string& log, const char* name) : QWidget(parent), log(log), name(name) {
+    setFocusPolicy(Qt::StrongFocus);
+  }
 
  protected:
-  void mousePressEvent(QMouseEvent*) override { log += objectName().toStdString() + " press;"; }
-  void mouseReleaseEvent(QMouseEvent*) override { log += objectName().toStdString() + " release;"; }
-  void keyPressEvent(QKeyEvent* event) override {
-    log += objectName().toStdString() + " key " + event->text().toStdString() + ";";
-  }
+  void mousePressEvent(QMouseEvent*) override { log += name + " press;"; }
+  void mouseReleaseEvent(QMouseEvent*) override { log += name + " release;"; }
+  void keyPressEvent(QKeyEvent* event) override { log += name + " key " + event->text().toStdString() + ";"; }
 
  private:
   std::string& log;
+  std::string name;
 };
 
 // A window with the picture on the left and another widget, holding the
@@ -34,9 +35,7 @@ class SkippablePauseTest : public testing::Test {
  protected:
   void SetUp() override {
     window.resize(200, 100);
-    picture->setObjectName("picture");
     picture->setGeometry(0, 0, 100, 100);
-    other->setObjectName("other");
     other->setGeometry(100, 0, 100, 100);
     window.show();
     window.activateWindow();
@@ -58,8 +57,8 @@ class SkippablePauseTest : public testing::Test {
   std::string log;
   std::string logDuringWait;
   QWidget window;
-  InputLog* picture = new InputLog(&window, log);
-  InputLog* other = new InputLog(&window, log);
+  InputLog* picture = new InputLog(&window, log, "picture");
+  InputLog* other = new InputLog(&window, log, "other");
 };
 
 void click(QWindow* window, QPoint at) {

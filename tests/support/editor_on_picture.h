@@ -12,6 +12,11 @@
 
 namespace ornix::test {
 
+// Three areas of every shape, two with links, one with an ALT text.
+inline const Area door{Shape::rectangle, {{20, 20}, {60, 50}}, 0, {"a.html", "", "Door", {}}};
+inline const Area tower{Shape::circle, {{150, 100}}, 20, {"b.html", "_top", "", {}}};
+inline const Area roof{Shape::polygon, {{200, 20}, {280, 30}, {240, 90}}, 0, {}};
+
 // The real editor window, shown over a 300 x 200 picture whose every pixel
 // differs, driven by the mouse, the tool buttons and the keys.
 class EditorOnPicture : public testing::Test {

@@ -1,16 +1,23 @@
+// Opening files as a user does, by the Open command, a drop or the command
+// line: pictures, and pages, map files and texts holding a map block.
 #include <gtest/gtest.h>
 
 #include <QImageWriter>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QToolButton>
 #include <QUrl>
+#include <filesystem>
 
 #include "editor/editor_window.h"
 #include "support/fake_ui.h"
 #include "support/map_pages.h"
 #include "support/picture_mouse.h"
+#include "support/printers.h"
+#include "workflow/file_dialogs.h"
 #include "workflow/image_loading.h"
+#include "workflow/map_opening.h"
 #include "workflow/opening.h"
 
 namespace ornix {
@@ -68,31 +75,27 @@ TEST_F(OpeningTest, OnlyADroppedPictureOfAKnownKindOpens) {
   EXPECT_EQ(shownPath(), test::nativePath(dir.path / "upper.JPG"));
 }
 
-TEST_F(OpeningTest, AnUnsavedMapIsKeptWhenTheUserWantsToSaveIt) {
-  loadFirst();
-  mouse.drag({10, 10}, {60, 50});
-  const std::string next = picture("next.jpg");
-  ui.answerWith("yesButton");
-  drop({next});
-  EXPECT_TRUE(window.map().unsaved());
-  ui.answerWith("noButton");
-  drop({next});
-  EXPECT_FALSE(window.map().unsaved());
-  EXPECT_EQ(shownPath(), next);
-}
-
-// A cancelled Open swallows the next release on the picture, as it does the
-// release of the click that closed its dialog; a finished one does not.
-TEST_F(OpeningTest, TheOpenCommandAsksForAFileAndOpensItByKind) {
+// "Your last chance..." before another file: YES keeps the map to be saved,
+// NO goes on. A cancelled Open swallows the next release on the picture, as
+// it does the release of the click that closed its dialog.
+TEST_F(OpeningTest, TheOpenCommandAndADropAskAboutAnUnsavedMap) {
   ui.chosenFiles = {picture("flat.bmp", "bmp"), std::nullopt};
   openWithDialog(window, ui);
   EXPECT_EQ(shownPath(), test::nativePath(dir.path / "flat.bmp"));
   EXPECT_EQ(ui.fileRequests.front().title, "Open File...");
   mouse.drag({10, 10}, {60, 50});
-  ui.answerWith("noButton");   // "Your last chance...": go on
+  const std::string next = picture("next.jpg");
+  ui.answerWith("yesButton");
+  drop({next});
+  EXPECT_EQ(shownPath(), test::nativePath(dir.path / "flat.bmp"));
+  ui.answerWith("noButton");
   openWithDialog(window, ui);  // then cancelled
   mouse.drag({10, 55}, {80, 58});
   EXPECT_EQ(window.map().areas.size(), 1u);
+  ui.answerWith("noButton");
+  drop({next});
+  EXPECT_EQ(shownPath(), next);
+  EXPECT_FALSE(window.map().unsaved());
 }
 
 // However a picture that does not load comes in, the map, its links, the
@@ -139,44 +142,167 @@ TEST_F(OpeningTest, APictureThatDoesNotLoadLeavesTheMapAsItWas) {
   EXPECT_EQ(window.map().areas.at(0).attributes.href, "kept.html");
 }
 
-// An Open command that comes during a drag swallows the drag's release: the
-// drag ends there and its rubber band comes off the picture.
-TEST_F(OpeningTest, AnOpenDuringADragEndsTheDragAndItsRubberBand) {
-  loadFirst();
-  const QImage before = mouse.pixels().copy();
-  for (const char* tool : {"rectangleTool", "circleTool"}) {
-    useTool(tool);
-    mouse.press({20, 20});
-    mouse.move({60, 50});
-    ui.chosenFiles.push_back(std::nullopt);  // the Open dialog cancelled
-    openWithDialog(window, ui);
-    mouse.release({60, 50});
-    mouse.move({70, 55}, Qt::NoButton);
-    EXPECT_EQ(mouse.pixels(), before) << tool;
-    EXPECT_FALSE(window.map().unsaved()) << tool;
+// Opening pages that hold a map block, over the same window.
+class MapOpeningTest : public OpeningTest {
+ protected:
+  std::string page(const std::string& name, const std::string& src, const std::string& top = "",
+                   const std::string& bottom = "") {
+    return test::writeMapPage(dir, name, src, top, bottom);
+  }
+  bool open(const std::string& path) { return openMapFile(window, ui, path, path.substr(path.size() - 4)); }
+  // A map on screen before the file is opened: one area on its own picture.
+  void mapOnScreen() {
+    ASSERT_EQ(loadImage(window, ui, test::writePicture(dir, "old.bmp")), PictureLoad::loaded);
+    window.document().addReadArea({Shape::rectangle, {{1, 1}, {5, 5}}, 0, {"old.htm", "", "", {}}});
+  }
+};
+
+TEST_F(MapOpeningTest, APageOpensWithEveryAreaAndKeepsItsTextByteForByte) {
+  const std::string top = "<html><body>\r\n<p>caf\xE9</p>\n";
+  const std::string bottom = "\n<p>\xC3\xA9t\xC3\xA9</p>\r\n</body></html>";
+  EXPECT_TRUE(open(page("index.html", "img/photo.bmp", top, bottom)));
+  EXPECT_EQ(shownPath(), test::nativePath(dir.path / "site/img/photo.bmp"));
+  EXPECT_EQ(window.map().areas, test::threeAreas());
+  ASSERT_TRUE(window.map().sourcePage);
+  EXPECT_EQ(window.map().sourcePage->before, top);
+  EXPECT_EQ(window.map().sourcePage->after, bottom);
+  EXPECT_EQ(ui.pauses, std::vector<int>(3, 200));
+  EXPECT_EQ(ui.busyStates, (std::vector<bool>{true, false}));
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(window.findChild<QToolButton*>("clipboardButton")->isEnabled());
+}
+
+// Names with ":" and "\" are names like any other off Windows: the picture is
+// found beside the page without a question.
+TEST_F(MapOpeningTest, AnyNameFindsItsPictureAndOnlyPagesCanBeSavedBack) {
+  std::vector<std::string> names = {"page.htm", "map.ornx", "shop.asp", "notes.txt", "x.shtml"};
+  if (std::filesystem::path::preferred_separator == '/') names.insert(names.end(), {"a:b.htm", "x\\y.htm"});
+  for (const std::string& name : names) {
+    ASSERT_TRUE(open(page(name, "img/photo.bmp")));
+    EXPECT_EQ(shownPath(), test::nativePath(dir.path / "site/img/photo.bmp")) << name;
+    const bool savable = name.ends_with("htm") || name.ends_with("asp") || name.ends_with("html");
+    EXPECT_EQ(window.map().sourcePage != nullptr, savable) << name;
+  }
+  EXPECT_TRUE(ui.dialogsShown.empty());
+}
+
+TEST_F(MapOpeningTest, APictureMissingBesideThePageMayBeLocated) {
+  const std::string file = page("index.html", "img/sub/photo.bmp");
+  std::filesystem::rename(dir.path / "site/img/sub/photo.bmp", dir.path / "elsewhere.bmp");
+  mapOnScreen();
+  const ImageMap before = window.map();
+  const std::string expectedPath = (dir.path / "site/img/sub/photo.bmp").string();
+  ui.dialogScripts.push_back([&](QDialog& d) {
+    // Both "/" of the path stay separators.
+    EXPECT_NE(d.findChild<QLabel*>("situationLabel")->text().toStdString().find(expectedPath), std::string::npos);
+    test::clickButton(d, "noButton");
+  });
+  EXPECT_TRUE(open(file));
+  EXPECT_EQ(ui.dialogsShown.back(), "Image path problem...");
+  EXPECT_EQ(window.map(), before);  // the map on screen is untouched
+
+  ui.answerWith("yesButton");
+  ui.chosenFiles.push_back((dir.path / "elsewhere.bmp").string());
+  ui.answerWith("okButton");
+  EXPECT_TRUE(open(file));
+  EXPECT_EQ(ui.dialogsShown.back(), "Keep in mind...");
+  EXPECT_EQ(ui.fileRequests.back().filters, (std::vector<FileFilter>{{"Image", "*.jpg;*.gif"}}));
+  EXPECT_EQ(shownPath(), test::nativePath(dir.path / "elsewhere.bmp"));
+  EXPECT_EQ(window.map().areas.size(), 3u);
+}
+
+// A file without a whole block, or whose picture will not load, leaves the
+// map on screen as it was; the user is told why.
+TEST_F(MapOpeningTest, AFileThatCannotBeOpenedLeavesTheMapOnScreen) {
+  const std::string unloadable = page("index.html", "img/photo.bmp");
+  std::filesystem::resize_file(dir.path / "site/img/photo.bmp", 10);
+  mapOnScreen();
+  const ImageMap before = window.map();
+  EXPECT_TRUE(open(unloadable));
+  EXPECT_EQ(ui.messages.at(0).title, "Ornix Note:");
+  ui.dialogScripts.push_back([](QDialog& d) {
+    const std::string body = d.findChild<QLabel*>("bodyLabel")->text().toStdString();
+    EXPECT_NE(body.find("> Copyright tag missing or altered.\n> Area tags missing or altered.\n> Image tag missing"),
+              std::string::npos);
+    test::clickButton(d, "okButton");
+  });
+  EXPECT_TRUE(open(dir.write("site/plain.txt", test::Bytes{'<', 'p', '>'})));
+  EXPECT_EQ(ui.dialogsShown, std::vector<std::string>{"We have a problem..."});
+  EXPECT_EQ(window.map(), before);
+}
+
+// A damaged block is read as far as it can be, and the one note says how far
+// that was: no area, the areas before the damaged tag, or nothing at all.
+TEST_F(MapOpeningTest, ADamagedBlockSaysHowFarTheReadingGot) {
+  struct Case {
+    const char* name;
+    std::string from, to;  // the damage done to the page's text
+    Message said;
+    std::size_t areasLeft;
+  };
+  const std::vector<Case> cases = {
+      {"a rectangle of three numbers",
+       "10, 10, 60, 50",
+       "10, 10, 60",
+       {"COORDINATE ERROR",
+        "There appears to be a Coordinate error.\r\nCheck coordinates for area 1 and see if something is missing.",
+        MessageIcon::stop},
+       0},
+      {"a number beyond 16 bits",
+       "100, 60, 12",
+       "100, 60, 99999",
+       {"Ornix Note:", "AREA tag 2 of the map could not be read.\r\nIt and the areas after it were not loaded.",
+        MessageIcon::exclamation},
+       1},
+      {"a link without its closing quote",
+       R"(HREF="#">)",
+       R"(HREF="#>)",
+       {"Ornix Note:", "AREA tag 3 of the map could not be read.\r\nNo area was loaded.", MessageIcon::exclamation},
+       0},
+      {"an end comment cut short",
+       "line. -->",
+       "line.",
+       {"Ornix Note:", "ORNX end comment is cut short,\r\nso nothing was loaded.", MessageIcon::exclamation},
+       1},
+  };
+  const std::string text = test::contents(page("index.html", "img/photo.bmp"));
+  for (const Case& c : cases) {
+    mapOnScreen();
+    std::string damaged = text;
+    damaged.replace(damaged.find(c.from), c.from.size(), c.to);
+    ui.messages.clear();
+    open(dir.write("site/damaged.html", test::Bytes(damaged.begin(), damaged.end())));
+    EXPECT_EQ(ui.messages, std::vector<Message>{c.said}) << c.name;
+    EXPECT_EQ(window.map().areas.size(), c.areasLeft) << c.name;
   }
 }
 
-// An unfinished polygon belongs to its picture: once another picture or a map
-// is open, its dots are gone and the next clicks draw a polygon of their own.
-TEST_F(OpeningTest, AnUnfinishedPolygonEndsWhenAnotherFileOpens) {
-  const std::vector<std::pair<std::string, std::string>> files = {
-      {picture("second.jpg"), (dir.path / "second.jpg").string()},
-      {test::writeMapPage(dir, "index.html", "img/photo.bmp", "", ""), (dir.path / "site/img/photo.bmp").string()}};
-  const std::vector<QPointF> oldVertices = {{5, 5}, {80, 5}, {80, 58}};
-  for (const auto& [file, shown] : files) {
-    loadFirst();
-    useTool("polygonTool");
-    for (const QPointF vertex : oldVertices) mouse.click(vertex);
-    drop({file});
-    const QImage fresh = QImage(QString::fromStdString(shown)).convertToFormat(QImage::Format_RGB32);
-    for (const QPointF vertex : oldVertices) {
-      EXPECT_EQ(mouse.pixels().pixel(vertex.toPoint()), fresh.pixel(vertex.toPoint())) << file;
-    }
-    for (const QPointF vertex : {QPointF(20, 80), QPointF(60, 80), QPointF(60, 110), QPointF(21, 81)})
-      mouse.click(vertex);
-    EXPECT_EQ(window.map().areas.back().points, (std::vector<Point>{{20, 80}, {60, 80}, {60, 110}})) << file;
-  }
+TEST(FileDialogs, AskWithTheProgramsFiltersAndRefuseAMissingFile) {
+  test::TempDir dir;
+  test::FakeUi ui;
+  const std::string there = dir.write("a.gif", test::gifHeader(1, 1));
+  ui.chosenFiles = {"  " + there + "  ", (dir.path / "missing.gif").string(), std::nullopt, "/out/page"};
+  EXPECT_EQ(askForFileToOpen(ui, OpenPurpose::anything, there), there);
+  EXPECT_EQ(ui.fileRequests[0].startFolder,
+            dir.path.string() + static_cast<char>(std::filesystem::path::preferred_separator));
+  EXPECT_EQ(ui.fileRequests[0].filters.size(), 3u);
+  EXPECT_EQ(askForFileToOpen(ui, OpenPurpose::anything, there), "");
+  EXPECT_EQ(ui.messages.back(),
+            (Message{"OPEN ERROR...", "That file you chose isn't there.", MessageIcon::exclamation}));
+  EXPECT_EQ(askForFileToSave(ui, OutputKind::htmlPage, there), "");
+  EXPECT_EQ(askForFileToSave(ui, OutputKind::textFile, there), "/out/page");
+  EXPECT_EQ(ui.fileRequests[2].title, "Save File As...");
+  EXPECT_EQ(ui.fileRequests[2].filters, (std::vector<FileFilter>{{"Save As HTML  (*.htm)", "*.htm"}}));
+  EXPECT_EQ(ui.fileRequests[3].filters, (std::vector<FileFilter>{{"Save As TEXT  (*.txt)", "*.txt"}}));
+}
+
+TEST(PathHelpers, CutPathsAsTheDialogsNeedThem) {
+  EXPECT_EQ(stripAtNul(std::string("C:\\a.gif\0   ", 12)), "C:\\a.gif");
+  EXPECT_EQ(stripAtNul("whole"), "whole");
+  test::TempDir dir;
+  EXPECT_TRUE(fileExists(dir.write("f", {})));
+  EXPECT_FALSE(fileExists(dir.path.string()));
+  EXPECT_FALSE(fileExists((dir.path / "none").string()));
 }
 
 }  // namespace

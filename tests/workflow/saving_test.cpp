@@ -3,7 +3,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QToolButton>
-#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -41,36 +40,6 @@ class SavingTest : public testing::Test, protected test::SettingsHome {
   std::string picture;
   test::PictureMouse mouse{window};
 };
-
-TEST_F(SavingTest, EveryFileSaveWritesItsOutputAndEmptiesTheMap) {
-  const std::array<std::pair<OutputKind, const char*>, 5> kinds = {{{OutputKind::mapFile, "ornx"},
-                                                                    {OutputKind::htmlPage, "htm"},
-                                                                    {OutputKind::responsivePage, "htm"},
-                                                                    {OutputKind::textFile, "txt"},
-                                                                    {OutputKind::sourcePage, "htm"}}};
-  for (const auto& [kind, extension] : kinds) {
-    drawOneArea();
-    window.document().holdSourcePage(
-        std::make_shared<SplitPage>(SplitPage{"<html>\n<p>caf\xE9</p>\r\n", "", "\n</html>"}));
-    const std::string expected = buildOutput(window.map(), kind, "images/", systemPageLocale());
-    const ImageMap before = window.map();
-    const QImage pixels = mouse.pixels().copy();
-    const std::filesystem::path file = dir.path / (std::string("out.") + extension);
-    ui.chosenFiles.push_back(file.string());
-    answerAfterSave();
-    saving.saveToFile(kind);
-    EXPECT_EQ(ui.fileRequests.back().defaultSuffix, extension);
-    EXPECT_EQ(contents(file), expected) << extension;
-    EXPECT_EQ(window.map(), (ImageMap{Picture{picture, 120, 80}, {}, nullptr}));
-    EXPECT_EQ(ui.dialogsShown.back(), "Map saved");
-    window.undo();  // the file stays written; the map and its page come back to work on
-    EXPECT_EQ(window.map(), before) << extension;
-    EXPECT_TRUE(mouse.pixels() == pixels) << extension;
-  }
-  const std::string original = contents(dir.path / "out.htm");
-  EXPECT_TRUE(original.starts_with("<html>\n<p>caf\xE9</p>\r\n<!-- Ornix start"));
-  EXPECT_TRUE(original.ends_with("-->\n</html>\r\n"));
-}
 
 // What Ornix writes, it opens again without a word: with areas whose values
 // hold quotes, attribute names and the end comment, and with none at all (F6

@@ -1,9 +1,13 @@
+// The program's life from its start to its end: the command line, a second
+// copy, the file association, and every way out.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
+#include <system_error>
 
 #include "editor/editor_window.h"
 #include "platform/clipboard.h"
@@ -17,6 +21,92 @@
 
 namespace ornix {
 namespace {
+
+// A path in double quotes, as a shell passes a name with blanks.
+std::string quoted(const std::string& path) {
+  std::string text = "\"";
+  text.append(path).append("\"");
+  return text;
+}
+
+class FakeInstance final : public SingleInstance {
+ public:
+  bool claim() override { return alone; }
+  bool alone = true;
+};
+
+// An association that cannot be written: the disk is full.
+class FullDiskAssociation final : public FileAssociation {
+ public:
+  bool write(const std::string&) override { throw std::system_error(ENOSPC, std::generic_category(), "ornix.desktop"); }
+  bool remove() override { return false; }
+};
+
+class StartUpTest : public testing::Test, protected test::SettingsHome {
+ protected:
+  bool start(const std::string& commandLine, ProgramSettings& with) {
+    return startProgram({ui, instance, with, window, "/usr/bin/ornix"}, commandLine);
+  }
+  bool start(const std::string& commandLine) { return start(commandLine, settings); }
+  bool associationWritten() const { return std::filesystem::exists(association.desktopEntryPath()); }
+
+  FakeInstance instance;
+  EditorWindow window{ui};
+};
+
+TEST_F(StartUpTest, APageOrNothingOnTheCommandLineOpensInTheEditor) {
+  EXPECT_EQ(commandLineText({"ornix", "/home/me/My", "Maps/index.html"}), "/home/me/My Maps/index.html");
+  EXPECT_TRUE(start(""));
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_FALSE(window.map().picture);
+  EXPECT_TRUE(associationWritten());
+  // Each opens with its three areas; only a page can be saved back into.
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {test::writeMapPage(dir, "shop.asp", "photo.bmp", "<% x %>\r\n", ""), true},
+      {test::writeMapPage(dir, "My Map.ornx", "photo.bmp", "", ""), false},
+      {test::writeMapPage(dir, "news.shtml", "photo.bmp", "", ""), true},  // its last four characters are "html"
+      {quoted(test::writeMapPage(dir, "quoted page.html", "photo.bmp", "", "")), true},
+  };
+  for (const auto& [commandLine, page] : cases) {
+    window.document().empty(false);
+    EXPECT_TRUE(start(commandLine)) << commandLine;
+    EXPECT_EQ(window.map().areas.size(), 3u) << commandLine;
+    EXPECT_EQ(window.map().sourcePage != nullptr, page) << commandLine;
+  }
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(StartUpTest, ASecondCopyARefusedFileOrAFailureEndTheProgramBeforeTheWindowShows) {
+  instance.alone = false;
+  EXPECT_FALSE(start(""));
+  EXPECT_EQ(ui.messages,
+            (std::vector<Message>{{"ALREADY OPEN", "Ornix is already in use...", MessageIcon::exclamation}}));
+  EXPECT_FALSE(associationWritten());
+  instance.alone = true;
+
+  const std::string jpeg = dir.write("photo.jpeg", test::Bytes{0xFF, 0xD8});
+  ui.dialogScripts = {[](QDialog& d) { test::clickButton(d, "okButton"); },
+                      [&jpeg](QDialog& d) {
+                        EXPECT_TRUE(d.findChild<QLabel*>("bodyLabel")->text().contains(QString::fromStdString(jpeg)));
+                        test::clickButton(d, "okButton");
+                      }};
+  for (const std::string& commandLine : {dir.path.string(), jpeg, (dir.path / "gone.gif").string()}) {
+    EXPECT_FALSE(start(commandLine)) << commandLine;
+  }
+  EXPECT_EQ(ui.dialogsShown, (std::vector<std::string>{"No directories, please...", "We have a problem..."}));
+  EXPECT_EQ(ui.messages.size(), 1u);  // a missing file ends silently
+
+  FullDiskAssociation full;
+  ProgramSettings failing{store, full, ui, "Quillmere", "Ornix"};
+  EXPECT_FALSE(start("", failing));
+  EXPECT_EQ(ui.messages.back().title, "Ornix Error");
+  EXPECT_EQ(ui.messages.back().text.rfind(
+                "There has been an error in Ornix. Please notify the author.\r\n\r\n28: ornix.desktop", 0),
+            0u)
+      << ui.messages.back().text;
+
+  EXPECT_FALSE(window.isVisible());
+}
 
 class RecordingClipboard final : public Clipboard {
  public:
@@ -73,16 +163,6 @@ TEST_F(ShutdownTest, EveryWayOutAsksAboutAnUnsavedMapYesKeepsItNoFoldsTheWindowU
   EXPECT_LE(window.height(), 1);
   EXPECT_EQ(ui.pauses, std::vector<int>{300});
   EXPECT_GT(ui.eventRuns, 20);  // a step per 200 twips of height down to 210, then of width down to 2200
-}
-
-TEST_F(ShutdownTest, QuitAfterASaveSaysGoodbyeAndClosesWithoutAsking) {
-  ui.answers = {Answer::yes};  // "Confirm Clipboard:"
-  ui.answerWith("quitButton");
-  QTest::keyClick(&window, Qt::Key_F5);
-  EXPECT_EQ(clipboard.texts.size(), 1u);
-  EXPECT_EQ(ui.pauses, (std::vector<int>{500, 300}));  // "See You", then "   ...later"
-  EXPECT_EQ(questionsAsked(), 0u);
-  EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(ShutdownTest, UninstallHelpEndsTheProgramWhateverTheAnswer) {

@@ -1,0 +1,214 @@
+// The program's own dialogs, each shown through the scripted Ui and answered
+// as a user would, by its buttons and keys.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTest>
+
+#include "dialogs/area_attributes_dialog.h"
+#include "dialogs/gradient.h"
+#include "dialogs/help_window.h"
+#include "dialogs/message_dialogs.h"
+#include "dialogs/picture_button.h"
+#include "model/attribute_entry.h"
+#include "platform/twips.h"
+#include "support/fake_ui.h"
+
+namespace ornix {
+namespace {
+
+class AreaAttributesDialogTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    editor.resize(400, 200);
+    editor.move(0, 0);
+    editor.show();
+  }
+  // Shows the dialog for `shown` through the fake Ui, answers it with `script`, and says how it was left.
+  AttributesChoice answer(const Attributes& shown, test::FakeUi::DialogScript script) {
+    test::FakeUi ui;
+    ui.dialogScripts.push_back(std::move(script));
+    AreaAttributesDialog dialog(shown, &editor);
+    ui.showModal(dialog);
+    typed = {dialog.typedHref(), dialog.typedTarget(), dialog.typedAlt(), {}};
+    return dialog.choice();
+  }
+  static QString text(QDialog& dialog, const char* box) { return dialog.findChild<QLineEdit*>(box)->text(); }
+
+  QWidget editor;
+  Attributes typed;
+};
+
+// "#" for no link and the placeholders for no Target or ALT; a link that "#"
+// replaced is offered again. A value accepted unchanged keeps its bytes, even
+// those that are not valid in the system's code page.
+TEST_F(AreaAttributesDialogTest, ShowsTheValuesOrHashAndThePlaceholders) {
+  answer({}, [](QDialog& dialog) {
+    EXPECT_EQ(std::tuple(text(dialog, "hrefEdit"), text(dialog, "targetEdit").toStdString(),
+                         text(dialog, "altEdit").toStdString()),
+              std::tuple(QString("#"), std::string(targetPlaceholder), std::string(altPlaceholder)));
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("hrefEdit")->selectedText(), "#");
+    test::clickButton(dialog, "cancelButton");
+  });
+  answer({"#", "_top", "", "page.html"}, [](QDialog& dialog) {
+    EXPECT_EQ(text(dialog, "hrefEdit"), "page.html");
+    test::clickButton(dialog, "cancelButton");
+  });
+  const Attributes latin1{"caf\xE9.html", "", "Stra\337e", {}};
+  EXPECT_EQ(answer(latin1, [](QDialog& dialog) { test::clickButton(dialog, "enterButton"); }), AttributesChoice::enter);
+  EXPECT_EQ(std::pair(typed.href, typed.alt), std::pair(latin1.href, latin1.alt));
+}
+
+TEST_F(AreaAttributesDialogTest, EachWayOutGivesItsChoiceAndEscDoesNothing) {
+  const std::vector<std::pair<test::FakeUi::DialogScript, AttributesChoice>> cases = {
+      {[](QDialog& d) { test::clickButton(d, "deleteButton"); }, AttributesChoice::remove},
+      {[](QDialog& d) { d.close(); }, AttributesChoice::cancel},
+      {[](QDialog& d) {
+         QTest::keyClick(&d, Qt::Key_Escape);
+         EXPECT_TRUE(d.isVisible());
+         auto* remove = d.findChild<PictureButton*>("deleteButton");
+         remove->setFocus();
+         ASSERT_TRUE(remove->showingDown());
+         QTest::keyClick(remove, Qt::Key_Space);  // only Enter clicks the focused button
+         EXPECT_TRUE(d.isVisible());
+         QTest::keyClick(remove, Qt::Key_Return);
+       },
+       AttributesChoice::remove},
+  };
+  for (const auto& [script, choice] : cases) EXPECT_EQ(answer({}, script), choice);
+}
+
+// Below the editor, on the editor's own screen: 1875 twips above its bottom
+// when there is too little room, and never past its right edge.
+TEST_F(AreaAttributesDialogTest, SitsBelowTheEditorOnItsOwnScreen) {
+  answer({}, [&](QDialog& dialog) {
+    EXPECT_EQ(dialog.pos(), QPoint(0, editor.frameGeometry().bottom() + 1));
+    test::clickButton(dialog, "cancelButton");
+  });
+  const QRect first(0, 0, 1024, 768);
+  const QRect second(1024, 0, 1280, 800);
+  const std::vector<std::tuple<QRect, QRect, QPoint>> cases = {
+      {{10, 500, 400, 200}, first, {10, 768 - 125}},
+      {{900, 20, 400, 300}, first, {1024 - 508, 320}},
+      {{1034, 600, 400, 150}, second, {1034, 800 - 125}},
+      {{2200, 20, 400, 300}, second, {1024 + 1280 - 508, 320}},
+  };
+  for (const auto& [frame, screen, place] : cases) EXPECT_EQ(attributesDialogPlace(frame, screen, 508), place);
+}
+
+class HelpWindowTest : public testing::Test {
+ protected:
+  void moveOver(const char* name, QPoint at) {
+    QWidget* target = name == nullptr ? &help : help.findChild<QWidget*>(name);
+    ASSERT_NE(target, nullptr) << name;
+    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+  }
+  std::string text(const char* box) const { return help.findChild<QPlainTextEdit*>(box)->toPlainText().toStdString(); }
+  int textHeight(const char* box) const { return help.findChild<QPlainTextEdit*>(box)->height(); }
+  bool shown(const char* name) const { return help.findChild<QWidget*>(name)->isVisibleTo(&help); }
+
+  HelpWindow help{nullptr};
+  const QColor plain{153, 153, 255};
+  const QColor yellow{255, 255, 0};
+};
+
+// Where two rows overlap, the first holds the point.
+TEST_F(HelpWindowTest, ListRowsShowTheirTextAndTheHeaderButNotTheFrames) {
+  EXPECT_EQ(text("rightText"), "Choices available when you click on the right-mouse button.\n");
+  const std::vector<std::tuple<QPoint, std::size_t>> rightRows = {{{86, 117}, 5}, {{129, 22}, 1}, {{128, 22}, 0}};
+  for (const auto& [at, row] : rightRows) {
+    moveOver("rightList", at);
+    EXPECT_EQ(text("rightText"), rightButtonList().rows[row].text) << row;
+  }
+  EXPECT_EQ(textHeight("rightText"), pixels(1200));
+  EXPECT_EQ(help.bannerShown(), "banner_right");
+  EXPECT_EQ(help.topFrameColour(), plain);
+  moveOver("rightList", {5, 5});
+  EXPECT_EQ(text("rightText"), "Choices available when you click on the right mouse button.");
+  EXPECT_EQ(textHeight("rightText"), pixels(800));
+
+  const std::vector<std::tuple<QPoint, const char*>> bottomRows = {
+      {{90, 10}, "hrefPicture"}, {{90, 30}, "targetPicture"}, {{40, 60}, "buttonPicture"}, {{5, 5}, nullptr}};
+  for (const auto& [at, illustration] : bottomRows) {
+    moveOver("leftList", at);
+    for (const char* name : {"hrefPicture", "targetPicture", "buttonPicture"}) {
+      EXPECT_EQ(shown(name), illustration != nullptr && std::string(name) == illustration) << name;
+    }
+  }
+  moveOver("leftList", {40, 60});
+  EXPECT_EQ(help.findChild<QLabel*>("buttonPicture")->pixmap().toImage(),
+            AreaAttributesDialog::upPicture("enter").toImage());
+
+  // The keys added since the two menus: each row of their list says what its command does.
+  const std::vector<std::tuple<QPoint, std::string>> keyRows = {
+      {{40, 10}, "Undoes the last change"},  {{150, 25}, "Does again what Undo took back"},
+      {{40, 45}, "from 25% to 800%"},        {{40, 60}, "at its own size, 100%"},
+      {{40, 80}, "Hold Ctrl and drag"},      {{40, 95}, "by one pixel; with Shift, by ten"},
+      {{40, 110}, "Space or a click shows"}, {{5, 5}, "Keys for editing the map"}};
+  for (const auto& [at, words] : keyRows) {
+    moveOver("keysList", at);
+    EXPECT_NE(text("keysText").find(words), std::string::npos) << words;
+  }
+}
+
+TEST_F(HelpWindowTest, OnlyThePanelUnderTheMouseIsFramedInYellowAndEscCloses) {
+  const std::vector<std::tuple<const char*, QColor, QColor, QColor, const char*>> cases = {
+      {"rightPanel", yellow, plain, plain, "banner_right"},
+      {"leftPanel", plain, yellow, plain, "banner_left"},
+      {"keysPanel", plain, plain, yellow, "banner_keys"},
+      {nullptr, plain, plain, plain, "banner_none"},
+  };
+  for (const auto& [over, top, bottom, keys, header] : cases) {
+    moveOver(over, {2, 2});
+    EXPECT_EQ(std::tuple(help.topFrameColour(), help.bottomFrameColour(), help.keysFrameColour()),
+              std::tuple(top, bottom, keys));
+    EXPECT_EQ(help.bannerShown(), header);
+  }
+  help.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+  QTest::keyClick(&help, Qt::Key_Escape);
+  EXPECT_FALSE(help.isVisible());
+}
+
+TEST(GradientBands, ClimbFromTheBottomFourUnitsDarkerEachRoundingHalvesToEven) {
+  const std::vector<GradientBand> bands = gradientBands(8280, 5445, QColor(187, 0, 255), false);
+  ASSERT_EQ(bands.size(), 63u);
+  EXPECT_EQ(bands[0], (GradientBand{5445 - 86, 86, 8280, QColor(187, 0, 255)}));
+  EXPECT_EQ(bands[1], (GradientBand{5445 - 2 * 86, 86, 8280, QColor(183, 0, 251)}));
+  EXPECT_EQ(bands[47].colour, QColor(0, 0, 67));  // below 1 becomes 0
+  EXPECT_EQ(gradientBands(8280, 5445, Qt::red, true)[2].top, 2 * 86);
+  // Halves round to even: 63 * 2.5 = 157.5: the band rounds to 2, the first top 157.5 - 2 = 155.5 to 156.
+  EXPECT_EQ(gradientBands(100.5, 157.5, Qt::red, false)[0], (GradientBand{156, 2, 100, Qt::red}));
+  // A window too short for a band still gets 63 bands, none of them visible.
+  for (const GradientBand& band : gradientBands(100, 20, Qt::red, false)) EXPECT_EQ(band.height, 0);
+}
+
+// A question's only yes is its YES; a message without a title is "We have a
+// problem..." and breaks its lines.
+TEST(MessageDialogs, OnlyYesIsAYesAndAnUntitledMessageIsAProblem) {
+  test::FakeUi ui;
+  const auto answer = [&ui](test::FakeUi::DialogScript script) {
+    ui.dialogScripts.push_back(std::move(script));
+    return ask(ui, nullptr, "Title", "Situation", "Question?");
+  };
+  EXPECT_FALSE(answer([](QDialog& d) { test::clickButton(d, "noButton"); }));
+  EXPECT_FALSE(answer([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }));
+  EXPECT_TRUE(answer([](QDialog& d) {
+    EXPECT_TRUE(d.findChild<QPushButton*>("yesButton")->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  }));
+  ui.dialogScripts = {[](QDialog& d) {
+    EXPECT_EQ(d.findChild<QLabel*>("bodyLabel")->text(), "one\ntwo");
+    QTest::keyClick(&d, Qt::Key_Return);
+  }};
+  showMessage(ui, nullptr, std::nullopt, "one\r\ntwo", "advice");
+  EXPECT_EQ(ui.dialogsShown, (std::vector<std::string>{"Title", "Title", "Title", "We have a problem..."}));
+}
+
+}  // namespace
+}  // namespace ornix

@@ -1,0 +1,385 @@
+// The picture as a user edits it with the mouse and the keys: drawing each
+// shape, selecting, moving and reshaping, undo and redo, zoom.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include <functional>
+#include "editor/editor_window.h"
+#include "editor/picture_canvas.h"
+#include "editor/picture_gestures.h"
+
+#include "model/map_writer.h"
+#include "support/editor_on_picture.h"
+#include "support/fake_ui.h"
+#include "support/picture_mouse.h"
+#include "support/printers.h"
+
+namespace ornix {
+namespace {
+
+class EditingTest : public test::EditorOnPicture {
+ protected:
+  std::size_t dialogsShown() const { return ui.dialogsShown.size(); }
+  void controlDrag(QPointF from, QPointF to) {
+    mouse.keys = Qt::ControlModifier;
+    mouse.drag(from, to);
+    mouse.keys = Qt::NoModifier;
+  }
+  void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { window.handleKey(key, modifiers); }
+  // Which of the editing entries the File menu enables, in menu order.
+  std::vector<bool> editingEntries() {
+    window.showFileMenu();
+    const std::map<std::string, bool>& shown = ui.menusShown.back();
+    std::vector<bool> enabled;
+    for (const char* entry :
+         {"Undo\tCtrl+Z", "Redo\tCtrl+Y", "Zoom In\tCtrl+=", "Zoom Out\tCtrl+-", "Actual Size\tCtrl+0"}) {
+      enabled.push_back(shown.at(entry));
+    }
+    return enabled;
+  }
+};
+
+using DrawingTest = EditingTest;
+
+Area rectangle(int x1, int y1, int x2, int y2) { return {Shape::rectangle, {{x1, y1}, {x2, y2}}, 0, {}}; }
+
+// A box under 70 square pixels, a circle under radius 7 and a polygon that
+// encloses no pixel leave no trace; at the limit they make an area, followed
+// by the 200 ms pause.
+TEST_F(DrawingTest, ShapesBelowTheirSmallestSizeLeaveNoTrace) {
+  const QImage before = mouse.pixels().copy();
+  mouse.drag({20, 20}, {27, 29});  // 7 x 9
+  useTool("circleTool");
+  mouse.drag({100, 100}, {106.9, 100});
+  mouse.click({150.4, 100.4});  // a click without a drag is radius 0
+  useTool("polygonTool");
+  clickAll({{50, 50}, {50, 50}, {50, 50}, {51, 51}});
+  clickAll({{10, 150}, {60, 150}, {90, 150}, {12, 151}});
+  EXPECT_TRUE(areas().empty());
+  EXPECT_EQ(mouse.pixels(), before);
+  EXPECT_TRUE(ui.pauses.empty());
+  useTool("circleTool");
+  mouse.drag({100, 100}, {107, 100});
+  useTool("rectangleTool");
+  mouse.drag({20, 20}, {27, 30});  // 7 x 10
+  EXPECT_EQ(areas(), (std::vector<Area>{{Shape::circle, {{100, 100}}, 7, {}}, rectangle(20, 20, 27, 30)}));
+  EXPECT_EQ(ui.pauses, (std::vector<int>{200, 200}));
+  EXPECT_TRUE(window.findChild<QToolButton*>("clipboardButton")->isEnabled());
+}
+
+// A rectangle keeps its press point first; its left and top edges are in,
+// its right and bottom edges out. Where a polygon crosses itself, the overlap is out.
+TEST_F(DrawingTest, RegionsFollowTheirShapes) {
+  mouse.drag({120, 80}, {20, 10});
+  ASSERT_EQ(areas(), std::vector<Area>{rectangle(120, 80, 20, 10)});
+  useTool("polygonTool");
+  clickAll({{200, 20}, {230, 120}, {150, 55}, {250, 55}, {170, 120}, {202, 22}});
+  ASSERT_EQ(areas().size(), 2u);
+  ui.answerWith("cancelButton");
+  clickAll({{20, 10}, {120, 40}, {200, 75}});  // left edge in; right edge out; the star's middle out
+  EXPECT_EQ(dialogsShown(), 1u);
+  window.document().addReadArea(rectangle(100, 40, 140, 90));  // over the first one's corner
+  EXPECT_EQ(window.areaAt(QPointF(110, 60)), 0u) << "where areas overlap, the first in the map is hit";
+  EXPECT_EQ(window.areaAt(QPointF(130, 60)), 2u);
+}
+
+// The last of the 256 clicks is never a vertex: the click after 255 closes.
+TEST_F(DrawingTest, APolygonClosesWithinTenPixelsOfItsFirstVertexOrAfter255) {
+  useTool("polygonTool");
+  clickAll({{50, 50}, {52, 53}, {150, 60}});  // two vertices never close, even next to the first
+  useTool("rectangleTool");                   // switching tools keeps the unfinished polygon
+  useTool("polygonTool");
+  clickAll({{60, 60}});  // ten pixels away: a fourth vertex
+  EXPECT_TRUE(areas().empty());
+  clickAll({{59, 59}});  // nine pixels away: closes
+  EXPECT_EQ(areas(), (std::vector<Area>{{Shape::polygon, {{50, 50}, {52, 53}, {150, 60}, {60, 60}}, 0, {}}}));
+  window.document().empty(false);
+  for (int i = 0; i < 256; ++i) mouse.click({20.0 + (i % 26) * 10, 20.0 + (i / 26) * 15});
+  ASSERT_EQ(areas().size(), 1u);
+  EXPECT_EQ(areas()[0].points.size(), 255u);
+}
+
+TEST_F(DrawingTest, APressInsideAnAreaDrawsNothingAndItsReleaseSelects) {
+  mouse.drag({10, 10}, {100, 100});
+  useTool("polygonTool");
+  const QImage before = mouse.pixels().copy();
+  ui.answerWith("cancelButton");
+  mouse.click({50, 50});
+  EXPECT_EQ(ui.dialogsShown, std::vector<std::string>{"Add a URL and/or TARGET, or DELETE area."});
+  ui.answerWith("okButton");
+  mouse.press({50, 50});
+  mouse.move({200, 150});
+  mouse.release({200, 150});  // begun inside an area, ended outside every area
+  EXPECT_EQ(ui.dialogsShown.back(), "Cannot Map Selection");
+  EXPECT_EQ(mouse.pixels(), before);
+  clickAll({{200, 20}, {240, 20}, {240, 60}, {201, 21}});  // no vertex was placed by those presses
+  EXPECT_EQ(areas().back().points.size(), 3u);
+}
+
+// The real sequence of a double click: press, release, double click, release.
+TEST_F(DrawingTest, TheSecondClickOfADoubleClickSelectsAndDrawsNothing) {
+  const auto doubleClick = [this](QPointF at) {
+    mouse.click(at);
+    mouse.send(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    mouse.release(at);
+  };
+  mouse.drag({10, 10}, {100, 100});
+  const QImage before = mouse.pixels().copy();
+  ui.answerWith("cancelButton");
+  ui.answerWith("cancelButton");
+  doubleClick({50, 50});
+  EXPECT_EQ(dialogsShown(), 2u);
+  EXPECT_EQ(mouse.pixels(), before);
+  useTool("polygonTool");  // outside the area, a double click places one vertex, not two
+  doubleClick({200, 150});
+  clickAll({{250, 150}, {250, 190}, {201, 151}});
+  EXPECT_EQ(areas().back().points.size(), 3u);
+}
+
+TEST_F(DrawingTest, DeletingTheMiddleAreaRestoresItsPixelsAndKeepsTheOthersInOrder) {
+  mouse.drag({10, 10}, {60, 60});
+  const QImage withFirst = mouse.pixels().copy();
+  useTool("circleTool");
+  mouse.drag({150, 100}, {170.5, 100});
+  useTool("polygonTool");
+  clickAll({{200, 20}, {280, 30}, {240, 90}, {201, 21}});
+  const std::vector<Area> before = areas();
+  ui.answerWith("deleteButton");
+  mouse.click({150, 100});
+  EXPECT_EQ(areas(), (std::vector<Area>{before[0], before[2]}));
+  ui.answerWith("deleteButton");
+  mouse.click({240, 40});
+  EXPECT_EQ(mouse.pixels(), withFirst);
+  mouse.click({150, 100});  // nothing there any more: no dialog
+  EXPECT_EQ(dialogsShown(), 2u);
+}
+
+// The gestures around a picture with no areas, recording the areas drawn.
+class RecordingHost final : public GestureHost {
+ public:
+  const ImageMap& map() const override { return picture; }
+  std::optional<std::size_t> areaAt(QPointF) const override { return std::nullopt; }
+  std::int32_t handleReach() const override { return 4; }
+  void showFileMenu() override {}
+  void editAreaAt(QPointF, bool) override {}
+  void addDrawnArea(Area area, bool) override { drawn.push_back(std::move(area)); }
+  void replaceArea(MovedArea) override {}
+  void selectArea(std::size_t) override {}
+  ImageMap picture{Picture{"/a.gif", 100, 100}, {}, nullptr};
+  std::vector<Area> drawn;
+};
+
+// While the File menu is up, one press, its moves and its release draw nothing.
+TEST(PictureGestures, WhileTheMenuIsPendingOneDragDrawsNothing) {
+  PictureCanvas canvas(nullptr);
+  QImage image(100, 100, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  canvas.setPicture(image);
+  RecordingHost host;
+  PictureGestures gestures(canvas, host);
+  const auto drag = [&gestures] {
+    gestures.press(Qt::LeftButton, {10, 10});
+    gestures.move(Qt::LeftButton, {60, 60});
+    gestures.release(Qt::LeftButton, {60, 60});
+  };
+  gestures.setMenuPending(true);
+  drag();
+  EXPECT_TRUE(host.drawn.empty());
+  EXPECT_EQ(canvas.image(), image);
+  drag();
+  EXPECT_EQ(host.drawn, std::vector<Area>{rectangle(10, 10, 60, 60)});
+}
+
+// What a state of the map looks like: every pixel of the picture, the map and
+// the block it writes.
+// After any run of undo and redo, the picture and the map are those of the
+// state reached, whichever kind of change led there.
+TEST_F(EditingTest, UndoAndRedoBringBackEveryPixelOfEachState) {
+  window.document().holdSourcePage(std::make_shared<SplitPage>());
+  ui.dialogScripts.push_back([](QDialog& dialog) {
+    dialog.findChild<QLineEdit*>("hrefEdit")->setText("a.html");
+    test::clickButton(dialog, "enterButton");
+  });
+  ui.answerWith("deleteButton");
+  const std::vector<std::function<void()>> changes = {
+      [this] {
+        mouse.drag({20, 20}, {60, 50});
+      },
+      [this] {
+        useTool("circleTool");
+        mouse.drag({150, 100}, {170, 100});
+      },
+      [this] {
+        mouse.click({30, 30});
+      },  // edited
+      [this] {
+        controlDrag({150, 110}, {100, 150});
+      },  // moved
+      [this] {
+        controlDrag({60, 50}, {80, 90});
+      },  // reshaped
+      [this] {
+        mouse.click({100, 150});
+      },                                          // deleted
+      [this] { window.document().empty(true); },  // emptied by a save
+  };
+  std::vector<std::pair<QImage, ImageMap>> states = {{mouse.pixels().copy(), window.map()}};
+  for (const auto& change : changes) {
+    change();
+    states.emplace_back(mouse.pixels().copy(), window.map());
+  }
+  ASSERT_EQ(states[6].second.areas.size(), 1u);
+  const auto expectState = [&](std::size_t k) {
+    EXPECT_TRUE(mouse.pixels() == states[k].first) << "state " << k;
+    EXPECT_EQ(window.map(), states[k].second) << "state " << k;
+  };
+  EXPECT_EQ(editingEntries(), (std::vector<bool>{true, false, true, true, false}));
+  for (std::size_t k = states.size() - 1; k > 0; --k) {
+    key(Qt::Key_Z, Qt::ControlModifier);
+    expectState(k - 1);
+  }
+  EXPECT_EQ(editingEntries(), (std::vector<bool>{false, true, true, true, false}));
+  key(Qt::Key_Z, Qt::ControlModifier);  // nothing left to undo
+  expectState(0);
+  for (std::size_t k = 1; k < states.size(); ++k) {
+    key(k % 2 ? Qt::Key_Y : Qt::Key_Z, k % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+    expectState(k);
+  }
+}
+
+// Ctrl and a drag from inside an area moves it; from within 4 pixels of a
+// corner, a vertex or a rim it reshapes it. Every point stays on the
+// picture, a shape too small to draw is not kept, and the moved area keeps
+// its attributes, its place and its look.
+TEST_F(EditingTest, ControlAndADragMoveOrReshapeEachShape) {
+  const std::vector<Area> original = {test::door, test::tower, test::roof};
+  readAreas(original);
+  const QImage originalPixels = mouse.pixels().copy();
+  const auto changed = [](Area area, std::vector<Point> points, float radius = 0) {
+    area.points = std::move(points);
+    if (radius > 0) area.radius = radius;
+    return area;
+  };
+  const std::vector<std::tuple<QPointF, QPointF, std::size_t, Area>> cases = {
+      {{40, 35}, {50, 45}, 0, changed(test::door, {{30, 30}, {70, 60}})},
+      {{40, 35}, {0, 0}, 0, changed(test::door, {{0, 0}, {40, 30}})},  // stops at the edges
+      {{150, 110}, {400, 110}, 1, changed(test::tower, {{299, 100}})},
+      {{240, 40}, {240, 300}, 2, changed(test::roof, {{200, 129}, {280, 139}, {240, 199}})},
+      {{62, 52}, {90, 80}, 0, changed(test::door, {{20, 20}, {90, 80}})},  // a corner, from 2 pixels off
+      {{20, 50}, {10, 70}, 0, changed(test::door, {{10, 20}, {60, 70}})},
+      {{60, 50}, {500, 500}, 0, changed(test::door, {{20, 20}, {299, 199}})},
+      {{60, 50}, {25, 25}, 0, test::door},  // 5 x 5: too small, back to its shape
+      {{173, 100}, {180, 100}, 1, changed(test::tower, {{150, 100}}, 30)},
+      {{170, 100}, {153, 100}, 1, test::tower},  // radius 3
+      {{280, 30}, {290, 10}, 2, changed(test::roof, {{200, 20}, {290, 10}, {240, 90}})},
+  };
+  for (const auto& [from, to, index, expected] : cases) {
+    controlDrag(from, to);
+    std::vector<Area> areas = original;
+    areas[index] = expected;
+    EXPECT_EQ(window.map().areas, areas) << from.x() << "," << from.y();
+    test::FakeUi expectedUi;
+    EditorWindow expectedWindow(expectedUi);
+    expectedWindow.showPicture({"/pictures/picture.bmp", 300, 200}, test::patternedPicture(300, 200));
+    for (const Area& area : areas) expectedWindow.document().addReadArea(area);
+    EXPECT_TRUE(mouse.pixels() == test::PictureMouse(expectedWindow).pixels()) << from.x() << "," << from.y();
+    if (expected != original[index]) window.undo();
+    ASSERT_TRUE(mouse.pixels() == originalPixels);
+  }
+  EXPECT_TRUE(ui.dialogsShown.empty());
+}
+
+// The arrows nudge the selected area (the one last moved, reshaped or drawn):
+// a pixel, or ten with Shift; a run of nudges of one area is one step.
+TEST_F(EditingTest, TheArrowKeysNudgeTheSelectedAreaAsOneStep) {
+  readAreas({test::door, test::tower});
+  key(Qt::Key_Left);  // nothing selected yet
+  EXPECT_EQ(window.map().areas[0], test::door);
+  controlDrag({150, 110}, {151, 110});
+  key(Qt::Key_Right);
+  key(Qt::Key_Down, Qt::ShiftModifier);
+  key(Qt::Key_Up);
+  EXPECT_EQ(window.map().areas[1].points, (std::vector<Point>{{152, 109}}));
+  window.undo();
+  EXPECT_EQ(window.map().areas[1].points, (std::vector<Point>{{151, 100}}));
+  window.document().select(0);
+  key(Qt::Key_Left);
+  window.document().select(1);
+  key(Qt::Key_Left);
+  EXPECT_EQ(window.document().history().count(), 3) << "nudges of another area are a step of their own";
+}
+
+// With Ctrl held, the pointer shows what a press would do.
+TEST_F(EditingTest, WithControlThePointerShowsAMoveOrAResize) {
+  readAreas({test::door, test::tower});
+  const std::vector<std::tuple<QPointF, Qt::KeyboardModifiers, Qt::CursorShape>> cases = {
+      {{40, 35}, Qt::ControlModifier, Qt::SizeAllCursor},   {{60, 50}, Qt::ControlModifier, Qt::SizeFDiagCursor},
+      {{60, 20}, Qt::ControlModifier, Qt::SizeBDiagCursor}, {{150, 120}, Qt::ControlModifier, Qt::SizeFDiagCursor},
+      {{100, 150}, Qt::ControlModifier, Qt::CrossCursor},   {{40, 35}, Qt::NoModifier, Qt::CrossCursor},
+  };
+  for (const auto& [at, keys, shape] : cases) {
+    mouse.keys = keys;
+    mouse.move(at, Qt::NoButton);
+    EXPECT_EQ(mouse.canvas->cursor().shape(), shape) << at.x() << "," << at.y();
+  }
+}
+
+// At every zoom a pointer position is the picture pixel under it, wherever
+// in that pixel it lies, so drawing writes what it writes at 100% and
+// changes the same pixels.
+TEST_F(EditingTest, DrawingWhileZoomedWritesTheSameCoordinates) {
+  const auto drawAll = [this](double inPixel) {
+    const auto at = [inPixel](double x, double y) { return QPointF(x + inPixel, y + inPixel); };
+    useTool("rectangleTool");
+    mouse.drag(at(20, 20), at(60, 50));
+    useTool("circleTool");
+    mouse.drag(at(150, 100), at(170, 100));
+    useTool("polygonTool");
+    for (const QPointF vertex : {at(200, 20), at(280, 30), at(240, 90), at(201, 21)}) mouse.click(vertex);
+  };
+  drawAll(0);
+  const std::vector<Area> atActualSize = window.map().areas;
+  const QImage pixels = mouse.pixels().copy();
+  for (const int zoomIns : {1, 3, -1, -2}) {
+    window.showActualSize();
+    window.document().empty(false);
+    for (int k = 0; k < std::abs(zoomIns); ++k) zoomIns > 0 ? window.zoomIn() : window.zoomOut();
+    drawAll(0.75);
+    EXPECT_EQ(window.map().areas, atActualSize) << mouse.canvas->scale();
+    EXPECT_TRUE(mouse.pixels() == pixels) << mouse.canvas->scale();
+  }
+  EXPECT_EQ(mouse.canvas->scale(), 0.25);
+  EXPECT_EQ(editingEntries(), (std::vector<bool>{true, false, true, false, true}));
+}
+
+// Zoom shows the picture scaled in the same window: the scroll bars cover
+// it, and the keys keep the picture point at the view's top-left corner.
+TEST_F(EditingTest, ZoomKeepsTheWindowAndTheViewsCorner) {
+  window.showPicture({"/pictures/large.bmp", 1200, 900}, test::patternedPicture(1200, 900));
+  auto* across = window.findChild<QScrollBar*>("horizontalScroll");
+  auto* down = window.findChild<QScrollBar*>("verticalScroll");
+  const QSize size = window.size();
+  const int viewWidth = across->maximum() == 0 ? 0 : 1200 - across->maximum();
+  across->setValue(100);
+  down->setValue(50);
+  key(Qt::Key_Equal, Qt::ControlModifier);
+  EXPECT_EQ(mouse.canvas->scale(), 2.0);
+  EXPECT_EQ(std::pair(across->value(), down->value()), std::pair(200, 100));
+  EXPECT_EQ(across->maximum(), 2400 - viewWidth);
+  EXPECT_EQ(mouse.canvas->pos(), QPoint(36 - 200, -100));
+  key(Qt::Key_Plus, Qt::ControlModifier);
+  key(Qt::Key_Minus, Qt::ControlModifier);
+  key(Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(std::pair(across->value(), down->value()), std::pair(100, 50));
+  key(Qt::Key_Equal, Qt::ControlModifier);
+  key(Qt::Key_0, Qt::ControlModifier);
+  EXPECT_EQ(mouse.canvas->scale(), 1.0);
+  EXPECT_EQ(window.size(), size);
+  EXPECT_EQ(editingEntries(), (std::vector<bool>{false, false, true, true, false}));
+}
+
+}  // namespace
+}  // namespace ornix

@@ -1,0 +1,252 @@
+// The map block as text: the tags and block the writer makes, each output
+// around it, the values a user types into it, and the reader that takes it back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/attribute_entry.h"
+#include "model/map_format.h"
+#include "model/map_reader.h"
+#include "model/map_writer.h"
+#include "model/numbers.h"
+#include "model/split_page.h"
+#include "model/text_helpers.h"
+#include "support/printers.h"
+
+namespace ornix {
+namespace {
+
+const std::string end(endComment);
+
+// A block as the writer makes it, around the given AREA lines.
+std::string block(const std::string& areaLines, const std::string& src = "images/a.gif") {
+  return std::string(startComment) + "\r\n<img src=\"" + src + "\" width=9 height=9 border=0 USEMAP=\"#a\">\r\n\r\n" +
+         std::string(signatureComment) + "\r\n<MAP NAME=\"a\">\r\n" + areaLines + "</MAP>\r\n" + end;
+}
+
+Area area(Shape shape, std::vector<Point> points, float radius = 0, Attributes attributes = {}) {
+  return {shape, std::move(points), radius, std::move(attributes)};
+}
+
+TEST(AreaTag, WritesEachShapeWithItsAttributesAsTheyStand) {
+  const std::vector<std::pair<Area, std::string>> cases = {
+      {area(Shape::rectangle, {{120, 80}, {-5, -32768}}),
+       R"(<AREA SHAPE="rect" COORDS="120, 80, -5, -32768" HREF="">)"},
+      {area(Shape::circle, {{50, 60}}, 12.5f, {"ring.htm", "", "A ring", {}}),
+       R"(<AREA SHAPE="circle" COORDS="50, 60, 12" HREF="ring.htm" ALT="A ring">)"},
+      {area(Shape::circle, {{5, 6}}, 13.5f), R"(<AREA SHAPE="circle" COORDS="5, 6, 14" HREF="">)"},
+      {area(Shape::polygon, {{0, 7}, {999, 1000}, {32767, -1}}, 0, {R"(say "hi".html)", "main", "Shop & more", {}}),
+       R"(<AREA SHAPE="poly" COORDS="0, 7, 999, 1000, 32767, -1" HREF="say "hi".html" Target="main" ALT="Shop & more">)"},
+      {area(Shape::rectangle, {{1, 1}, {9, 9}}, 0, {"#", "_top", "", "old.htm"}),  // the offered link is not written
+       R"(<AREA SHAPE="rect" COORDS="1, 1, 9, 9" HREF="#" Target="_top">)"},
+  };
+  for (const auto& [written, tag] : cases) EXPECT_EQ(areaTag(written), tag);
+}
+
+// The block names the map after the picture less its extension, puts the
+// folder prefix before the file name, and goes out wrapped for each output.
+TEST(MapBlock, IsWrittenForEachOutputWithTheFolderPrefix) {
+  ImageMap map{describePicture("/p/a.gif", {ImageKind::gif, 9, 9, 8}), {}, nullptr};
+  EXPECT_EQ(writeMapBlock(map, "images/"), block(""));
+  map.areas = {area(Shape::rectangle, {{10, 20}, {110, 220}})};
+  const std::string lines = areaTag(map.areas[0]) + "\r\n";
+  EXPECT_EQ(writeMapBlock(map, "../shared images/"), block(lines, "../shared images/a.gif"));
+  const std::string written = block(lines, "a.gif");
+  map.sourcePage = std::make_shared<SplitPage>(SplitPage{"<html>\r\n<p>before</p>\n", "old block", "\n</html>"});
+  const std::vector<std::pair<OutputKind, std::string>> cases = {
+      {OutputKind::clipboard, written},
+      {OutputKind::mapFile, written + "\r\n"},
+      {OutputKind::textFile, written + "\r\n"},
+      {OutputKind::htmlPage,
+       "<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY>\r\n" + written + "\r\n</BODY>\r\n</HTML>\r\n"},
+      {OutputKind::sourcePage, "<html>\r\n<p>before</p>\n" + written + "\n</html>\r\n"},
+  };
+  for (const auto& [kind, text] : cases) EXPECT_EQ(buildOutput(map, kind, ""), text);
+  const std::optional<Picture> jpeg = describePicture("/p/photo.jpeg", {ImageKind::jpeg, 7, 9, 24});
+  EXPECT_NE(writeMapBlock({jpeg, {}, nullptr}, "").find(R"(USEMAP="#photo.">)"), std::string::npos);
+  EXPECT_FALSE(describePicture("/p/a.g", {}));  // too short for an extension
+}
+
+// The responsive page carries the HTML page's block byte for byte; its head
+// names the code page and language it is given, and its title the picture,
+// as text. Read back and saved in the original page, it keeps its script.
+TEST(MapBlock, TheResponsivePageHoldsTheSameBlockAndKeepsItsScriptWhenSavedBack) {
+  const ImageMap map{Picture{"/site/a&b<c.jpg", 500, 300}, {area(Shape::circle, {{50, 60}}, 12)}, nullptr};
+  const std::string page = buildOutput(map, OutputKind::responsivePage, "images/", {"windows-1252", "de-DE"});
+  const auto blockOf = [](const std::string& text) { return std::get<SplitPage>(splitPage(text, "p.htm")).block; };
+  EXPECT_EQ(blockOf(page), blockOf(buildOutput(map, OutputKind::htmlPage, "images/")));
+  for (const char* part : {"<!DOCTYPE html>\r\n<html lang=\"de-DE\">", "<meta charset=\"windows-1252\">",
+                           "<title>a&amp;b&lt;c.jpg</title>", "new ResizeObserver", "</html>\r\n"}) {
+    EXPECT_NE(page.find(part), std::string::npos) << part;
+  }
+  ImageMap reopened{map.picture, map.areas, std::make_shared<SplitPage>(std::get<SplitPage>(splitPage(page, "p.htm")))};
+  EXPECT_EQ(buildOutput(reopened, OutputKind::sourcePage, "images/"), page + "\r\n");
+}
+
+TEST(EnteredAttributes, TakeWhatCountsAndKeepOfferingALinkThatHashReplaced) {
+  const std::string targetHint(targetPlaceholder);
+  const std::string altHint(altPlaceholder);
+  struct Case {
+    Attributes before;
+    std::string href, target, alt;
+    std::optional<Attributes> entered;
+  };
+  const Attributes fresh;
+  const Attributes linked{"page.html", "_top", "Home", {}};
+  const std::vector<Case> cases = {
+      {fresh, "#", targetHint, altHint, Attributes{"#", "", "", {}}},
+      {linked, "", "", "", std::nullopt},  // an emptied link alone leaves the area as it was
+      {linked, "", "main", "", Attributes{"", "main", "", {}}},
+      {fresh, "#", "Enter a TARGET here, If you would like...", "",  // another case is not the placeholder
+       Attributes{"#", "Enter a TARGET here, If you would like...", "", {}}},
+      {fresh, "x.htm", "frame if you would like... ok", "", Attributes{"x.htm", "", "", {}}},
+      {linked, "#", "", "", Attributes{"#", "", "", "page.html"}},  // "#" over a link keeps offering it
+      {Attributes{"#", "", "", "page.html"}, "#", "", "", Attributes{"#", "", "", "page.html"}},
+      {fresh, R"(a"b>c.html)", R"(t"1)", " <b> ", Attributes{"a&quot;b&gt;c.html", "t&quot;1", " <b&gt; ", {}}},
+      {fresh, "#", "<!<!-- end Ornix", "a<!--b-->", Attributes{"#", "<!&lt;!-- end Ornix", "a&lt;!--b--&gt;", {}}},
+      {fresh, "a&quot;b&gt;", "", "&lt;!--", Attributes{"a&quot;b&gt;", "", "&lt;!--", {}}},  // made safe once
+  };
+  for (const Case& c : cases) EXPECT_EQ(enteredAttributes(c.before, c.href, c.target, c.alt), c.entered) << c.href;
+}
+
+TEST(SplitPage, SplitsAroundTheBlockAndGivesThePageBackByteForByte) {
+  const std::string map = block("<AREA SHAPE=\"rect\" COORDS=\"1, 2, 3, 4\" HREF=\"#\">\r\n");
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"", "\n<p>after</p>\n"}, {"<p>before</p>\n", ""}, {std::string("caf\xE9\n\0x\n", 7), "\xE2\x82\xAC\r\n"}};
+  for (const auto& [before, after] : cases) {
+    const auto split = splitPage(before + map + after, "page.html");
+    EXPECT_EQ(std::get<SplitPage>(split), (SplitPage{before, map, after}));
+    EXPECT_EQ(imageSource(std::get<SplitPage>(split).block), "images/a.gif");
+  }
+  // An edited end comment still ends the block 49 characters after its "<".
+  const std::string edited = "<!-- end Ornix, but someone edited this comment a great deal -->";
+  EXPECT_EQ(std::get<SplitPage>(splitPage(std::string(startComment) + edited + "tail", "p.htm")).after,
+            edited.substr(49) + "tail");
+  const std::string start(startComment);
+  const std::vector<std::pair<std::string, std::string>> refused = {
+      {"<p>no block</p>", "There is no Ornix File in \r\n/site/p.htm\r\n\r\n    ...or it has been corrupted."},
+      {"top " + start + " no end", "ORNX has been altered,\r\nand cannot be edited in its present state."},
+      {start + end.substr(0, 30), "ORNX end comment is cut short,\r\nso nothing was loaded."},
+  };
+  for (const auto& [page, text] : refused) {
+    EXPECT_EQ(std::get<Notice>(splitPage(page, "/site/p.htm")), (Notice{"Ornix Note:", text, NoticeIcon::exclamation}));
+  }
+}
+
+// Each tag's own HREF, Target and ALT, exactly as they stand between their
+// quotes: an attribute name inside another value is part of that value. A tag
+// of unknown shape takes its attributes with it; one naming two kinds makes
+// one area; a tag naming no kind does not take the kind of the tag before.
+TEST(ReadMapBlock, ReadsEachTagsOwnAttributesAsTheyStand) {
+  const std::string rect = R"(<AREA SHAPE="rect" COORDS="1, 1, 9, 9" )";
+  const std::vector<std::pair<std::string, std::vector<Attributes>>> cases = {
+      {rect + R"(ALT="a" Target="t" HREF="h.htm">)", {{"h.htm", "t", "a", {}}}},
+      {rect + R"(HREF="" ALT="">)", {{"", "", "", {}}}},
+      {rect + R"(HREF="#" Target="ALT=x HREF=y" ALT="real">)", {{"#", "ALT=x HREF=y", "real", {}}}},
+      {rect + R"(HREF="a>b.htm" ALT="after a &gt;">)", {{"a>b.htm", "", "after a &gt;", {}}}},
+      {rect + "ALT=\"no link\">", {{"", "", "no link", {}}}},
+      {R"(<A HREF="elsewhere.htm">)" + rect + R"(HREF="one.htm">)" + rect + R"(HREF="two.htm" Target="main">)",
+       {{"one.htm", "", "", {}}, {"two.htm", "main", "", {}}}},
+      {rect + R"(HREF="1">)" + R"(<AREA SHAPE="RECT" COORDS="1, 1, 9, 9" HREF="2">)" +
+           R"(<AREA SHAPE="poly" Xrect COORDS="2, 2, 8, 8, 1, 9" HREF="3" ALT="rect">)" +
+           R"(<AREA COORDS="1, 2, 30, 40" HREF="4">)",
+       {{"1", "", "", {}}, {"3", "", "rect", {}}}},
+  };
+  for (const auto& [tags, expected] : cases) {
+    const MapReading reading = readMapBlock(block(tags + "\r\n"));
+    ASSERT_EQ(reading.outcome, MapReading::Outcome::complete) << tags;
+    std::vector<Attributes> read;
+    for (const Area& each : reading.areas) read.push_back(each.attributes);
+    EXPECT_EQ(read, expected) << tags;
+  }
+  EXPECT_EQ(readMapBlock(block(rect + R"(HREF="#">)")).areas[0].points, (std::vector<Point>{{1, 1}, {9, 9}}));
+}
+
+TEST(ReadShape, ReadsEachKindOfCoords) {
+  struct Case {
+    Shape shape;
+    std::string coords;
+    ShapeFailure failure;
+    std::vector<Point> points = {};
+    float radius = 0;
+  };
+  using enum ShapeFailure;
+  const std::vector<Case> cases = {
+      {Shape::rectangle, " 10.5 ,2.5,+3, -4.5 ", none, {{10, 2}, {3, -4}}},  // halves round to even
+      {Shape::rectangle, "10, 20, 30", coordinateError},
+      {Shape::rectangle, "10, 20, 40000, 40", unreadable},
+      {Shape::rectangle, "10, 20, 3O, 40", unreadable},
+      {Shape::circle, "50, 60, 12.5", none, {{50, 60}}, 12.5f},  // a circle keeps its decimals
+      {Shape::circle, "50, 60, 32767.6", unreadable},
+      {Shape::circle, "50, 60", coordinateError},
+      {Shape::polygon, "1, 2, 30, 4, 5, 60, 7", none, {{1, 2}, {30, 4}, {5, 60}}},
+      {Shape::polygon, "1", unreadable},
+  };
+  for (const Case& c : cases) {
+    const ShapeReading reading = readShape(c.shape, c.coords);
+    EXPECT_EQ(reading.failure, c.failure) << c.coords;
+    if (c.failure == none) {
+      EXPECT_EQ(reading.area, (Area{c.shape, c.points, c.radius, {}})) << c.coords;
+    }
+  }
+}
+
+TEST(ReadMapBlock, StopsAtATagItCannotReadAndSaysWhich) {
+  const std::string first = R"(<AREA SHAPE="rect" COORDS="1, 1, 9, 9" HREF="a.htm">)";
+  const std::string last = R"(<AREA SHAPE="rect" COORDS="5, 5, 9, 9" HREF="c.htm">)";
+  struct Case {
+    std::string text;
+    MapReading::Outcome outcome;
+    std::int32_t tag;
+    std::size_t areas;
+  };
+  using enum MapReading::Outcome;
+  const std::vector<Case> cases = {
+      {block(first + R"(<AREA SHAPE="rect" COORDS="1, 2, 3" HREF="b.htm">)" + last), coordinateError, 2, 1},
+      {block(first + R"(<AREA SHAPE="rect" COORDS="1, 2, 3, 99999" HREF="b.htm">)" + last), unreadable, 2, 1},
+      {block(first + R"(<AREA SHAPE="rect" COORDS="1, 2, 3" HREF="b.htm">)" + last + R"(<AREA COORDS="1" HREF="d>)"),
+       attributesUnreadable, 4, 0},  // an open quote after a tag that stopped the reading
+      {R"(no areas here ="#">)", noAreas, 0, 0},
+      {block(R"(<AREA HREF="a.htm">)"), noAreas, 0, 0},
+  };
+  for (const Case& c : cases) {
+    const MapReading reading = readMapBlock(c.text);
+    EXPECT_EQ(std::tuple(reading.outcome, reading.tag, reading.areas.size()), std::tuple(c.outcome, c.tag, c.areas))
+        << c.text;
+    EXPECT_TRUE(readingNotice(reading)) << c.text;
+  }
+  EXPECT_FALSE(readingNotice(readMapBlock(block(""))));  // a map saved without areas
+}
+
+TEST(RoundToInt16, RoundsHalvesToEvenAndRefusesWhatDoesNotFit) {
+  const std::vector<std::pair<double, std::optional<std::int16_t>>> cases = {
+      {-12.5, -12},  {1.5, 2},           {2.4999, 2},    {32767.4, 32767},
+      {32767.5, {}}, {-32768.5, -32768}, {-32769.0, {}}, {std::numeric_limits<double>::quiet_NaN(), {}}};
+  for (const auto& [value, expected] : cases) EXPECT_EQ(roundToInt16(value), expected) << value;
+}
+
+// Each path cut into its folder and its file name, by the rules of the
+// platform the test runs on: "\" and ":" are separators on Windows only.
+TEST(PathParts, CutAtThePlatformsOwnSeparators) {
+  constexpr bool windows = std::filesystem::path::preferred_separator == '\\';
+  struct Case {
+    std::string path;
+    std::string folder, name;                // everywhere but Windows
+    std::string windowsFolder, windowsName;  // on Windows
+  };
+  const std::vector<Case> cases = {
+      {"/home/web/photo.jpeg", "/home/web/", "photo.jpeg", "/home/web/", "photo.jpeg"},
+      {"a.gif", "", "a.gif", "", "a.gif"},
+      {"pictures/", "pictures/", "", "pictures/", ""},
+      {"/site/a:b.htm", "/site/", "a:b.htm", "/site/a:", "b.htm"},
+      {R"(C:\maps\b.jpg)", "", R"(C:\maps\b.jpg)", R"(C:\maps\)", "b.jpg"},
+      {R"(img/one\two.gif)", "img/", R"(one\two.gif)", R"(img/one\)", "two.gif"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(folderOf(c.path), windows ? c.windowsFolder : c.folder) << c.path;
+    EXPECT_EQ(fileNameOf(c.path), windows ? c.windowsName : c.name) << c.path;
+  }
+}
+
+}  // namespace
+}  // namespace ornix
