@@ -22,13 +22,6 @@
 namespace ornix {
 namespace {
 
-// A path in double quotes, as a shell passes a name with blanks.
-std::string quoted(const std::string& path) {
-  std::string text = "\"";
-  text.append(path).append("\"");
-  return text;
-}
-
 class FakeInstance final : public SingleInstance {
  public:
   bool claim() override { return alone; }
@@ -65,7 +58,7 @@ TEST_F(StartUpTest, APageOrNothingOnTheCommandLineOpensInTheEditor) {
       {test::writeMapPage(dir, "shop.asp", "photo.bmp", "<% x %>\r\n", ""), true},
       {test::writeMapPage(dir, "My Map.ornx", "photo.bmp", "", ""), false},
       {test::writeMapPage(dir, "news.shtml", "photo.bmp", "", ""), true},  // its last four characters are "html"
-      {quoted(test::writeMapPage(dir, "quoted page.html", "photo.bmp", "", "")), true},
+      {'"' + test::writeMapPage(dir, "quoted page.html", "photo.bmp", "", "") + '"', true},  // as a shell passes it
   };
   for (const auto& [commandLine, page] : cases) {
     window.document().empty(false);
