@@ -34,7 +34,7 @@ class EditorOnPicture {
     QImage picture(side, side, QImage::Format_RGB32);
     picture.fill(QColor(90, 140, 200));
     QImageWriter(QString::fromStdString(file.string()), "jpeg").write(picture);
-    loaded = loadImage(window, ui, file.string()) == PictureLoad::loaded;
+    loaded = loadImage(window.document(), ui, file.string()) == PictureLoad::loaded;
     std::filesystem::remove(file);
     window.show();
     QApplication::processEvents();

@@ -16,6 +16,7 @@
 #include "model/map_writer.h"
 #include "platform/ui.h"
 #include "workflow/map_opening.h"
+#include "workflow/opening.h"
 
 namespace ornix::bench {
 namespace {
@@ -129,7 +130,7 @@ void openPage(benchmark::State& state) {
   NoWaitUi ui;
   EditorWindow window(ui);
   for (auto _ : state) {
-    if (!openMapFile(window, ui, file, "html") || window.map().areas.size() != areas) {
+    if (!openMapFile(workspaceOf(window), ui, file, "html") || window.map().areas.size() != areas) {
       state.SkipWithError("the page did not open");
       break;
     }

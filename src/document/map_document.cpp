@@ -4,9 +4,10 @@ namespace ornix {
 
 MapDocument::MapDocument(QObject* parent) : QObject(parent) {}
 
-void MapDocument::showPicture(const Picture& picture) {
+void MapDocument::showPicture(const Picture& picture, QImage pixels) {
   emit aboutToReset();
   current = {picture, {}, current.sourcePage};
+  picturePixels = std::move(pixels);
   select(std::nullopt);
   emit reset();
 }

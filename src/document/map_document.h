@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QUndoStack>
 #include <optional>
@@ -23,9 +24,11 @@ class MapDocument final : public QObject {
   const ImageMap& map() const { return current; }
   QUndoStack& history() { return steps; }
 
-  // A new picture with an empty map; the page the last map came from and
-  // the history stay (a save shows its picture again, and can be undone).
-  void showPicture(const Picture& picture);
+  // A new picture, its pixels, and an empty map; the page the last map came
+  // from and the history stay (a save shows its picture again, and can be undone).
+  void showPicture(const Picture& picture, QImage pixels = {});
+  // The pixels of the picture shown, untouched by any area.
+  const QImage& pixels() const { return picturePixels; }
   // The page a map was read from, while it can be saved back into; or none.
   void holdSourcePage(std::shared_ptr<const SplitPage> page) { current.sourcePage = std::move(page); }
   // An area read from a file joins the map as part of the map opened.
@@ -65,6 +68,7 @@ class MapDocument final : public QObject {
   void followSelection(const MapChange& change);
 
   ImageMap current;
+  QImage picturePixels;
   QUndoStack steps;
   std::optional<std::size_t> selection;
 };

@@ -106,9 +106,13 @@ void EditorWindow::connectCanvas() {
 void EditorWindow::followDocument() {
   connect(&mapDocument, &MapDocument::changing, this, [this](const MapChange& change) { overlay.show(change); });
   connect(&mapDocument, &MapDocument::changed, this, &EditorWindow::areasChanged);
+  // A new picture: what was being drawn belongs to the old one.
+  connect(&mapDocument, &MapDocument::aboutToReset, this, [this] { gestures->endDrawing(); });
   connect(&mapDocument, &MapDocument::reset, this, [this] {
+    if (!mapDocument.pixels().isNull()) canvas->setPicture(mapDocument.pixels());
     overlay.forgetAll();
     areasChanged({});
+    fitToPicture();
   });
   connect(&mapDocument, &MapDocument::selectionChanged, this, &EditorWindow::showSelection);
 }
@@ -152,19 +156,9 @@ void EditorWindow::chooseTool(ToolKind kind) {
   toolStrip->showChosen(kind);
 }
 
-std::string EditorWindow::imagePath() const {
-  if (map().picture) return map().picture->path;
-  return QFile::encodeName(QDir::homePath() + "/").toStdString();
-}
+void EditorWindow::showPicture(const Picture& picture, const QImage& image) { mapDocument.showPicture(picture, image); }
 
-void EditorWindow::showPicture(const Picture& picture, const QImage& image) {
-  gestures->endDrawing();  // what was being drawn belongs to the old picture
-  canvas->setPicture(image);
-  mapDocument.showPicture(picture);
-  fitToPicture();
-}
-
-bool EditorWindow::pauseInShow(int milliseconds) { return ui.pauseUnlessSkipped(milliseconds, *canvas); }
+const QWidget& EditorWindow::pictureWidget() const { return *canvas; }
 
 void EditorWindow::addDrawnArea(Area area, bool pauseAfter) {
   mapDocument.draw(std::move(area));

@@ -41,15 +41,10 @@ class EditorWindow final : public QWidget, private GestureHost {
   // needed, since a start without it is faster by the fonts and table it needs.
   AreaListWindow& areaList();
   void toggleAreaList();
-  // The picture's path, where the file dialogs start: the user's home folder
-  // before any picture is loaded.
-  std::string imagePath() const;
-
   // A new picture with an empty map; the page the last map came from stays.
   void showPicture(const Picture& picture, const QImage& image);
-  // The pause after an area of a show; true when the user cut the show short
-  // by clicking the picture or pressing Space.
-  bool pauseInShow(int milliseconds);
+  // The picture on screen, where a click cuts a show of areas short.
+  const QWidget& pictureWidget() const;
   // Ends a rubber band or an unfinished polygon, taking it off the picture.
   void endDrawing();
   // The next release on the picture is swallowed, or no longer.

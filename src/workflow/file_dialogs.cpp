@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QDir>
+#include <QFile>
+
 #include "platform/ui.h"
 
 namespace ornix {
@@ -52,6 +55,11 @@ std::string askForFile(Ui& ui, const FileDialogRequest& request) {
 }
 
 }  // namespace
+
+std::string dialogStartPath(const ImageMap& map) {
+  if (map.picture) return map.picture->path;
+  return QFile::encodeName(QDir::homePath() + "/").toStdString();
+}
 
 std::string askForFileToOpen(Ui& ui, OpenPurpose purpose, const std::string& imagePath) {
   return askForFile(ui, {true, "Open File...", openFilters(purpose), folderOf(imagePath), "jpg"});

@@ -14,6 +14,10 @@ class Ui;
 // every kind of file the program opens.
 enum class OpenPurpose { anything, picturesOnly };
 
+// Where the file dialogs start: the picture's path, or the user's home folder
+// before any picture is loaded.
+std::string dialogStartPath(const ImageMap& map);
+
 // The system's Open dialog, starting in the folder of `imagePath`: the chosen
 // path with blanks trimmed, or empty when cancelled or when the chosen file
 // is not there (which the user is told).

@@ -2,14 +2,14 @@
 
 #include <QFile>
 
-#include "editor/editor_window.h"
+#include "document/map_document.h"
 #include "model/image_header.h"
 #include "platform/picture_loader.h"
 #include "platform/ui.h"
 
 namespace ornix {
 
-PictureLoad loadImage(EditorWindow& window, Ui& ui, const std::string& path) {
+PictureLoad loadImage(MapDocument& document, Ui& ui, const std::string& path) {
   const Measurement measured = measureImage(path);
   if (measured.refusedPng) {
     ui.messageBox(noticeMessage(pngRefusal()));
@@ -19,7 +19,7 @@ PictureLoad loadImage(EditorWindow& window, Ui& ui, const std::string& path) {
   if (!picture) return PictureLoad::unreadable;
   const std::optional<QImage> image = readPicture(QFile::decodeName(QByteArray::fromStdString(path)));
   if (!image) return PictureLoad::unreadable;
-  window.showPicture(*picture, *image);
+  document.showPicture(*picture, *image);
   return PictureLoad::loaded;
 }
 

@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "dialogs/message_dialogs.h"
-#include "editor/editor_window.h"
+#include "document/map_document.h"
 #include "file_dialogs.h"
 #include "image_loading.h"
 #include "model/map_reader.h"
@@ -23,10 +23,10 @@ void note(Ui& ui, const std::string& text) {
 }
 
 // A file that holds no whole map block says which parts it lacks.
-bool blockComplete(const std::string& text, EditorWindow& window, Ui& ui) {
+bool blockComplete(const std::string& text, QWidget* dialogParent, Ui& ui) {
   const std::string problems = missingBlockParts(text);
   if (problems.empty()) return true;
-  showMessage(ui, &window, "We have a problem...",
+  showMessage(ui, dialogParent, "We have a problem...",
               "The file requested either:" + crlf + crlf + "1.) Contains no ORNX file, or" + crlf +
                   "2.) has been corrupted in the following manner -- " + crlf + crlf + problems,
               "  To edit an ORNX file -- the formatting of the tags needs to be followed, and the comments "
@@ -35,10 +35,10 @@ bool blockComplete(const std::string& text, EditorWindow& window, Ui& ui) {
 }
 
 // The page's picture in the window; false when there is none to show.
-bool showMapPicture(const SplitPage& page, const std::string& path, EditorWindow& window, Ui& ui) {
-  const std::string picture = locateMapPicture(imageSource(page.block), path, window, ui);
+bool showMapPicture(const SplitPage& page, const std::string& path, const MapWorkspace& workspace, Ui& ui) {
+  const std::string picture = locateMapPicture(imageSource(page.block), path, workspace, ui);
   if (picture.empty()) return false;
-  const PictureLoad load = loadImage(window, ui, picture);
+  const PictureLoad load = loadImage(workspace.document, ui, picture);
   if (load == PictureLoad::unreadable) {
     note(ui, "The picture " + picture + crlf + "could not be loaded, so the map was not opened.");
   }
@@ -47,66 +47,67 @@ bool showMapPicture(const SplitPage& page, const std::string& path, EditorWindow
 
 // The areas appear one after another, under the busy pointer, until the user
 // skips the rest of the show: then they appear at once.
-void showAreas(std::vector<Area>& areas, EditorWindow& window, Ui& ui) {
+void showAreas(std::vector<Area>& areas, const MapWorkspace& workspace, Ui& ui) {
   if (areas.empty()) return;
   ui.setBusy(true);
   bool skipped = false;
   for (Area& area : areas) {
-    window.document().addReadArea(std::move(area));
-    if (!skipped) skipped = window.pauseInShow(pauseAfterArea);
+    workspace.document.addReadArea(std::move(area));
+    if (!skipped) skipped = ui.pauseUnlessSkipped(pauseAfterArea, workspace.picture);
   }
   ui.setBusy(false);
 }
 
 // Tells the user how a reading ended when it did not read every area; a
 // coordinate error empties the map it was read into.
-bool reportReading(const MapReading& reading, EditorWindow& window, Ui& ui) {
+bool reportReading(const MapReading& reading, MapDocument& document, Ui& ui) {
   const std::optional<Notice> notice = readingNotice(reading);
   if (notice) ui.messageBox(noticeMessage(*notice));
   if (reading.outcome == MapReading::Outcome::coordinateError) {
-    window.document().empty(false);
-    window.document().forgetHistory();
+    document.empty(false);
+    document.forgetHistory();
   }
   return reading.outcome == MapReading::Outcome::complete || reading.outcome == MapReading::Outcome::noAreas;
 }
 
 }  // namespace
 
-bool openMapFile(EditorWindow& window, Ui& ui, const std::string& path, const std::string& extension) {
+bool openMapFile(const MapWorkspace& workspace, Ui& ui, const std::string& path, const std::string& extension) {
   const std::optional<std::string> text = readWholeFile(path);
   if (!text) {
     note(ui, "The file " + path + " could not be read.");
     return false;
   }
-  if (!blockComplete(*text, window, ui)) return true;
+  if (!blockComplete(*text, workspace.dialogParent, ui)) return true;
   std::variant<SplitPage, Notice> split = splitPage(*text, path);
   if (const Notice* problem = std::get_if<Notice>(&split)) {
     ui.messageBox(noticeMessage(*problem));
     return true;
   }
   auto page = std::make_shared<SplitPage>(std::move(std::get<SplitPage>(split)));
-  if (!showMapPicture(*page, path, window, ui)) return true;
-  window.document().forgetHistory();
+  if (!showMapPicture(*page, path, workspace, ui)) return true;
+  workspace.document.forgetHistory();
   MapReading reading = readMapBlock(page->block);
   const bool savable = extension == "html" || extension == ".htm" || extension == ".asp";
-  window.document().holdSourcePage(savable ? std::move(page) : nullptr);
-  showAreas(reading.areas, window, ui);
-  return reportReading(reading, window, ui);
+  workspace.document.holdSourcePage(savable ? std::move(page) : nullptr);
+  showAreas(reading.areas, workspace, ui);
+  return reportReading(reading, workspace.document, ui);
 }
 
-std::string locateMapPicture(const std::string& source, const std::string& pagePath, EditorWindow& window, Ui& ui) {
+std::string locateMapPicture(const std::string& source, const std::string& pagePath, const MapWorkspace& workspace,
+                             Ui& ui) {
   // The path as written, beside the page; "/" stays a separator here.
   const std::string full = folderOf(pagePath) + source;
   std::string asWritten = std::filesystem::path(source).is_absolute() ? source : full;
   if (fileExists(asWritten)) return asWritten;
   const bool locate =
-      ask(ui, &window, "Image path problem...",
+      ask(ui, workspace.dialogParent, "Image path problem...",
           "The image path contained in the map file points to:" + crlf + full + crlf + "which is not correct.",
           "Would you like the opportunity to" + crlf + "locate that image now, via an open dialog?");
   if (!locate) return {};
-  std::string chosen = askForFileToOpen(ui, OpenPurpose::picturesOnly, window.imagePath());
+  std::string chosen = askForFileToOpen(ui, OpenPurpose::picturesOnly, dialogStartPath(workspace.document.map()));
   if (chosen.empty()) return {};
-  showMessage(ui, &window, "Keep in mind...",
+  showMessage(ui, workspace.dialogParent, "Keep in mind...",
               crlf + crlf + "The file path for the image about to be shown" + crlf +
                   "is not correct, relative to the file opened.",
               "Be sure to edit this later, if necessary.");

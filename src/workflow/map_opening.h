@@ -2,10 +2,20 @@
 
 #include <string>
 
+class QWidget;
+
 namespace ornix {
 
-class EditorWindow;
+class MapDocument;
 class Ui;
+
+// What opening a map works on: the document it fills, the window its
+// questions sit over, and the picture a click on which cuts the show short.
+struct MapWorkspace {
+  MapDocument& document;
+  QWidget* dialogParent;
+  const QWidget& picture;
+};
 
 // Opens a map file, HTML page or text file that holds a map block: checks the
 // block, splits the page around it, finds and loads its picture, then shows
@@ -13,11 +23,12 @@ class Ui;
 // lower case; pages ending "html", ".htm" or ".asp" can later be saved back.
 // The map on screen is replaced only once the new picture has loaded. False
 // when the reading stopped on an error (the user has been told).
-bool openMapFile(EditorWindow& window, Ui& ui, const std::string& path, const std::string& extension);
+bool openMapFile(const MapWorkspace& workspace, Ui& ui, const std::string& path, const std::string& extension);
 
 // The picture a page's block names as `source`, looked up beside the page at
 // `pagePath`; when it is not there the user may locate it. Empty when there
 // is no picture to load.
-std::string locateMapPicture(const std::string& source, const std::string& pagePath, EditorWindow& window, Ui& ui);
+std::string locateMapPicture(const std::string& source, const std::string& pagePath, const MapWorkspace& workspace,
+                             Ui& ui);
 
 }  // namespace ornix

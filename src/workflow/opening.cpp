@@ -35,6 +35,8 @@ void showNormally(EditorWindow& window) {
 
 }  // namespace
 
+MapWorkspace workspaceOf(EditorWindow& window) { return {window.document(), &window, window.pictureWidget()}; }
+
 std::string extensionOf(const std::string& path) {
   std::string extension = path.size() > 4 ? path.substr(path.size() - 4) : path;
   std::transform(extension.begin(), extension.end(), extension.begin(),
@@ -65,10 +67,10 @@ bool wantsToSaveFirst(EditorWindow& window, Ui& ui) {
 void openFile(EditorWindow& window, Ui& ui, const std::string& path) {
   const std::string extension = extensionOf(path);
   if (isPageKind(extension)) {
-    openMapFile(window, ui, path, extension);
+    openMapFile(workspaceOf(window), ui, path, extension);
     return;
   }
-  const PictureLoad load = loadImage(window, ui, path);
+  const PictureLoad load = loadImage(window.document(), ui, path);
   if (load == PictureLoad::loaded) window.document().forgetHistory();
   if (load == PictureLoad::unreadable) {
     ui.messageBox({"Ornix Note:", "The picture " + path + crlf + "could not be loaded, so it was not opened.",
@@ -80,7 +82,7 @@ void openWithDialog(EditorWindow& window, Ui& ui) {
   showNormally(window);
   window.ignoreNextRelease(true);
   if (window.map().unsaved() && wantsToSaveFirst(window, ui)) return;
-  const std::string path = askForFileToOpen(ui, OpenPurpose::anything, window.imagePath());
+  const std::string path = askForFileToOpen(ui, OpenPurpose::anything, dialogStartPath(window.map()));
   if (path.empty()) return;
   openFile(window, ui, path);
   ui.processEvents();

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "map_opening.h"
+
 class QMimeData;
 
 namespace ornix {
@@ -11,6 +13,10 @@ class Ui;
 
 // The last four characters of a path in lower case, which tell its kind.
 std::string extensionOf(const std::string& path);
+
+// The editor window as opening a map works on it: its document, itself for
+// the questions, and its picture.
+MapWorkspace workspaceOf(EditorWindow& window);
 
 // Whether a file named on the command line or dropped may be opened: a map
 // file, page, text file, GIF or JPG. Says why not, except for a missing path.

@@ -53,7 +53,7 @@ void Saving::saveToClipboard() {
 
 void Saving::saveToFile(OutputKind kind) {
   if (refusedWithoutPicture() || refusedWithoutPage(kind)) return;
-  const std::string path = askForFileToSave(ui, kind, window.imagePath());
+  const std::string path = askForFileToSave(ui, kind, dialogStartPath(window.map()));
   if (path.empty()) return;
   if (const std::optional<std::string> failure =
           writeWholeFile(path, buildOutput(window.map(), kind, imageFolder(settings), systemPageLocale()))) {
@@ -70,7 +70,7 @@ void Saving::saveToFile(OutputKind kind) {
 void Saving::restartMap() {
   window.endDrawing();  // an unfinished polygon ends with the map it was drawn on
   window.document().empty(true);
-  loadImage(window, ui, window.imagePath());
+  loadImage(window.document(), ui, dialogStartPath(window.map()));
 }
 
 void Saving::commonEnding() {

@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
   ornix::test::FakeUi ui;  // asks nothing: the page's picture must be where its tag points
   ornix::EditorWindow window(ui);
   const std::string page = argv[1];
-  if (!ornix::openMapFile(window, ui, page, ornix::extensionOf(page)) || window.map().areas.empty()) {
+  if (!ornix::openMapFile(ornix::workspaceOf(window), ui, page, ornix::extensionOf(page)) ||
+      window.map().areas.empty()) {
     std::cerr << "the map could not be read\n";
     return 1;
   }

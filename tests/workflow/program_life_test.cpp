@@ -115,7 +115,7 @@ class ShutdownTest : public testing::Test, protected test::SettingsHome {
     connectEditorCommands(window, ui, clipboard, settings);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ASSERT_EQ(loadImage(window, ui, test::writePicture(dir, "photo.bmp", 300, 200)), PictureLoad::loaded);
+    ASSERT_EQ(loadImage(window.document(), ui, test::writePicture(dir, "photo.bmp", 300, 200)), PictureLoad::loaded);
     for (const int corner : {1, 20, 50})
       window.document().addReadArea({Shape::rectangle, {{corner, corner}, {corner + 9, corner + 9}}, 0, {}});
   }

@@ -29,7 +29,7 @@ class SavingTest : public testing::Test, protected test::SettingsHome {
   void SetUp() override { picture = test::writePicture(dir, "photo.bmp", 120, 80); }
   // A picture with one area whose link was entered.
   void drawOneArea() {
-    ASSERT_EQ(loadImage(window, ui, picture), PictureLoad::loaded);
+    ASSERT_EQ(loadImage(window.document(), ui, picture), PictureLoad::loaded);
     window.document().addReadArea({Shape::rectangle, {{10, 20}, {110, 70}}, 0, {"index.html", "_top", "", {}}});
   }
   void answerAfterSave() { ui.answerWith("anotherButton"); }
@@ -51,7 +51,7 @@ TEST_F(SavingTest, EveryFileSavedReopensIntoTheSameMapWithoutAMessage) {
     for (const auto& [kind, name] : {std::pair{OutputKind::mapFile, "map.ornx"},
                                      {OutputKind::htmlPage, "page.htm"},
                                      {OutputKind::textFile, "notes.txt"}}) {
-      ASSERT_EQ(loadImage(window, ui, picture), PictureLoad::loaded);
+      ASSERT_EQ(loadImage(window.document(), ui, picture), PictureLoad::loaded);
       if (withAreas) {
         window.document().addReadArea({Shape::rectangle, {{10, 20}, {110, 70}}, 0, tricky});
         window.document().addReadArea({Shape::circle, {{60, 40}}, 9, {"h", "", "", {}}});
@@ -73,7 +73,7 @@ TEST_F(SavingTest, EveryFileSavedReopensIntoTheSameMapWithoutAMessage) {
 // again and stays on screen: its dots come off, and the next clicks start anew.
 TEST_F(SavingTest, ASaveEndsAnUnfinishedPolygon) {
   for (const bool pictureStays : {false, true}) {
-    ASSERT_EQ(loadImage(window, ui, picture), PictureLoad::loaded);
+    ASSERT_EQ(loadImage(window.document(), ui, picture), PictureLoad::loaded);
     const QImage before = mouse.pixels().copy();
     window.findChild<QToolButton*>("rectangleTool")->click();
     mouse.drag({5, 5}, {20, 20});
@@ -96,7 +96,7 @@ TEST_F(SavingTest, SavesWaitForAPictureAndTheClipboardForAMap) {
   EXPECT_EQ(ui.messages.back().text, "You have to map something to save, first.");
   saving.saveToClipboard();
   EXPECT_EQ(ui.messages.back().text, "You have to map something to save, first.");
-  ASSERT_EQ(loadImage(window, ui, picture), PictureLoad::loaded);
+  ASSERT_EQ(loadImage(window.document(), ui, picture), PictureLoad::loaded);
   saving.saveToClipboard();
   EXPECT_TRUE(
       ui.messages.back().text.starts_with("You have to map an area before you can save to the ClipBoard.\r\n\r\n"));
@@ -138,7 +138,7 @@ TEST_F(SavingTest, ASaveThatFillsTheDiskLeavesTheOldFileWhole) {
   }
   const std::filesystem::path page = disk / "page.htm";
   std::ofstream(page) << "the old page";
-  ASSERT_EQ(loadImage(window, ui, picture), PictureLoad::loaded);
+  ASSERT_EQ(loadImage(window.document(), ui, picture), PictureLoad::loaded);
   for (int i = 0; i < 2000; ++i)
     window.document().addReadArea({Shape::rectangle, {{1, 1}, {9, 9}}, 0, {std::string(200, 'h'), "", "", {}}});
   ui.chosenFiles.push_back(page.string());
