@@ -187,8 +187,6 @@ void EditorWindow::areasChanged(const MapChange& change) {
   if (const std::optional<std::size_t> selected = mapDocument.selected()) canvas->setSelection(map().areas[*selected]);
 }
 
-void EditorWindow::endDrawing() { gestures->endDrawing(); }
-
 void EditorWindow::ignoreNextRelease(bool ignore) { gestures->setIgnoreNextRelease(ignore); }
 
 void EditorWindow::focusPicture() { canvas->setFocus(); }

@@ -45,8 +45,6 @@ class EditorWindow final : public QWidget, private GestureHost {
   void showPicture(const Picture& picture, const QImage& image);
   // The picture on screen, where a click cuts a show of areas short.
   const QWidget& pictureWidget() const;
-  // Ends a rubber band or an unfinished polygon, taking it off the picture.
-  void endDrawing();
   // The next release on the picture is swallowed, or no longer.
   void ignoreNextRelease(bool ignore);
   void focusPicture();

@@ -45,7 +45,9 @@ void keepAreaListPlace(AreaListWindow& list, ProgramSettings& settings) {
 }  // namespace
 
 void connectEditorCommands(EditorWindow& window, Ui& ui, Clipboard& clipboard, ProgramSettings& settings) {
-  auto saving = std::make_shared<Saving>(window, ui, clipboard, settings);
+  auto saving =
+      std::make_shared<Saving>(workspaceOf(window), ui, clipboard, settings,
+                               [&window, &ui](AfterSaveDialog& after) { sayGoodbyeAndQuit(window, ui, after); });
   QObject::connect(&window, &EditorWindow::saveToClipboardRequested, &window, [saving] { saving->saveToClipboard(); });
   QObject::connect(&window, &EditorWindow::saveToFileRequested, &window,
                    [saving](OutputKind kind) { saving->saveToFile(kind); });

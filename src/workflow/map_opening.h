@@ -2,20 +2,11 @@
 
 #include <string>
 
-class QWidget;
+#include "map_workspace.h"
 
 namespace ornix {
 
-class MapDocument;
 class Ui;
-
-// What opening a map works on: the document it fills, the window its
-// questions sit over, and the picture a click on which cuts the show short.
-struct MapWorkspace {
-  MapDocument& document;
-  QWidget* dialogParent;
-  const QWidget& picture;
-};
 
 // Opens a map file, HTML page or text file that holds a map block: checks the
 // block, splits the page around it, finds and loads its picture, then shows

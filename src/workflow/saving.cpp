@@ -1,14 +1,13 @@
 #include "saving.h"
 
 #include "dialogs/after_save_dialog.h"
-#include "editor/editor_window.h"
+#include "document/map_document.h"
 #include "file_dialogs.h"
 #include "image_loading.h"
 #include "platform/clipboard.h"
 #include "platform/file_store.h"
 #include "platform/text_codec.h"
 #include "platform/ui.h"
-#include "shutdown.h"
 #include "system/image_folder.h"
 
 namespace ornix {
@@ -18,17 +17,17 @@ const std::string crlf = "\r\n";
 
 }  // namespace
 
-Saving::Saving(EditorWindow& window, Ui& ui, Clipboard& clipboard, ProgramSettings& settings)
-    : window(window), ui(ui), clipboard(clipboard), settings(settings) {}
+Saving::Saving(const MapWorkspace& workspace, Ui& ui, Clipboard& clipboard, ProgramSettings& settings, QuitAction quit)
+    : workspace(workspace), ui(ui), clipboard(clipboard), settings(settings), quit(std::move(quit)) {}
 
 bool Saving::refusedWithoutPicture() {
-  if (window.map().picture) return false;
+  if (workspace.document.map().picture) return false;
   ui.messageBox({"Ornix Note", "You have to map something to save, first.", MessageIcon::information});
   return true;
 }
 
 bool Saving::refusedWithoutPage(OutputKind kind) {
-  if (kind != OutputKind::sourcePage || window.map().sourcePage) return false;
+  if (kind != OutputKind::sourcePage || workspace.document.map().sourcePage) return false;
   ui.messageBox({"Ornix Note",
                  "This map did not come from an HTML page, so there is no original page to save it in." + crlf + crlf +
                      "Save it As HTML instead.",
@@ -38,7 +37,7 @@ bool Saving::refusedWithoutPage(OutputKind kind) {
 
 void Saving::saveToClipboard() {
   if (refusedWithoutPicture()) return;
-  if (!window.map().unsaved()) {
+  if (!workspace.document.map().unsaved()) {
     ui.messageBox({"Ornix Note",
                    "You have to map an area before you can save to the ClipBoard." + crlf + crlf +
                        ">>> If you have the image you want loaded, simply choose a shape" + crlf +
@@ -47,16 +46,16 @@ void Saving::saveToClipboard() {
                    MessageIcon::information});
     return;
   }
-  clipboard.setText(buildOutput(window.map(), OutputKind::clipboard, imageFolder(settings)));
+  clipboard.setText(buildOutput(workspace.document.map(), OutputKind::clipboard, imageFolder(settings)));
   commonEnding();
 }
 
 void Saving::saveToFile(OutputKind kind) {
   if (refusedWithoutPicture() || refusedWithoutPage(kind)) return;
-  const std::string path = askForFileToSave(ui, kind, dialogStartPath(window.map()));
+  const std::string path = askForFileToSave(ui, kind, dialogStartPath(workspace.document.map()));
   if (path.empty()) return;
-  if (const std::optional<std::string> failure =
-          writeWholeFile(path, buildOutput(window.map(), kind, imageFolder(settings), systemPageLocale()))) {
+  if (const std::optional<std::string> failure = writeWholeFile(
+          path, buildOutput(workspace.document.map(), kind, imageFolder(settings), systemPageLocale()))) {
     ui.messageBox({"Ornix Note", "The map could not be saved to" + crlf + path + crlf + crlf + *failure,
                    MessageIcon::exclamation});
     return;
@@ -66,18 +65,21 @@ void Saving::saveToFile(OutputKind kind) {
 
 // The same picture again with an empty map, the link to its page ended, as
 // a change that can be undone so that work goes on; when the picture cannot
-// be read again, the one on screen stays, without areas.
+// be read again, the pixels already held are shown again. Either way the
+// document shows its picture anew, which ends an unfinished polygon with the
+// map it was drawn on.
 void Saving::restartMap() {
-  window.endDrawing();  // an unfinished polygon ends with the map it was drawn on
-  window.document().empty(true);
-  loadImage(window.document(), ui, dialogStartPath(window.map()));
+  MapDocument& document = workspace.document;
+  document.empty(true);
+  const Picture picture = *document.map().picture;
+  if (loadImage(document, ui, picture.path) != PictureLoad::loaded) document.showPicture(picture, document.pixels());
 }
 
 void Saving::commonEnding() {
   restartMap();
-  AfterSaveDialog after(&window);
+  AfterSaveDialog after(workspace.dialogParent);
   ui.showModal(after);
-  if (after.quitChosen()) sayGoodbyeAndQuit(window, ui, after);
+  if (after.quitChosen()) quit(after);
 }
 
 }  // namespace ornix

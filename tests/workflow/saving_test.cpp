@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "document/map_document.h"
 #include "editor/editor_window.h"
 #include "model/attribute_entry.h"
 #include "platform/clipboard.h"
@@ -16,6 +17,7 @@
 #include "support/settings_home.h"
 #include "system/image_folder.h"
 #include "workflow/image_loading.h"
+#include "workflow/map_opening.h"
 #include "workflow/opening.h"
 #include "workflow/saving.h"
 
@@ -24,21 +26,26 @@ namespace {
 
 using test::contents;
 
+// Saving needs no editor window: the map is in a document, the questions sit
+// over any window, and what Quit does is the caller's.
 class SavingTest : public testing::Test, protected test::SettingsHome {
  protected:
   void SetUp() override { picture = test::writePicture(dir, "photo.bmp", 120, 80); }
   // A picture with one area whose link was entered.
   void drawOneArea() {
-    ASSERT_EQ(loadImage(window.document(), ui, picture), PictureLoad::loaded);
-    window.document().addReadArea({Shape::rectangle, {{10, 20}, {110, 70}}, 0, {"index.html", "_top", "", {}}});
+    ASSERT_EQ(loadImage(document, ui, picture), PictureLoad::loaded);
+    document.addReadArea({Shape::rectangle, {{10, 20}, {110, 70}}, 0, {"index.html", "_top", "", {}}});
   }
   void answerAfterSave() { ui.answerWith("anotherButton"); }
+  const ImageMap& map() const { return document.map(); }
 
   QtClipboard clipboard;
-  EditorWindow window{ui};
-  Saving saving{window, ui, clipboard, settings};
+  MapDocument document;
+  QWidget pictureWidget;
+  const MapWorkspace workspace{document, nullptr, pictureWidget};
+  int quits = 0;
+  Saving saving{workspace, ui, clipboard, settings, [this](AfterSaveDialog&) { ++quits; }};
   std::string picture;
-  test::PictureMouse mouse{window};
 };
 
 // What Ornix writes, it opens again without a word: with areas whose values
@@ -51,43 +58,22 @@ TEST_F(SavingTest, EveryFileSavedReopensIntoTheSameMapWithoutAMessage) {
     for (const auto& [kind, name] : {std::pair{OutputKind::mapFile, "map.ornx"},
                                      {OutputKind::htmlPage, "page.htm"},
                                      {OutputKind::textFile, "notes.txt"}}) {
-      ASSERT_EQ(loadImage(window.document(), ui, picture), PictureLoad::loaded);
+      ASSERT_EQ(loadImage(document, ui, picture), PictureLoad::loaded);
       if (withAreas) {
-        window.document().addReadArea({Shape::rectangle, {{10, 20}, {110, 70}}, 0, tricky});
-        window.document().addReadArea({Shape::circle, {{60, 40}}, 9, {"h", "", "", {}}});
+        document.addReadArea({Shape::rectangle, {{10, 20}, {110, 70}}, 0, tricky});
+        document.addReadArea({Shape::circle, {{60, 40}}, 9, {"h", "", "", {}}});
       }
-      const std::vector<Area> saved = window.map().areas;
+      const std::vector<Area> saved = map().areas;
       ui.chosenFiles.push_back((dir.path / name).string());
       answerAfterSave();
       saving.saveToFile(kind);
-      openFile(window, ui, (dir.path / name).string());
-      EXPECT_EQ(window.map().areas, saved) << name;
-      EXPECT_EQ(window.map().picture->path, picture) << name;
+      openMapFile(workspace, ui, (dir.path / name).string(), extensionOf(name));
+      EXPECT_EQ(map().areas, saved) << name;
+      EXPECT_EQ(map().picture->path, picture) << name;
     }
   }
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(ui.dialogsShown, std::vector<std::string>(6, "Map saved"));
-}
-
-// A save ends an unfinished polygon, also when its picture cannot be loaded
-// again and stays on screen: its dots come off, and the next clicks start anew.
-TEST_F(SavingTest, ASaveEndsAnUnfinishedPolygon) {
-  for (const bool pictureStays : {false, true}) {
-    ASSERT_EQ(loadImage(window.document(), ui, picture), PictureLoad::loaded);
-    const QImage before = mouse.pixels().copy();
-    window.findChild<QToolButton*>("rectangleTool")->click();
-    mouse.drag({5, 5}, {20, 20});
-    window.findChild<QToolButton*>("polygonTool")->click();
-    for (const QPointF vertex : {QPointF(30, 75), QPointF(100, 75), QPointF(100, 30)}) mouse.click(vertex);
-    if (pictureStays) std::filesystem::rename(picture, picture + ".moved");
-    answerAfterSave();
-    saving.saveToClipboard();
-    EXPECT_EQ(mouse.pixels(), before) << pictureStays;
-    if (pictureStays) std::filesystem::rename(picture + ".moved", picture);
-    for (const QPointF vertex : {QPointF(5, 5), QPointF(60, 5), QPointF(60, 15), QPointF(6, 6)}) mouse.click(vertex);
-    ASSERT_EQ(window.map().areas.size(), 1u) << pictureStays;
-    EXPECT_EQ(window.map().areas[0].points, (std::vector<Point>{{5, 5}, {60, 5}, {60, 15}})) << pictureStays;
-  }
 }
 
 TEST_F(SavingTest, SavesWaitForAPictureAndTheClipboardForAMap) {
@@ -96,7 +82,7 @@ TEST_F(SavingTest, SavesWaitForAPictureAndTheClipboardForAMap) {
   EXPECT_EQ(ui.messages.back().text, "You have to map something to save, first.");
   saving.saveToClipboard();
   EXPECT_EQ(ui.messages.back().text, "You have to map something to save, first.");
-  ASSERT_EQ(loadImage(window.document(), ui, picture), PictureLoad::loaded);
+  ASSERT_EQ(loadImage(document, ui, picture), PictureLoad::loaded);
   saving.saveToClipboard();
   EXPECT_TRUE(
       ui.messages.back().text.starts_with("You have to map an area before you can save to the ClipBoard.\r\n\r\n"));
@@ -106,11 +92,12 @@ TEST_F(SavingTest, SavesWaitForAPictureAndTheClipboardForAMap) {
   saving.saveToFile(OutputKind::sourcePage);  // no page to go back to: refused before any dialog
   EXPECT_TRUE(ui.messages.back().text.starts_with("This map did not come from an HTML page"));
   EXPECT_TRUE(ui.fileRequests.empty());
-  const std::string block = writeMapBlock(window.map(), "images/");
-  answerAfterSave();
+  const std::string block = writeMapBlock(map(), "images/");
+  ui.answerWith("quitButton");
   saving.saveToClipboard();
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), block);
-  EXPECT_FALSE(window.map().unsaved());
+  EXPECT_FALSE(map().unsaved());
+  EXPECT_EQ(quits, 1);
 }
 
 TEST_F(SavingTest, ASaveThatCannotBeWrittenChangesNothing) {
@@ -123,7 +110,7 @@ TEST_F(SavingTest, ASaveThatCannotBeWrittenChangesNothing) {
     saving.saveToFile(OutputKind::htmlPage);
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_NE(ui.messages.back().text.find(target.string()), std::string::npos);
-    EXPECT_TRUE(window.map().unsaved());
+    EXPECT_TRUE(map().unsaved());
     EXPECT_TRUE(ui.dialogsShown.empty());
   }
   EXPECT_EQ(contents(kept), "old page");
@@ -138,9 +125,9 @@ TEST_F(SavingTest, ASaveThatFillsTheDiskLeavesTheOldFileWhole) {
   }
   const std::filesystem::path page = disk / "page.htm";
   std::ofstream(page) << "the old page";
-  ASSERT_EQ(loadImage(window.document(), ui, picture), PictureLoad::loaded);
+  ASSERT_EQ(loadImage(document, ui, picture), PictureLoad::loaded);
   for (int i = 0; i < 2000; ++i)
-    window.document().addReadArea({Shape::rectangle, {{1, 1}, {9, 9}}, 0, {std::string(200, 'h'), "", "", {}}});
+    document.addReadArea({Shape::rectangle, {{1, 1}, {9, 9}}, 0, {std::string(200, 'h'), "", "", {}}});
   ui.chosenFiles.push_back(page.string());
   saving.saveToFile(OutputKind::htmlPage);
   const std::string kept = contents(page);
@@ -149,7 +136,31 @@ TEST_F(SavingTest, ASaveThatFillsTheDiskLeavesTheOldFileWhole) {
   ASSERT_FALSE(ui.messages.empty());
   EXPECT_EQ(ui.messages.back().text, "The map could not be saved to\r\n" + page.string() +
                                          "\r\n\r\nThere is not enough free space on the disk.");
-  EXPECT_TRUE(window.map().unsaved());
+  EXPECT_TRUE(map().unsaved());
+}
+
+// A save ends an unfinished polygon, also when its picture cannot be loaded
+// again and stays on screen: its dots come off, and the next clicks start anew.
+TEST_F(SavingTest, ASaveEndsAnUnfinishedPolygon) {
+  EditorWindow window{ui};
+  test::PictureMouse mouse{window};
+  Saving inEditor{workspaceOf(window), ui, clipboard, settings, [](AfterSaveDialog&) {}};
+  for (const bool pictureStays : {false, true}) {
+    ASSERT_EQ(loadImage(window.document(), ui, picture), PictureLoad::loaded);
+    const QImage before = mouse.pixels().copy();
+    window.findChild<QToolButton*>("rectangleTool")->click();
+    mouse.drag({5, 5}, {20, 20});
+    window.findChild<QToolButton*>("polygonTool")->click();
+    for (const QPointF vertex : {QPointF(30, 75), QPointF(100, 75), QPointF(100, 30)}) mouse.click(vertex);
+    if (pictureStays) std::filesystem::rename(picture, picture + ".moved");
+    answerAfterSave();
+    inEditor.saveToClipboard();
+    EXPECT_EQ(mouse.pixels(), before) << pictureStays;
+    if (pictureStays) std::filesystem::rename(picture + ".moved", picture);
+    for (const QPointF vertex : {QPointF(5, 5), QPointF(60, 5), QPointF(60, 15), QPointF(6, 6)}) mouse.click(vertex);
+    ASSERT_EQ(window.map().areas.size(), 1u) << pictureStays;
+    EXPECT_EQ(window.map().areas[0].points, (std::vector<Point>{{5, 5}, {60, 5}, {60, 15}})) << pictureStays;
+  }
 }
 
 }  // namespace
