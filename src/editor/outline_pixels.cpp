@@ -105,8 +105,14 @@ std::vector<QRect> tilesHolding(const std::vector<QPoint>& pixels, int tile) {
     };
     return QPoint(down(pixel.x()), down(pixel.y()));
   };
-  QRect span(tileOf(pixels.front()), QSize(1, 1));
-  for (const QPoint pixel : pixels) span |= QRect(tileOf(pixel), QSize(1, 1));
+  QPoint low = tileOf(pixels.front());
+  QPoint high = low;
+  for (const QPoint pixel : pixels) {
+    const QPoint at = tileOf(pixel);
+    low = {std::min(low.x(), at.x()), std::min(low.y(), at.y())};
+    high = {std::max(high.x(), at.x()), std::max(high.y(), at.y())};
+  }
+  const QRect span(low, high);
   // Which tiles of the figure's span hold a pixel, row by row.
   std::vector<bool> held(static_cast<std::size_t>(span.width()) * static_cast<std::size_t>(span.height()));
   const auto cell = [&span](QPoint at) {

@@ -102,8 +102,10 @@ void PictureCanvas::xorPixels(const std::vector<QPoint>& pixels, QColor pen) {
   if (pixels.empty()) return;
   const QRgb mask = pen.rgb() & RGB_MASK;
   const QRect bounds = strokes.rect();
+  uchar* const bits = strokes.bits();  // one detach for the whole figure, not one a pixel
+  const qsizetype bytesPerLine = strokes.bytesPerLine();
   for (const QPoint& pixel : pixels) {
-    if (bounds.contains(pixel)) reinterpret_cast<QRgb*>(strokes.scanLine(pixel.y()))[pixel.x()] ^= mask;
+    if (bounds.contains(pixel)) reinterpret_cast<QRgb*>(bits + pixel.y() * bytesPerLine)[pixel.x()] ^= mask;
   }
   const int tile = std::max(1, static_cast<int>(std::lround(repaintTile / shownScale)));
   std::vector<QRect> shown = tilesHolding(pixels, tile);
