@@ -2,8 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>

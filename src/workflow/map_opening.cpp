@@ -34,7 +34,7 @@ bool blockComplete(const std::string& text, QWidget* dialogParent, Ui& ui) {
   return false;
 }
 
-// The page's picture in the window; false when there is none to show.
+// The page's picture loaded into the document; false when there is none to show.
 bool showMapPicture(const SplitPage& page, const std::string& path, const MapWorkspace& workspace, Ui& ui) {
   const std::string picture = locateMapPicture(imageSource(page.block), path, workspace, ui);
   if (picture.empty()) return false;
