@@ -26,7 +26,7 @@ class MapDocument final : public QObject {
 
   // A new picture, its pixels, and an empty map; the page the last map came
   // from and the history stay (a save shows its picture again, and can be undone).
-  void showPicture(const Picture& picture, QImage pixels = {});
+  void showPicture(const Picture& picture, QImage pixels);
   // The pixels of the picture shown, untouched by any area.
   const QImage& pixels() const { return picturePixels; }
   // The page a map was read from, while it can be saved back into; or none.

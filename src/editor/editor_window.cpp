@@ -107,7 +107,7 @@ void EditorWindow::followDocument() {
   // A new picture: what was being drawn belongs to the old one.
   connect(&mapDocument, &MapDocument::aboutToReset, this, [this] { gestures->endDrawing(); });
   connect(&mapDocument, &MapDocument::reset, this, [this] {
-    if (!mapDocument.pixels().isNull()) canvas->setPicture(mapDocument.pixels());
+    canvas->setPicture(mapDocument.pixels());
     overlay.forgetAll();
     areasChanged({});
     fitToPicture();
@@ -153,8 +153,6 @@ void EditorWindow::chooseTool(ToolKind kind) {
   gestures->chooseTool(kind);
   toolStrip->showChosen(kind);
 }
-
-void EditorWindow::showPicture(const Picture& picture, const QImage& image) { mapDocument.showPicture(picture, image); }
 
 const QWidget& EditorWindow::pictureWidget() const { return *canvas; }
 

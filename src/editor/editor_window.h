@@ -41,8 +41,6 @@ class EditorWindow final : public QWidget, private GestureHost {
   // needed, since a start without it is faster by the fonts and table it needs.
   AreaListWindow& areaList();
   void toggleAreaList();
-  // A new picture with an empty map; the page the last map came from stays.
-  void showPicture(const Picture& picture, const QImage& image);
   // The picture on screen, where a click cuts a show of areas short.
   const QWidget& pictureWidget() const;
   // The next release on the picture is swallowed, or no longer.

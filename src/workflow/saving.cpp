@@ -20,14 +20,16 @@ const std::string crlf = "\r\n";
 Saving::Saving(const MapWorkspace& workspace, Ui& ui, Clipboard& clipboard, ProgramSettings& settings, QuitAction quit)
     : workspace(workspace), ui(ui), clipboard(clipboard), settings(settings), quit(std::move(quit)) {}
 
+const ImageMap& Saving::map() const { return workspace.document.map(); }
+
 bool Saving::refusedWithoutPicture() {
-  if (workspace.document.map().picture) return false;
+  if (map().picture) return false;
   ui.messageBox({"Ornix Note", "You have to map something to save, first.", MessageIcon::information});
   return true;
 }
 
 bool Saving::refusedWithoutPage(OutputKind kind) {
-  if (kind != OutputKind::sourcePage || workspace.document.map().sourcePage) return false;
+  if (kind != OutputKind::sourcePage || map().sourcePage) return false;
   ui.messageBox({"Ornix Note",
                  "This map did not come from an HTML page, so there is no original page to save it in." + crlf + crlf +
                      "Save it As HTML instead.",
@@ -37,7 +39,7 @@ bool Saving::refusedWithoutPage(OutputKind kind) {
 
 void Saving::saveToClipboard() {
   if (refusedWithoutPicture()) return;
-  if (!workspace.document.map().unsaved()) {
+  if (!map().unsaved()) {
     ui.messageBox({"Ornix Note",
                    "You have to map an area before you can save to the ClipBoard." + crlf + crlf +
                        ">>> If you have the image you want loaded, simply choose a shape" + crlf +
@@ -46,16 +48,16 @@ void Saving::saveToClipboard() {
                    MessageIcon::information});
     return;
   }
-  clipboard.setText(buildOutput(workspace.document.map(), OutputKind::clipboard, imageFolder(settings)));
+  clipboard.setText(buildOutput(map(), OutputKind::clipboard, imageFolder(settings)));
   commonEnding();
 }
 
 void Saving::saveToFile(OutputKind kind) {
   if (refusedWithoutPicture() || refusedWithoutPage(kind)) return;
-  const std::string path = askForFileToSave(ui, kind, dialogStartPath(workspace.document.map()));
+  const std::string path = askForFileToSave(ui, kind, dialogStartPath(map()));
   if (path.empty()) return;
-  if (const std::optional<std::string> failure = writeWholeFile(
-          path, buildOutput(workspace.document.map(), kind, imageFolder(settings), systemPageLocale()))) {
+  if (const std::optional<std::string> failure =
+          writeWholeFile(path, buildOutput(map(), kind, imageFolder(settings), systemPageLocale()))) {
     ui.messageBox({"Ornix Note", "The map could not be saved to" + crlf + path + crlf + crlf + *failure,
                    MessageIcon::exclamation});
     return;

@@ -27,6 +27,7 @@ class Saving {
   void saveToFile(OutputKind kind);
 
  private:
+  const ImageMap& map() const;
   bool refusedWithoutPicture();
   bool refusedWithoutPage(OutputKind kind);
   void restartMap();

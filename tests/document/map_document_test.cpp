@@ -18,7 +18,7 @@ const Area polygon{Shape::polygon, {{200, 20}, {280, 30}, {240, 90}}, 0, {"c.htm
 class MapDocumentTest : public testing::Test {
  protected:
   void SetUp() override {
-    document.showPicture({"/pictures/harbour.gif", 300, 200});
+    document.showPicture({"/pictures/harbour.gif", 300, 200}, QImage(300, 200, QImage::Format_RGB32));
     document.holdSourcePage(page);
     for (const Area& area : {rectangle, circle, polygon}) document.addReadArea(area);
   }

@@ -143,7 +143,7 @@ TEST_F(AreaListTest, TheListFollowsEveryChangeRowByRow) {
   EXPECT_EQ(inserted.count(), 2);
   EXPECT_EQ(removed.count(), 2);
   EXPECT_EQ(resets.count(), 0);
-  window.showPicture({"/pictures/other.gif", 300, 200}, QImage(300, 200, QImage::Format_RGB32));
+  window.document().showPicture({"/pictures/other.gif", 300, 200}, QImage(300, 200, QImage::Format_RGB32));
   EXPECT_EQ(resets.count(), 1);
 }
 

@@ -21,7 +21,7 @@ class EditorWindowTest : public testing::Test {
   void showPicture(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::darkGreen);
-    window.showPicture({"/pictures/p.jpg", width, height}, image);
+    window.document().showPicture({"/pictures/p.jpg", width, height}, image);
   }
   template <typename T>
   T* child(const char* name) {

@@ -273,7 +273,7 @@ TEST_F(EditingTest, ControlAndADragMoveOrReshapeEachShape) {
     EXPECT_EQ(window.map().areas, areas) << from.x() << "," << from.y();
     test::FakeUi expectedUi;
     EditorWindow expectedWindow(expectedUi);
-    expectedWindow.showPicture({"/pictures/picture.bmp", 300, 200}, test::patternedPicture(300, 200));
+    expectedWindow.document().showPicture({"/pictures/picture.bmp", 300, 200}, test::patternedPicture(300, 200));
     for (const Area& area : areas) expectedWindow.document().addReadArea(area);
     EXPECT_TRUE(mouse.pixels() == test::PictureMouse(expectedWindow).pixels()) << from.x() << "," << from.y();
     if (expected != original[index]) window.undo();
@@ -348,7 +348,7 @@ TEST_F(EditingTest, DrawingWhileZoomedWritesTheSameCoordinates) {
 // Zoom shows the picture scaled in the same window: the scroll bars cover
 // it, and the keys keep the picture point at the view's top-left corner.
 TEST_F(EditingTest, ZoomKeepsTheWindowAndTheViewsCorner) {
-  window.showPicture({"/pictures/large.bmp", 1200, 900}, test::patternedPicture(1200, 900));
+  window.document().showPicture({"/pictures/large.bmp", 1200, 900}, test::patternedPicture(1200, 900));
   auto* across = window.findChild<QScrollBar*>("horizontalScroll");
   auto* down = window.findChild<QScrollBar*>("verticalScroll");
   const QSize size = window.size();

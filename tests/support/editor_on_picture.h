@@ -22,7 +22,7 @@ inline const Area roof{Shape::polygon, {{200, 20}, {280, 30}, {240, 90}}, 0, {}}
 class EditorOnPicture : public testing::Test {
  protected:
   void SetUp() override {
-    window.showPicture({"/pictures/picture.bmp", 300, 200}, patternedPicture(300, 200));
+    window.document().showPicture({"/pictures/picture.bmp", 300, 200}, patternedPicture(300, 200));
     window.show();
   }
   void useTool(const char* button) { window.findChild<QToolButton*>(button)->click(); }
