@@ -2,11 +2,10 @@
 // what the header reader measures, and what the picture loader takes.
 #include <gtest/gtest.h>
 
-#include <QImageWriter>
-
 #include "model/image_header.h"
 #include "platform/picture_loader.h"
 #include "support/image_bytes.h"
+#include "support/map_pages.h"
 
 namespace ornix {
 namespace {
@@ -14,15 +13,6 @@ namespace {
 // The smallest decodable GIF: one white pixel.
 const test::Bytes onePixelGif{'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0xFF, 0xFF, 0,  0,
                               0,   ',', 0,   0,   0,   0,   1, 0, 1, 0, 0,    2, 2, 'D',  1,    0,    ';'};
-
-// A picture of one colour written by Qt in `format`, with a comment before its frame.
-std::string written(const test::TempDir& dir, const std::string& name, const char* format, QImage image) {
-  image.fill(Qt::darkCyan);
-  image.setText("Description", "written for a test");
-  const std::string path = (dir.path / name).string();
-  EXPECT_TRUE(QImageWriter(QString::fromStdString(path), format).write(image)) << name;
-  return path;
-}
 
 TEST(PictureFiles, AreMeasuredByTheirHeaderAndLoadedByTheirContent) {
   test::TempDir dir;
@@ -32,21 +22,17 @@ TEST(PictureFiles, AreMeasuredByTheirHeaderAndLoadedByTheirContent) {
     bool refusedPng;
     QSize loaded;  // empty: not loaded
   };
-  const QImage colour(123, 45, QImage::Format_RGB32);
   const std::vector<Case> cases = {
-      {written(dir, "photo.jpg", "jpeg", colour), {ImageKind::jpeg, 123, 45, 24}, false, {123, 45}},
-      {written(dir, "grey.jpeg", "jpeg", QImage(7, 300, QImage::Format_Grayscale8)),
+      {test::writePicture(dir, "photo.jpg", 123, 45, "jpeg"), {ImageKind::jpeg, 123, 45, 24}, false, {123, 45}},
+      {test::writePicture(dir, "grey.jpeg", 7, 300, "jpeg", QImage::Format_Grayscale8),
        {ImageKind::jpeg, 7, 300, 8},
        false,
        {7, 300}},
-      {written(dir, "flat.bmp", "bmp", QImage(640, 480, QImage::Format_RGB32)),
-       {ImageKind::bmp, 640, 480, 24},
-       false,
-       {640, 480}},
-      {written(dir, "misnamed.png", "jpeg", colour), {ImageKind::jpeg, 123, 45, 24}, false, {123, 45}},
+      {test::writePicture(dir, "flat.bmp", 640, 480), {ImageKind::bmp, 640, 480, 24}, false, {640, 480}},
+      {test::writePicture(dir, "misnamed.png", 123, 45, "jpeg"), {ImageKind::jpeg, 123, 45, 24}, false, {123, 45}},
       {dir.write("dot.gif", onePixelGif), {ImageKind::gif, 1, 1, 1}, false, {1, 1}},
-      {written(dir, "shot.png", "png", colour), {}, true, {}},
-      {written(dir, "disguised.gif", "png", colour), {}, true, {}},
+      {test::writePicture(dir, "shot.png", 123, 45, "png"), {}, true, {}},
+      {test::writePicture(dir, "disguised.gif", 123, 45, "png"), {}, true, {}},
       {dir.write("header-only.gif", test::gifHeader(500, 300)), {ImageKind::gif, 500, 300, 8}, false, {}},
       {dir.write("noise.jpg", test::Bytes(100, 0x42)), {}, false, {}},
       {(dir.path / "missing.gif").string(), {}, false, {}},

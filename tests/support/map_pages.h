@@ -10,13 +10,17 @@
 
 namespace ornix::test {
 
-// A BMP picture of the given size at `relative` under the folder.
-inline std::string writePicture(const TempDir& dir, const std::string& relative, int width = 200, int height = 120) {
-  QImage image(width, height, QImage::Format_RGB32);
+// A picture of one colour and the given size at `relative` under the folder,
+// written by Qt's writer for `format`, with a comment before its frame where
+// the format keeps one.
+inline std::string writePicture(const TempDir& dir, const std::string& relative, int width = 200, int height = 120,
+                                const char* format = "bmp", QImage::Format pixels = QImage::Format_RGB32) {
+  QImage image(width, height, pixels);
   image.fill(Qt::darkCyan);
+  image.setText("Description", "written for a test");
   const std::string path = (dir.path / relative).string();
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-  EXPECT_TRUE(QImageWriter(QString::fromStdString(path), "bmp").write(image));
+  EXPECT_TRUE(QImageWriter(QString::fromStdString(path), format).write(image)) << relative;
   return path;
 }
 

@@ -2,7 +2,6 @@
 // line: pictures, and pages, map files and texts holding a map block.
 #include <gtest/gtest.h>
 
-#include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -27,11 +26,7 @@ namespace {
 class OpeningTest : public testing::Test {
  protected:
   std::string picture(const std::string& name, const char* format = "jpeg") {
-    QImage image(90, 60, QImage::Format_RGB32);
-    image.fill(Qt::darkYellow);
-    const std::string path = (dir.path / name).string();
-    EXPECT_TRUE(QImageWriter(QString::fromStdString(path), format).write(image));
-    return path;
+    return test::writePicture(dir, name, 90, 60, format);
   }
   void drop(const std::vector<std::string>& paths) {
     QMimeData data;
