@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
 #include <functional>
 
 #include "document/map_document.h"
@@ -57,45 +56,6 @@ TEST_F(MapDocumentTest, EveryStepUndoesAndRedoesToTheSameMap) {
     document.history().undo();
   }
   EXPECT_EQ(document.map().sourcePage, page) << "undoing the save brings its page back";
-}
-
-// Nudges of one area in a row are one step; another area's, or another kind
-// of change between them, start a new one.
-TEST_F(MapDocumentTest, NudgesOfOneAreaInARowAreOneStep) {
-  const auto nudge = [this](std::size_t index, std::int32_t dx) {
-    document.replace(index, moved(document.map().areas[index], {dx, 0}, {300, 200}), StepKind::nudge);
-  };
-  nudge(0, 1);
-  nudge(0, 1);
-  nudge(0, -5);
-  EXPECT_EQ(document.history().count(), 1);
-  EXPECT_EQ(lastStep(), "Nudge area 1");
-  nudge(1, 1);
-  document.replace(1, moved(circle, {9, 9}, {300, 200}), StepKind::move);
-  nudge(1, 1);
-  EXPECT_EQ(document.history().count(), 4);
-  while (document.history().canUndo()) document.history().undo();
-  EXPECT_EQ(document.map().areas, (std::vector<Area>{rectangle, circle, polygon}));
-}
-
-// The selection stays on its area when others come and go before it, moves
-// with a swap, and ends when its area goes; it is announced each time.
-TEST_F(MapDocumentTest, TheSelectionFollowsItsArea) {
-  QSignalSpy announced(&document, &MapDocument::selectionChanged);
-  document.select(2);
-  document.remove(0);
-  EXPECT_EQ(document.selected(), 1u);
-  document.history().undo();
-  EXPECT_EQ(document.selected(), 2u);
-  document.swapWithNext(1);
-  EXPECT_EQ(document.selected(), 1u);
-  document.draw(rectangle);
-  EXPECT_EQ(document.selected(), 3u) << "an area drawn is selected";
-  document.history().undo();
-  EXPECT_EQ(document.selected(), std::nullopt);
-  document.select(7);
-  EXPECT_EQ(document.selected(), std::nullopt) << "there is no area 8";
-  EXPECT_EQ(announced.count(), 6);
 }
 
 }  // namespace

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QUndoView>
 
-#include "dialogs/area_attributes_dialog.h"
 #include "editor/area_list_window.h"
 #include "editor/area_table.h"
 #include "editor/editor_window.h"
@@ -113,38 +110,6 @@ TEST_F(AreaListTest, KeysAndButtonsReorderAndDelete) {
   EXPECT_EQ(list().findChild<QUndoView*>("history")->model()->rowCount(), 6) << "the map opened, then five steps";
   window.undo();
   EXPECT_EQ(areas(), (std::vector<Area>{door, tower, roof}));
-}
-
-// Enter on a row opens the attributes dialog itself; its Enter edits the area.
-TEST_F(AreaListTest, EnterOnARowOpensTheAttributesDialog) {
-  choose(1);
-  ui.dialogScripts.push_back([](QDialog& dialog) {
-    dialog.findChild<QLineEdit*>("altEdit")->setText("Tower");
-    test::clickButton(dialog, "enterButton");
-  });
-  press(Qt::Key_Return);
-  EXPECT_EQ(ui.dialogsShown, (std::vector<std::string>{"Add a URL and/or TARGET, or DELETE area."}));
-  EXPECT_EQ(areas()[1].attributes.alt, "Tower");
-  EXPECT_EQ(altCount(), "1 area has no ALT text");
-}
-
-// The list follows changes made anywhere row by row: a drawing, an undo, a
-// read area, a save emptying the map. Only a new picture rebuilds it.
-TEST_F(AreaListTest, TheListFollowsEveryChangeRowByRow) {
-  QSignalSpy resets(&table(), &QAbstractItemModel::modelReset);
-  QSignalSpy inserted(&table(), &QAbstractItemModel::rowsInserted);
-  QSignalSpy removed(&table(), &QAbstractItemModel::rowsRemoved);
-  window.document().draw(door);
-  window.undo();
-  window.document().addReadArea(roof);
-  window.document().empty(true);
-  EXPECT_EQ(table().rowCount(), 0);
-  EXPECT_EQ(altCount(), "Every area has an ALT text");
-  EXPECT_EQ(inserted.count(), 2);
-  EXPECT_EQ(removed.count(), 2);
-  EXPECT_EQ(resets.count(), 0);
-  window.document().showPicture({"/pictures/other.gif", 300, 200}, QImage(300, 200, QImage::Format_RGB32));
-  EXPECT_EQ(resets.count(), 1);
 }
 
 }  // namespace

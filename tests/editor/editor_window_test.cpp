@@ -40,29 +40,6 @@ class EditorWindowTest : public testing::Test {
   EditorWindow window{ui};
 };
 
-TEST_F(EditorWindowTest, TheFileMenuEnablesSavesByTheMapItHolds) {
-  const auto expectSaves = [this](bool clipboard, bool files, bool original) {
-    window.showFileMenu();
-    const std::map<std::string, bool>& shown = ui.menusShown.back();
-    EXPECT_EQ(shown.at("Save To ClipBoard\tF5"), clipboard);
-    for (const char* entry :
-         {"Save As an ORNX\tF6", "Save As HTML\tF7", "Save As Text\tF8", "Save As Responsive HTML...\tShift+F7"}) {
-      EXPECT_EQ(shown.at(entry), files) << entry;
-    }
-    EXPECT_EQ(shown.at("Save in Original Page\tF9"), original);
-    EXPECT_TRUE(shown.at("Exit" + std::string(29, ' ') + "Esc"));
-  };
-  expectSaves(false, false, false);
-  showPicture(60, 40);
-  addArea();
-  window.document().holdSourcePage(std::make_shared<SplitPage>());
-  expectSaves(true, true, true);
-  window.document().empty(false);  // no areas: the page entry keeps its state
-  expectSaves(false, false, true);
-  window.document().empty(true);  // a save leaves the page behind
-  expectSaves(false, false, false);
-}
-
 TEST_F(EditorWindowTest, TheRightButtonPopsUpTheMenuOnThePictureAndAroundIt) {
   release(child<PictureCanvas>("pictureCanvas"), Qt::RightButton);
   release(child<QWidget>("dropArea"), Qt::RightButton);

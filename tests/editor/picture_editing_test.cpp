@@ -6,10 +6,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include <functional>
 #include "editor/editor_window.h"
 #include "editor/picture_canvas.h"
-#include "editor/picture_gestures.h"
 
 #include "model/map_writer.h"
 #include "support/editor_on_picture.h"
@@ -129,62 +127,6 @@ TEST_F(DrawingTest, APressInsideAnAreaDrawsNothingAndItsReleaseSelects) {
   EXPECT_EQ(areas().back().points.size(), 3u);
 }
 
-TEST_F(DrawingTest, DeletingTheMiddleAreaRestoresItsPixelsAndKeepsTheOthersInOrder) {
-  mouse.drag({10, 10}, {60, 60});
-  const QImage withFirst = mouse.pixels().copy();
-  useTool("circleTool");
-  mouse.drag({150, 100}, {170.5, 100});
-  useTool("polygonTool");
-  clickAll({{200, 20}, {280, 30}, {240, 90}, {201, 21}});
-  const std::vector<Area> before = areas();
-  ui.answerWith("deleteButton");
-  mouse.click({150, 100});
-  EXPECT_EQ(areas(), (std::vector<Area>{before[0], before[2]}));
-  ui.answerWith("deleteButton");
-  mouse.click({240, 40});
-  EXPECT_EQ(mouse.pixels(), withFirst);
-  mouse.click({150, 100});  // nothing there any more: no dialog
-  EXPECT_EQ(dialogsShown(), 2u);
-}
-
-// The gestures around a picture with no areas, recording the areas drawn.
-class RecordingHost final : public GestureHost {
- public:
-  const ImageMap& map() const override { return picture; }
-  std::optional<std::size_t> areaAt(QPointF) const override { return std::nullopt; }
-  std::int32_t handleReach() const override { return 4; }
-  void showFileMenu() override {}
-  void editAreaAt(QPointF, bool) override {}
-  void addDrawnArea(Area area, bool) override { drawn.push_back(std::move(area)); }
-  void replaceArea(MovedArea) override {}
-  void selectArea(std::size_t) override {}
-  ImageMap picture{Picture{"/a.gif", 100, 100}, {}, nullptr};
-  std::vector<Area> drawn;
-};
-
-// While the File menu is up, one press, its moves and its release draw nothing.
-TEST(PictureGestures, WhileTheMenuIsPendingOneDragDrawsNothing) {
-  PictureCanvas canvas(nullptr);
-  QImage image(100, 100, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  canvas.setPicture(image);
-  RecordingHost host;
-  PictureGestures gestures(canvas, host);
-  const auto drag = [&gestures] {
-    gestures.press(Qt::LeftButton, {10, 10});
-    gestures.move(Qt::LeftButton, {60, 60});
-    gestures.release(Qt::LeftButton, {60, 60});
-  };
-  gestures.setMenuPending(true);
-  drag();
-  EXPECT_TRUE(host.drawn.empty());
-  EXPECT_EQ(canvas.image(), image);
-  drag();
-  EXPECT_EQ(host.drawn, std::vector<Area>{rectangle(10, 10, 60, 60)});
-}
-
-// What a state of the map looks like: every pixel of the picture, the map and
-// the block it writes.
 // After any run of undo and redo, the picture and the map are those of the
 // state reached, whichever kind of change led there.
 TEST_F(EditingTest, UndoAndRedoBringBackEveryPixelOfEachState) {
@@ -194,33 +136,24 @@ TEST_F(EditingTest, UndoAndRedoBringBackEveryPixelOfEachState) {
     test::clickButton(dialog, "enterButton");
   });
   ui.answerWith("deleteButton");
-  const std::vector<std::function<void()>> changes = {
-      [this] {
-        mouse.drag({20, 20}, {60, 50});
-      },
-      [this] {
-        useTool("circleTool");
-        mouse.drag({150, 100}, {170, 100});
-      },
-      [this] {
-        mouse.click({30, 30});
-      },  // edited
-      [this] {
-        controlDrag({150, 110}, {100, 150});
-      },  // moved
-      [this] {
-        controlDrag({60, 50}, {80, 90});
-      },  // reshaped
-      [this] {
-        mouse.click({100, 150});
-      },                                          // deleted
-      [this] { window.document().empty(true); },  // emptied by a save
-  };
-  std::vector<std::pair<QImage, ImageMap>> states = {{mouse.pixels().copy(), window.map()}};
-  for (const auto& change : changes) {
-    change();
-    states.emplace_back(mouse.pixels().copy(), window.map());
-  }
+  std::vector<std::pair<QImage, ImageMap>> states;
+  const auto record = [&] { states.emplace_back(mouse.pixels().copy(), window.map()); };
+  record();
+  mouse.drag({20, 20}, {60, 50});
+  record();
+  useTool("circleTool");
+  mouse.drag({150, 100}, {170, 100});
+  record();
+  mouse.click({30, 30});  // the rectangle edited
+  record();
+  controlDrag({150, 110}, {100, 150});  // the circle moved
+  record();
+  controlDrag({60, 50}, {80, 90});  // the rectangle reshaped
+  record();
+  mouse.click({100, 150});  // the circle deleted
+  record();
+  window.document().empty(true);  // emptied by a save
+  record();
   ASSERT_EQ(states[6].second.areas.size(), 1u);
   const auto expectState = [&](std::size_t k) {
     EXPECT_TRUE(mouse.pixels() == states[k].first) << "state " << k;
@@ -300,49 +233,6 @@ TEST_F(EditingTest, TheArrowKeysNudgeTheSelectedAreaAsOneStep) {
   window.document().select(1);
   key(Qt::Key_Left);
   EXPECT_EQ(window.document().history().count(), 3) << "nudges of another area are a step of their own";
-}
-
-// With Ctrl held, the pointer shows what a press would do.
-TEST_F(EditingTest, WithControlThePointerShowsAMoveOrAResize) {
-  readAreas({test::door, test::tower});
-  const std::vector<std::tuple<QPointF, Qt::KeyboardModifiers, Qt::CursorShape>> cases = {
-      {{40, 35}, Qt::ControlModifier, Qt::SizeAllCursor},   {{60, 50}, Qt::ControlModifier, Qt::SizeFDiagCursor},
-      {{60, 20}, Qt::ControlModifier, Qt::SizeBDiagCursor}, {{150, 120}, Qt::ControlModifier, Qt::SizeFDiagCursor},
-      {{100, 150}, Qt::ControlModifier, Qt::CrossCursor},   {{40, 35}, Qt::NoModifier, Qt::CrossCursor},
-  };
-  for (const auto& [at, keys, shape] : cases) {
-    mouse.keys = keys;
-    mouse.move(at, Qt::NoButton);
-    EXPECT_EQ(mouse.canvas->cursor().shape(), shape) << at.x() << "," << at.y();
-  }
-}
-
-// At every zoom a pointer position is the picture pixel under it, wherever
-// in that pixel it lies, so drawing writes what it writes at 100% and
-// changes the same pixels.
-TEST_F(EditingTest, DrawingWhileZoomedWritesTheSameCoordinates) {
-  const auto drawAll = [this](double inPixel) {
-    const auto at = [inPixel](double x, double y) { return QPointF(x + inPixel, y + inPixel); };
-    useTool("rectangleTool");
-    mouse.drag(at(20, 20), at(60, 50));
-    useTool("circleTool");
-    mouse.drag(at(150, 100), at(170, 100));
-    useTool("polygonTool");
-    for (const QPointF vertex : {at(200, 20), at(280, 30), at(240, 90), at(201, 21)}) mouse.click(vertex);
-  };
-  drawAll(0);
-  const std::vector<Area> atActualSize = window.map().areas;
-  const QImage pixels = mouse.pixels().copy();
-  for (const int zoomIns : {1, 3, -1, -2}) {
-    window.showActualSize();
-    window.document().empty(false);
-    for (int k = 0; k < std::abs(zoomIns); ++k) zoomIns > 0 ? window.zoomIn() : window.zoomOut();
-    drawAll(0.75);
-    EXPECT_EQ(window.map().areas, atActualSize) << mouse.canvas->scale();
-    EXPECT_TRUE(mouse.pixels() == pixels) << mouse.canvas->scale();
-  }
-  EXPECT_EQ(mouse.canvas->scale(), 0.25);
-  EXPECT_EQ(editingEntries(), (std::vector<bool>{true, false, true, false, true}));
 }
 
 // Zoom shows the picture scaled in the same window: the scroll bars cover
