@@ -2,18 +2,25 @@
 // as a user would, by its buttons and keys.
 #include <gtest/gtest.h>
 
+#include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
+#include "dialogs/after_save_dialog.h"
 #include "dialogs/area_attributes_dialog.h"
 #include "dialogs/gradient.h"
 #include "dialogs/help_window.h"
 #include "dialogs/message_dialogs.h"
 #include "dialogs/picture_button.h"
+#include "dialogs/uninstall_dialog.h"
+#include "editor/area_list_window.h"
+#include "editor/editor_window.h"
+#include "editor/picture_canvas.h"
 #include "model/attribute_entry.h"
 #include "platform/twips.h"
 #include "support/fake_ui.h"
@@ -43,26 +50,6 @@ class AreaAttributesDialogTest : public testing::Test {
   Attributes typed;
 };
 
-// "#" for no link and the placeholders for no Target or ALT; a link that "#"
-// replaced is offered again. A value accepted unchanged keeps its bytes, even
-// those that are not valid in the system's code page.
-TEST_F(AreaAttributesDialogTest, ShowsTheValuesOrHashAndThePlaceholders) {
-  answer({}, [](QDialog& dialog) {
-    EXPECT_EQ(std::tuple(text(dialog, "hrefEdit"), text(dialog, "targetEdit").toStdString(),
-                         text(dialog, "altEdit").toStdString()),
-              std::tuple(QString("#"), std::string(targetPlaceholder), std::string(altPlaceholder)));
-    EXPECT_EQ(dialog.findChild<QLineEdit*>("hrefEdit")->selectedText(), "#");
-    test::clickButton(dialog, "cancelButton");
-  });
-  answer({"#", "_top", "", "page.html"}, [](QDialog& dialog) {
-    EXPECT_EQ(text(dialog, "hrefEdit"), "page.html");
-    test::clickButton(dialog, "cancelButton");
-  });
-  const Attributes latin1{"caf\xE9.html", "", "Stra\337e", {}};
-  EXPECT_EQ(answer(latin1, [](QDialog& dialog) { test::clickButton(dialog, "enterButton"); }), AttributesChoice::enter);
-  EXPECT_EQ(std::pair(typed.href, typed.alt), std::pair(latin1.href, latin1.alt));
-}
-
 TEST_F(AreaAttributesDialogTest, EachWayOutGivesItsChoiceAndEscDoesNothing) {
   const std::vector<std::pair<test::FakeUi::DialogScript, AttributesChoice>> cases = {
       {[](QDialog& d) { test::clickButton(d, "deleteButton"); }, AttributesChoice::remove},
@@ -78,8 +65,12 @@ TEST_F(AreaAttributesDialogTest, EachWayOutGivesItsChoiceAndEscDoesNothing) {
          QTest::keyClick(remove, Qt::Key_Return);
        },
        AttributesChoice::remove},
+      {[](QDialog& d) { test::clickButton(d, "enterButton"); }, AttributesChoice::enter},
   };
-  for (const auto& [script, choice] : cases) EXPECT_EQ(answer({}, script), choice);
+  // Values accepted unchanged keep their bytes, even those not valid in the system's code page.
+  const Attributes latin1{"caf\xE9.html", "", "Stra\337e", {}};
+  for (const auto& [script, choice] : cases) EXPECT_EQ(answer(latin1, script), choice);
+  EXPECT_EQ(std::pair(typed.href, typed.alt), std::pair(latin1.href, latin1.alt));
 }
 
 // Below the editor, on the editor's own screen: 1875 twips above its bottom
@@ -188,26 +179,49 @@ TEST(GradientBands, ClimbFromTheBottomFourUnitsDarkerEachRoundingHalvesToEven) {
   for (const GradientBand& band : gradientBands(100, 20, Qt::red, false)) EXPECT_EQ(band.height, 0);
 }
 
-// A question's only yes is its YES; a message without a title is "We have a
-// problem..." and breaks its lines.
-TEST(MessageDialogs, OnlyYesIsAYesAndAnUntitledMessageIsAProblem) {
+// The name assistive technology reads for a widget.
+QString spokenName(QWidget* widget) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+  return accessible == nullptr ? QString() : accessible->text(QAccessible::Name);
+}
+
+// The parts of a window a user acts on or reads from: buttons, text boxes,
+// scroll bars, the picture and the drop area; not the inner parts of a text box.
+bool isControl(QWidget* widget) {
+  for (QWidget* outer = widget->parentWidget(); outer != nullptr; outer = outer->parentWidget()) {
+    if (qobject_cast<QAbstractScrollArea*>(outer)) return false;
+  }
+  return qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+         qobject_cast<QScrollBar*>(widget) || qobject_cast<QAbstractScrollArea*>(widget) ||
+         qobject_cast<PictureCanvas*>(widget) || qobject_cast<DropArea*>(widget);
+}
+
+// Every window, and every control in it, has a name.
+TEST(Accessibility, EveryWindowAndControlHasAName) {
   test::FakeUi ui;
-  const auto answer = [&ui](test::FakeUi::DialogScript script) {
-    ui.dialogScripts.push_back(std::move(script));
-    return ask(ui, nullptr, "Title", "Situation", "Question?");
+  EditorWindow editor(ui);
+  const std::vector<std::function<std::unique_ptr<QWidget>()>> windows = {
+      [&] { return std::make_unique<AreaAttributesDialog>(Attributes{}, &editor); },
+      [&] { return std::make_unique<HelpWindow>(&editor); },
+      [&] { return std::make_unique<AfterSaveDialog>(&editor); },
+      [&] { return std::make_unique<UninstallDialog>(&editor, ui, [] {}); },
+      [&] { return std::make_unique<MessageDialog>(&editor); },
+      [&] { return std::make_unique<NoteDialog>(&editor); },
+      [&] { return std::make_unique<QuestionDialog>(&editor); },
   };
-  EXPECT_FALSE(answer([](QDialog& d) { test::clickButton(d, "noButton"); }));
-  EXPECT_FALSE(answer([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }));
-  EXPECT_TRUE(answer([](QDialog& d) {
-    EXPECT_TRUE(d.findChild<QPushButton*>("yesButton")->hasFocus());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  }));
-  ui.dialogScripts = {[](QDialog& d) {
-    EXPECT_EQ(d.findChild<QLabel*>("bodyLabel")->text(), "one\ntwo");
-    QTest::keyClick(&d, Qt::Key_Return);
-  }};
-  showMessage(ui, nullptr, std::nullopt, "one\r\ntwo", "advice");
-  EXPECT_EQ(ui.dialogsShown, (std::vector<std::string>{"Title", "Title", "Title", "We have a problem..."}));
+  std::vector<std::unique_ptr<QWidget>> owned;
+  for (const auto& make : windows) owned.push_back(make());
+  std::vector<QWidget*> shown = {&editor, &editor.areaList()};  // the editor, which the others belong to
+  for (const std::unique_ptr<QWidget>& window : owned) shown.push_back(window.get());
+  for (QWidget* window : shown) {
+    EXPECT_FALSE(spokenName(window).isEmpty()) << window->metaObject()->className();
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+      if (!isControl(child)) continue;
+      EXPECT_FALSE(spokenName(child).isEmpty())
+          << window->objectName().toStdString() << " " << child->metaObject()->className() << " "
+          << child->objectName().toStdString();
+    }
+  }
 }
 
 }  // namespace

@@ -75,7 +75,10 @@ TEST_F(OpeningTest, OnlyADroppedPictureOfAKnownKindOpens) {
 // NO goes on. A cancelled Open swallows the next release on the picture, as
 // it does the release of the click that closed its dialog.
 TEST_F(OpeningTest, TheOpenCommandAndADropAskAboutAnUnsavedMap) {
-  ui.chosenFiles = {picture("flat.bmp", "bmp"), std::nullopt};
+  ui.chosenFiles = {(dir.path / "gone.gif").string(), picture("flat.bmp", "bmp"), std::nullopt};
+  openWithDialog(window, ui);
+  EXPECT_EQ(ui.messages.back(),
+            (Message{"OPEN ERROR...", "That file you chose isn't there.", MessageIcon::exclamation}));
   openWithDialog(window, ui);
   EXPECT_EQ(shownPath(), test::nativePath(dir.path / "flat.bmp"));
   EXPECT_EQ(ui.fileRequests.front().title, "Open File...");
@@ -104,30 +107,22 @@ TEST_F(OpeningTest, APictureThatDoesNotLoadLeavesTheMapAsItWas) {
       {dir.write("cut.gif", test::gifHeader(40, 30)), "Ornix Note:"},   // a GIF cut short after its header
       {dir.write("noise.jpg", test::Bytes(300, 0x5A)), "Ornix Note:"},  // bytes no loader reads
   };
-  const std::vector<std::function<void(const std::string&)>> waysIn = {
-      [this](const std::string& path) {
-        ui.chosenFiles.push_back(path);
-        openWithDialog(window, ui);
-      },
-      [this](const std::string& path) { drop({path}); },
-  };
   loadFirst();
-  for (const bool withArea : {false, true}) {
-    if (withArea) mouse.drag({10, 10}, {60, 50});
-    for (const auto& open : waysIn) {
-      for (const auto& [path, said] : cases) {
-        const QImage pixels = mouse.pixels().copy();
-        const ImageMap map = window.map();
-        const QSize size = window.size();
-        if (withArea) ui.answerWith("noButton");  // "Your last chance...": go on
-        ui.messages.clear();
-        open(path);
-        ASSERT_EQ(ui.messages.size(), 1u) << path;
-        EXPECT_EQ(ui.messages[0].title, said) << path;
-        EXPECT_EQ(window.map(), map) << path;
-        EXPECT_EQ(mouse.pixels(), pixels) << path;
-        EXPECT_EQ(window.size(), size) << path;
-      }
+  mouse.drag({10, 10}, {60, 50});
+  const QImage pixels = mouse.pixels().copy();
+  const ImageMap map = window.map();
+  const QSize size = window.size();
+  for (const bool byDialog : {true, false}) {
+    for (const auto& [path, said] : cases) {
+      ui.answerWith("noButton");  // "Your last chance...": go on
+      ui.messages.clear();
+      if (byDialog) ui.chosenFiles.push_back(path);
+      byDialog ? openWithDialog(window, ui) : drop({path});
+      ASSERT_EQ(ui.messages.size(), 1u) << path;
+      EXPECT_EQ(ui.messages[0].title, said) << path;
+      EXPECT_EQ(window.map(), map) << path;
+      EXPECT_EQ(mouse.pixels(), pixels) << path;
+      EXPECT_EQ(window.size(), size) << path;
     }
   }
   ui.dialogScripts.push_back([](QDialog& d) {
@@ -242,35 +237,22 @@ TEST_F(MapOpeningTest, AFileThatCannotBeOpenedLeavesTheMapOnScreen) {
 // that was: no area, the areas before the damaged tag, or nothing at all.
 TEST_F(MapOpeningTest, ADamagedBlockSaysHowFarTheReadingGot) {
   struct Case {
-    const char* name;
     std::string from, to;  // the damage done to the page's text
     Message said;
     std::size_t areasLeft;
   };
+  const auto note = [](const char* text) { return Message{"Ornix Note:", text, MessageIcon::exclamation}; };
   const std::vector<Case> cases = {
-      {"a rectangle of three numbers",
-       "10, 10, 60, 50",
-       "10, 10, 60",
+      {"10, 10, 60, 50",
+       "10, 10, 60",  // a rectangle of three numbers
        {"COORDINATE ERROR",
         "There appears to be a Coordinate error.\r\nCheck coordinates for area 1 and see if something is missing.",
         MessageIcon::stop},
        0},
-      {"a number beyond 16 bits",
-       "100, 60, 12",
-       "100, 60, 99999",
-       {"Ornix Note:", "AREA tag 2 of the map could not be read.\r\nIt and the areas after it were not loaded.",
-        MessageIcon::exclamation},
-       1},
-      {"a link without its closing quote",
-       R"(HREF="#">)",
-       R"(HREF="#>)",
-       {"Ornix Note:", "AREA tag 3 of the map could not be read.\r\nNo area was loaded.", MessageIcon::exclamation},
-       0},
-      {"an end comment cut short",
-       "line. -->",
-       "line.",
-       {"Ornix Note:", "ORNX end comment is cut short,\r\nso nothing was loaded.", MessageIcon::exclamation},
-       1},
+      {"100, 60, 12", "100, 60, 99999",
+       note("AREA tag 2 of the map could not be read.\r\nIt and the areas after it were not loaded."), 1},
+      {R"(HREF="#">)", R"(HREF="#>)", note("AREA tag 3 of the map could not be read.\r\nNo area was loaded."), 0},
+      {"line. -->", "line.", note("ORNX end comment is cut short,\r\nso nothing was loaded."), 1},
   };
   const std::string text = test::contents(page("index.html", "img/photo.bmp"));
   for (const Case& c : cases) {
@@ -279,37 +261,9 @@ TEST_F(MapOpeningTest, ADamagedBlockSaysHowFarTheReadingGot) {
     damaged.replace(damaged.find(c.from), c.from.size(), c.to);
     ui.messages.clear();
     open(dir.write("site/damaged.html", test::Bytes(damaged.begin(), damaged.end())));
-    EXPECT_EQ(ui.messages, std::vector<Message>{c.said}) << c.name;
-    EXPECT_EQ(map().areas.size(), c.areasLeft) << c.name;
+    EXPECT_EQ(ui.messages, std::vector<Message>{c.said}) << c.to;
+    EXPECT_EQ(map().areas.size(), c.areasLeft) << c.to;
   }
-}
-
-TEST(FileDialogs, AskWithTheProgramsFiltersAndRefuseAMissingFile) {
-  test::TempDir dir;
-  test::FakeUi ui;
-  const std::string there = dir.write("a.gif", test::gifHeader(1, 1));
-  ui.chosenFiles = {"  " + there + "  ", (dir.path / "missing.gif").string(), std::nullopt, "/out/page"};
-  EXPECT_EQ(askForFileToOpen(ui, OpenPurpose::anything, there), there);
-  EXPECT_EQ(ui.fileRequests[0].startFolder,
-            dir.path.string() + static_cast<char>(std::filesystem::path::preferred_separator));
-  EXPECT_EQ(ui.fileRequests[0].filters.size(), 3u);
-  EXPECT_EQ(askForFileToOpen(ui, OpenPurpose::anything, there), "");
-  EXPECT_EQ(ui.messages.back(),
-            (Message{"OPEN ERROR...", "That file you chose isn't there.", MessageIcon::exclamation}));
-  EXPECT_EQ(askForFileToSave(ui, OutputKind::htmlPage, there), "");
-  EXPECT_EQ(askForFileToSave(ui, OutputKind::textFile, there), "/out/page");
-  EXPECT_EQ(ui.fileRequests[2].title, "Save File As...");
-  EXPECT_EQ(ui.fileRequests[2].filters, (std::vector<FileFilter>{{"Save As HTML  (*.htm)", "*.htm"}}));
-  EXPECT_EQ(ui.fileRequests[3].filters, (std::vector<FileFilter>{{"Save As TEXT  (*.txt)", "*.txt"}}));
-}
-
-TEST(PathHelpers, CutPathsAsTheDialogsNeedThem) {
-  EXPECT_EQ(stripAtNul(std::string("C:\\a.gif\0   ", 12)), "C:\\a.gif");
-  EXPECT_EQ(stripAtNul("whole"), "whole");
-  test::TempDir dir;
-  EXPECT_TRUE(fileExists(dir.write("f", {})));
-  EXPECT_FALSE(fileExists(dir.path.string()));
-  EXPECT_FALSE(fileExists((dir.path / "none").string()));
 }
 
 }  // namespace

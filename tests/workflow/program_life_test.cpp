@@ -3,16 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QScrollBar>
 #include <QTest>
-#include <QToolButton>
 #include <filesystem>
 #include <system_error>
 
 #include "editor/editor_window.h"
 #include "platform/clipboard.h"
 #include "platform/single_instance.h"
-#include "platform/twips.h"
 #include "support/map_pages.h"
 #include "support/settings_home.h"
 #include "workflow/editor_commands.h"
@@ -127,36 +124,6 @@ class ShutdownTest : public testing::Test, protected test::SettingsHome {
   RecordingClipboard clipboard;
   EditorWindow window{ui};
 };
-
-TEST_F(ShutdownTest, EveryWayOutAsksAboutAnUnsavedMapYesKeepsItNoFoldsTheWindowUp) {
-  const QSize before = window.size();
-  const std::vector<std::function<void()>> waysOut = {
-      [this] { QTest::keyClick(&window, Qt::Key_Escape); },
-      [this] { window.findChild<QToolButton*>("closeButton")->click(); },
-      [this] { emit window.exitRequested(); },  // the File menu's Exit
-      [this] { window.close(); },               // the close box
-  };
-  for (const auto& leave : waysOut) {
-    ui.answerWith("yesButton");
-    leave();
-  }
-  EXPECT_EQ(questionsAsked(), 4u);
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_EQ(window.size(), before);
-  EXPECT_EQ(window.map().areas.size(), 3u);
-  EXPECT_TRUE(ui.pauses.empty());
-  window.resize(200, 150);  // still laid out: smaller than its picture, it gets its scroll bars
-  EXPECT_TRUE(window.findChild<QScrollBar*>("horizontalScroll")->isVisibleTo(&window));
-
-  ui.answerWith("noButton");
-  QTest::keyClick(&window, Qt::Key_Escape);
-  EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(window.windowTitle(), "   ...later");
-  EXPECT_EQ(window.frameGeometry().width(), pixels(2200));
-  EXPECT_LE(window.height(), 1);
-  EXPECT_EQ(ui.pauses, std::vector<int>{300});
-  EXPECT_GT(ui.eventRuns, 20);  // a step per 200 twips of height down to 210, then of width down to 2200
-}
 
 TEST_F(ShutdownTest, UninstallHelpEndsTheProgramWhateverTheAnswer) {
   ui.dialogScripts.push_back([](QDialog& d) { d.close(); });  // closed: the editor carries on
