@@ -96,6 +96,14 @@ void keys(const std::string& window, const QStringList& keys, const std::string&
   }
 }
 
+// Waits for the window with this title, then types the text into it and
+// presses the keys; false if it did not show.
+bool answer(const std::string& title, const QStringList& pressed, const std::string& text = {}) {
+  const std::string window = waitForWindow(title);
+  if (!window.empty()) keys(window, pressed, text);
+  return !window.empty();
+}
+
 void click(QPoint point) {
   xdotool(QStringList{"mousemove", "--sync"} + at(point) + QStringList{"click", "1"});
   settle(150);
@@ -187,12 +195,8 @@ class EndToEnd : public testing::Test {
   // A save key, the save dialog answered with a file name, and "Another".
   void saveWith(const std::string& window, const QString& key, const std::string& name) {
     XSession::keys(window, {key});
-    const std::string dialog = XSession::waitForWindow(saveTitle);
-    ASSERT_FALSE(dialog.empty()) << "no save dialog";
-    XSession::keys(dialog, {"Return"}, (folder / name).string());
-    const std::string after = XSession::waitForWindow(savedTitle);
-    ASSERT_FALSE(after.empty()) << "no after-save window";
-    XSession::keys(after, {"Return"});  // "Another"
+    ASSERT_TRUE(XSession::answer(saveTitle, {"Return"}, (folder / name).string())) << "no save dialog";
+    ASSERT_TRUE(XSession::answer(savedTitle, {"Return"})) << "no after-save window";  // "Another"
     ASSERT_TRUE(XSession::waitForWindowGone(savedTitle));
   }
   // Saves with a key, then quits: an emptied map closes without a question.
@@ -271,9 +275,8 @@ TEST_F(EndToEnd, AnAreaIsUndoneRedoneMovedAndDrawnZoomedIn) {
   settle();
   XSession::drag(picture + QPoint(20, 20), picture + QPoint(100, 80));
   XSession::keys(window, {"ctrl+0", "F3"});
-  const std::string areas = XSession::waitForWindow("Areas");
-  ASSERT_FALSE(areas.empty()) << "F3 showed no area list";
-  XSession::keys(areas, {"ctrl+Up"});  // the area drawn last, selected, goes first
+  // The area drawn last, selected, goes first.
+  ASSERT_TRUE(XSession::answer("Areas", {"ctrl+Up"})) << "F3 showed no area list";
   saveAndQuit(ornix, window, "F8", "edited.txt");
   const std::string block = contents(folder / "edited.txt");
   EXPECT_EQ(block.substr(block.find("<AREA"), block.find("</MAP>") - block.find("<AREA")),
@@ -300,10 +303,9 @@ int copiesRunning() {
 // Saves to the clipboard (confirmed), chooses "Another" or "Quit" after it.
 void saveToClipboard(const std::string& window, bool quit) {
   XSession::keys(window, {"F5"});
-  XSession::keys(XSession::waitForWindow("Confirm Clipboard:"), {"Return"});
-  const std::string after = XSession::waitForWindow(savedTitle);
-  ASSERT_FALSE(after.empty()) << "no after-save window";
-  XSession::keys(after, quit ? QStringList{"Tab", "Return"} : QStringList{"Return"});
+  XSession::answer("Confirm Clipboard:", {"Return"});
+  ASSERT_TRUE(XSession::answer(savedTitle, quit ? QStringList{"Tab", "Return"} : QStringList{"Return"}))
+      << "no after-save window";
 }
 
 // Five clipboard saves of the same map, undone each time, some in a hurry and
@@ -314,9 +316,8 @@ TEST_F(EndToEnd, AClipboardSaveOutlivesTheProgramUntilAnotherProgramTakesTheClip
   const std::string window = editor();
   ASSERT_FALSE(window.empty()) << ornix.output();
   XSession::keys(window, {"F4"});  // as the File menu shows, beside F2
-  const std::string open = XSession::waitForWindow("Open File...");
-  ASSERT_FALSE(open.empty()) << "F4 showed no Open dialog";
-  XSession::keys(open, {"Return"}, (folder / "harbour.jpg").string());
+  ASSERT_TRUE(XSession::answer("Open File...", {"Return"}, (folder / "harbour.jpg").string()))
+      << "F4 showed no Open dialog";
   ASSERT_TRUE(XSession::waitForWindowGone("Open File..."));
   settle();
   XSession::drag(picture + QPoint(60, 60), picture + QPoint(200, 150));
@@ -357,25 +358,19 @@ TEST_F(EndToEnd, ASecondCopyRefusesAndAnUnsavedMapIsAskedAbout) {
   ASSERT_FALSE(window.empty()) << ornix.output();
   {
     OrnixProcess second(home(), {});
-    const std::string refusal = XSession::waitForWindow("ALREADY OPEN");
-    ASSERT_FALSE(refusal.empty());
-    XSession::keys(refusal, {"Return"});
+    ASSERT_TRUE(XSession::answer("ALREADY OPEN", {"Return"}));
     EXPECT_TRUE(second.endsCleanly());
   }
   XSession::drag(picture + QPoint(60, 60), picture + QPoint(200, 150));
   XSession::keys(window, {"Escape"});
-  std::string question = XSession::waitForWindow("Your last chance...");
-  ASSERT_FALSE(question.empty());
-  XSession::keys(question, {"Return"});  // YES, to stay and save
+  ASSERT_TRUE(XSession::answer("Your last chance...", {"Return"}));  // YES, to stay and save
   ASSERT_TRUE(XSession::waitForWindowGone("Your last chance..."));
   settle();
   EXPECT_TRUE(ornix.running());
   EXPECT_FALSE(XSession::waitForWindow(editorTitle, 2000).empty());
 
   XSession::keys(window, {"Escape"});
-  question = XSession::waitForWindow("Your last chance...");
-  ASSERT_FALSE(question.empty());
-  XSession::keys(question, {"Escape"});  // NO: the map goes
+  ASSERT_TRUE(XSession::answer("Your last chance...", {"Escape"}));  // NO: the map goes
   EXPECT_TRUE(ornix.endsCleanly());
 }
 
