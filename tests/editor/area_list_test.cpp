@@ -58,21 +58,6 @@ TEST_F(AreaListTest, ShowsEveryAreaAsItWillBeWrittenAndCountsMissingAlts) {
   EXPECT_FALSE(list().isVisible());
 }
 
-// A row chosen selects its area on the picture; Ctrl and a click on the
-// picture (the move gesture) selects an area's row; the arrows then nudge it.
-TEST_F(AreaListTest, TheListAndThePictureShareOneSelection) {
-  choose(0);
-  EXPECT_EQ(window.document().selected(), 0u);
-  mouse.keys = Qt::ControlModifier;
-  mouse.click({150, 100});
-  EXPECT_EQ(view().currentIndex().row(), 1);
-  EXPECT_EQ(window.document().history().count(), 0) << "a click moves nothing";
-  window.handleKey(Qt::Key_Right);
-  EXPECT_EQ(cell(1, AreaTable::coordinates), "151, 100, 20");
-  window.undo();
-  EXPECT_EQ(cell(1, AreaTable::coordinates), "150, 100, 20");
-}
-
 // In-place edits follow the attributes dialog's rules, each one step.
 TEST_F(AreaListTest, CellsAreEditedUnderTheDialogsRules) {
   const std::vector<std::tuple<int, int, QString, Attributes>> edits = {

@@ -128,7 +128,7 @@ TEST_F(DrawingTest, APressInsideAnAreaDrawsNothingAndItsReleaseSelects) {
 }
 
 // After any run of undo and redo, the picture and the map are those of the
-// state reached, whichever kind of change led there.
+// state reached, whichever kind of change led there; each change is named.
 TEST_F(EditingTest, UndoAndRedoBringBackEveryPixelOfEachState) {
   window.document().holdSourcePage(std::make_shared<SplitPage>());
   ui.dialogScripts.push_back([](QDialog& dialog) {
@@ -155,6 +155,10 @@ TEST_F(EditingTest, UndoAndRedoBringBackEveryPixelOfEachState) {
   window.document().empty(true);  // emptied by a save
   record();
   ASSERT_EQ(states[6].second.areas.size(), 1u);
+  QStringList named;  // the history, as the Areas window lists it
+  for (int k = 0; k < window.document().history().count(); ++k) named << window.document().history().text(k);
+  EXPECT_EQ(named, (QStringList{"Draw rectangle", "Draw circle", "Edit area 1", "Move area 2", "Move area 1",
+                                "Delete area 2", "Save empties the map"}));
   const auto expectState = [&](std::size_t k) {
     EXPECT_TRUE(mouse.pixels() == states[k].first) << "state " << k;
     EXPECT_EQ(window.map(), states[k].second) << "state " << k;
