@@ -338,17 +338,18 @@ void EditorWindow::wheelTurned(double steps, QPointF position, Qt::KeyboardModif
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
-  if (closeWithoutAsking) {
-    event->accept();
-    return;
+  if (!closeWithoutAsking) {
+    if (closeQuestion && closeQuestion()) {
+      event->ignore();
+      return;
+    }
+    if (isMinimized()) showNormal();
+    closing = true;
+    if (isVisible()) playClosingAnimation(*this, ui);
   }
-  if (closeQuestion && closeQuestion()) {
-    event->ignore();
-    return;
-  }
-  if (isMinimized()) showNormal();
-  closing = true;
-  if (isVisible()) playClosingAnimation(*this, ui);
+  // The area list closes with the editor, which keeps the place it was left
+  // at for the next run; deleted while still shown, it would not say where.
+  if (areaListWindow != nullptr) areaListWindow->close();
   event->accept();
 }
 

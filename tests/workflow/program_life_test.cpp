@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "editor/area_list_window.h"
 #include "editor/editor_window.h"
 #include "platform/clipboard.h"
 #include "platform/single_instance.h"
@@ -157,6 +158,22 @@ TEST_F(ShutdownTest, UninstallHelpEndsTheProgramWhateverTheAnswer) {
   LockFileInstance instance(QString::fromStdString((dir.path / "ornix.lock").string()));
   EXPECT_TRUE(startProgram({nextUi, instance, settings, next, "/usr/bin/ornix"}, ""));
   EXPECT_TRUE(associationWritten());
+}
+
+// The area list closes with the editor, Esc included, and opens again in the
+// next run where it was left.
+TEST_F(ShutdownTest, TheAreaListClosesWithTheProgramAndReopensWhereItWasLeft) {
+  window.handleKey(Qt::Key_F3);
+  window.areaList().move(window.areaList().pos() + QPoint(40, 30));
+  const QPoint place = window.areaList().pos();
+  ui.answerWith("noButton");  // "Your last chance...": the map goes
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(window.areaList().isVisible());
+  EditorWindow next(ui);
+  connectEditorCommands(next, ui, clipboard, settings);
+  next.handleKey(Qt::Key_F3);
+  EXPECT_EQ(next.areaList().pos(), place);
 }
 
 }  // namespace
