@@ -75,10 +75,10 @@ TEST_F(OpeningTest, OnlyADroppedPictureOfAKnownKindOpens) {
 // NO goes on. A cancelled Open swallows the next release on the picture, as
 // it does the release of the click that closed its dialog.
 TEST_F(OpeningTest, TheOpenCommandAndADropAskAboutAnUnsavedMap) {
-  ui.chosenFiles = {(dir.path / "gone.gif").string(), picture("flat.bmp", "bmp"), std::nullopt};
-  openWithDialog(window, ui);
-  EXPECT_EQ(ui.messages.back(),
-            (Message{"OPEN ERROR...", "That file you chose isn't there.", MessageIcon::exclamation}));
+  ui.chosenFiles = {(dir.path / "gone.gif").string(), dir.path.string(), picture("flat.bmp", "bmp"), std::nullopt};
+  for (int refused = 0; refused < 2; ++refused) openWithDialog(window, ui);  // a missing file, then a folder
+  EXPECT_EQ(ui.messages,
+            std::vector<Message>(2, {"OPEN ERROR...", "That file you chose isn't there.", MessageIcon::exclamation}));
   openWithDialog(window, ui);
   EXPECT_EQ(shownPath(), test::nativePath(dir.path / "flat.bmp"));
   EXPECT_EQ(ui.fileRequests.front().title, "Open File...");
