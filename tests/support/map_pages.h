@@ -14,8 +14,8 @@ namespace ornix::test {
 // written by Qt's writer for `format`, with a comment before its frame where
 // the format keeps one.
 inline std::string writePicture(const TempDir& dir, const std::string& relative, int width = 200, int height = 120,
-                                const char* format = "bmp", QImage::Format pixels = QImage::Format_RGB32) {
-  QImage image(width, height, pixels);
+                                const char* format = "bmp") {
+  QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::darkCyan);
   image.setText("Description", "written for a test");
   const std::string path = (dir.path / relative).string();
