@@ -69,6 +69,11 @@ TEST_F(OpeningTest, OnlyADroppedPictureOfAKnownKindOpens) {
   EXPECT_EQ(ui.messages.back(), (Message{"Ornix Note:", "Unknown filetype.", MessageIcon::exclamation}));
   drop({picture("upper.JPG")});
   EXPECT_EQ(shownPath(), test::nativePath(dir.path / "upper.JPG"));
+  const test::Bytes onePixelGif{'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0xFF, 0xFF, 0xFF, 0,  0,
+                                0,   ',', 0,   0,   0,   0,   1, 0, 1, 0, 0,    2, 2, 'D',  1,    0,    ';'};
+  drop({dir.write("dot.gif", onePixelGif)});
+  EXPECT_EQ(shownPath(), test::nativePath(dir.path / "dot.gif"));
+  EXPECT_EQ(window.document().pixels().size(), QSize(1, 1));
 }
 
 // "Your last chance..." before another file: YES keeps the map to be saved,
