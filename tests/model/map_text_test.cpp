@@ -1,16 +1,12 @@
 // The map block as text: the tags and block the writer makes, each output
-// around it, the values a user types into it, and the reader that takes it back.
+// around it, and the reader that takes it back.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "model/attribute_entry.h"
 #include "model/map_format.h"
 #include "model/map_reader.h"
 #include "model/map_writer.h"
 #include "model/numbers.h"
 #include "model/split_page.h"
-#include "model/text_helpers.h"
 #include "support/printers.h"
 
 namespace ornix {
