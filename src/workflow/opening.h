@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "map_opening.h"
+#include "map_workspace.h"
 
 class QMimeData;
 
