@@ -143,8 +143,9 @@ TEST(ReadShape, ReadsEachKindOfCoords) {
       {Shape::rectangle, "10, 20, 30", coordinateError},
       {Shape::rectangle, "10, 20, 40000, 40", unreadable},
       {Shape::rectangle, "10, 20, 3O, 40", unreadable},
-      {Shape::rectangle, "1e1, +\t2 , 1234567890123456, 4", unreadable},
-      {Shape::rectangle, "1e1, +\t2 , 3.0, -", unreadable},
+      {Shape::rectangle, "1e1, +2.5\t, 3.0, 4", none, {{10, 2}, {3, 4}}},  // through the full conversion
+      {Shape::rectangle, "1, 2, 1234567890123456, 4", unreadable},
+      {Shape::rectangle, "1, 2, 3, -", unreadable},
       {Shape::circle, "50, 60, 12.5", none, {{50, 60}}, 12.5f},  // a circle keeps its decimals
       {Shape::circle, "50, 60, 32767.6", unreadable},
       {Shape::circle, "50, 60", coordinateError},

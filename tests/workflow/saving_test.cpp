@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QSignalSpy>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -89,10 +90,12 @@ TEST_F(SavingTest, SavesWaitForAPictureAndTheClipboardForAMap) {
   EXPECT_TRUE(ui.messages.back().text.starts_with("This map did not come from an HTML page"));
   EXPECT_TRUE(ui.fileRequests.empty());
   const std::string block = writeMapBlock(map(), "images/");
-  std::filesystem::rename(picture, picture + ".moved");  // the picture cannot be shown anew: its pixels stay
+  std::filesystem::rename(picture, picture + ".moved");  // not read again: the pixels held are shown anew
+  const QSignalSpy shownAnew(&document, &MapDocument::reset);
   ui.answerWith("quitButton");
   saving.saveToClipboard();
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), block);
+  EXPECT_EQ(shownAnew.count(), 1);
   EXPECT_EQ(document.pixels().size(), QSize(120, 80));
   EXPECT_FALSE(map().unsaved());
   EXPECT_EQ(quits, 1);
