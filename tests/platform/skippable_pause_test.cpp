@@ -15,18 +15,20 @@ namespace {
 // A widget that writes down the input it receives.
 class InputLog final : public QWidget {
  public:
-  InputLog(QWidget* parent, std::string& log, const char* name) : QWidget(parent), log(log), name(name) {
+  InputLog(QWidget* parent, std::string& log, const char* name) : QWidget(parent), log(log) {
+    setObjectName(name);
     setFocusPolicy(Qt::StrongFocus);
   }
 
  protected:
-  void mousePressEvent(QMouseEvent*) override { log += name + " press;"; }
-  void mouseReleaseEvent(QMouseEvent*) override { log += name + " release;"; }
-  void keyPressEvent(QKeyEvent* event) override { log += name + " key " + event->text().toStdString() + ";"; }
+  void mousePressEvent(QMouseEvent*) override { write("press"); }
+  void mouseReleaseEvent(QMouseEvent*) override { write("release"); }
+  void keyPressEvent(QKeyEvent* event) override { write("key " + event->text().toStdString()); }
 
  private:
+  void write(const std::string& input) { log += objectName().toStdString() + " " + input + ";"; }
+
   std::string& log;
-  std::string name;
 };
 
 // A window with the picture on the left and another widget, holding the
