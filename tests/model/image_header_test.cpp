@@ -21,6 +21,14 @@ struct HeaderCase {
 };
 
 Bytes junk(std::size_t size) { return Bytes(size, 0x5A); }
+// Junk with 0xFF every seventh byte and, every 63 bytes, 0xFF 0xD8 followed by
+// anything but 0xFF: the pairs fall at a different place in each run of 64.
+Bytes junkWithFFs(std::size_t size) {
+  Bytes bytes(size, 0x5A);
+  for (std::size_t i = 0; i < size; i += 7) bytes[i] = 0xFF;
+  for (std::size_t i = 63; i + 2 < size; i += 63) bytes[i + 1] = 0xD8;
+  return bytes;
+}
 Bytes segments(int count, std::size_t size) {
   Bytes bytes;
   for (int i = 0; i < count; ++i) bytes = bytes + jpegSegment(0xE1, size);
@@ -94,6 +102,18 @@ TEST_P(HeaderTest, MeasuresAsTheHeaderSays) {
 
 INSTANTIATE_TEST_SUITE_P(Headers, HeaderTest, testing::ValuesIn(headerCases()),
                          [](const auto& row) { return row.param.name; });
+
+// Wherever the start marker lies in junk full of 0xFF bytes and pairs that
+// start nothing, it is found: the search passes over runs of bytes at a time
+// and must step over none.
+TEST(MeasureImage, FindsTheStartAtAnyOffsetAmongFFBytes) {
+  for (std::size_t at = 0; at < 300; ++at) {
+    const Bytes bytes = junkWithFFs(at) + jpegStart + jpegFrame(0xC0, 640, 480);
+    MemoryByteSource source(bytes);
+    ByteWindow window(source);
+    EXPECT_EQ(measureImageBytes(window).info, (ImageInfo{ImageKind::jpeg, 640, 480, 24})) << at;
+  }
+}
 
 // A file cut at any byte is measured only once the whole frame header is there.
 TEST(MeasureImage, TruncatedJpegIsMeasuredOnlyWithItsWholeFrameHeader) {
