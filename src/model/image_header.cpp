@@ -33,19 +33,19 @@ bool holdsStartPair(const std::uint8_t* at) {
   return pairs != 0;
 }
 
-// The first 0xFF from `from` on that may begin a start marker: one followed by
-// 0xD8, or one too near the end to tell. Runs of 64 bytes without such a pair
-// are passed in one step each, so noise full of 0xFF bytes is searched about as
-// fast as bytes without them.
+// The first 0xFF from `from` (before `end`) on that may begin a start marker:
+// one followed by 0xD8, or one too near the end to tell. Runs of 64 bytes
+// without such a pair are passed in one step each, so noise full of 0xFF
+// bytes is searched about as fast as bytes without them.
 const std::uint8_t* nextStartCandidate(const std::uint8_t* from, const std::uint8_t* end) {
   while (end - from > 64 && !holdsStartPair(from)) from += 64;
-  // The pair is among the next 64 bytes, or fewer than 65 are left.
-  for (const std::uint8_t* at = from; at < end; ++at) {
+  // The pair is among the next 64 bytes, or fewer than 65 are left. `from` is
+  // before `end`, and so is each 0xFF passed over, with a byte after it.
+  for (const std::uint8_t* at = from;; ++at) {
     at = static_cast<const std::uint8_t*>(std::memchr(at, 0xFF, static_cast<std::size_t>(end - at)));
     if (at == nullptr) return nullptr;
     if (end - at < 2 || at[1] == 0xD8) return at;
   }
-  return nullptr;
 }
 
 // The frame header whose marker code stands at `p`: height before width, big-endian.
