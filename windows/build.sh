@@ -17,17 +17,30 @@ qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 qt_prefix="$cache/qt-${qt_version%%+*}-mingw64"
 build="$root/build-windows"
 
-# deb-src entries made from the machine's own apt sources, so that no
-# archive is named here; added once.
-add_source_entries() {
-  grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/ && return 0
+# with_source_entries COMMAND...: runs COMMAND with deb-src entries made from
+# the machine's own apt sources, so that no archive is named here. Each entry
+# is written once, from the machine's files alone, and taken away again
+# afterwards: apt's setup is left as it was found.
+with_source_entries() {
+  if grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    "$@"
+    return
+  fi
+  local added=/etc/apt/sources.list.d/ornix-deb-src entries status=0
+  entries=$(mktemp)
   for list in /etc/apt/sources.list.d/*.sources; do
     [ -f "$list" ] && sed 's/^Types: deb$/Types: deb-src/' "$list" && echo
-  done > /etc/apt/sources.list.d/ornix-deb-src.sources
+  done > "$entries"
+  mv "$entries" "$added.sources"
+  chmod 644 "$added.sources"
   if [ -f /etc/apt/sources.list ]; then
-    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list > /etc/apt/sources.list.d/ornix-deb-src.list
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list > "$added.list"
   fi
   apt-get update -qq
+  "$@" || status=$?
+  rm -f "$added.sources" "$added.list"
+  apt-get update -qq
+  return "$status"
 }
 
 # source PACKAGE VERSION FOLDER: the package's unpacked upstream source in FOLDER.
@@ -35,8 +48,7 @@ source_of() {
   local package=$1 version=$2 folder=$3
   mkdir -p "$folder"
   if ! ls "$folder"/*.orig.tar.* > /dev/null 2>&1; then
-    add_source_entries
-    (cd "$folder" && apt-get source -qq --download-only "$package=$version")
+    (cd "$folder" && with_source_entries apt-get source -qq --download-only "$package=$version")
   fi
   local top
   top=$(tar -tf "$folder"/*.orig.tar.* | head -1 | cut -d/ -f1)
