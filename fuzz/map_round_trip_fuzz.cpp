@@ -1,8 +1,8 @@
 // Builds a map from any bytes: areas of every shape with any coordinates and
-// HREF, Target and ALT values typed as any bytes and taken as the attributes
-// dialog takes them. Writes it to every output, reads each back as a reopened
-// file is read, and stops on any area, page half or picture path that does
-// not come back as it went out.
+// HREF, Target and ALT values typed as any bytes, made safe and taken as the
+// attributes dialog takes them. Writes it to every output, reads each back as
+// a reopened file is read, and stops on any area, page half or picture path
+// that does not come back as it went out.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -26,9 +26,9 @@ ornix::Area areaFrom(FuzzedDataProvider& bytes) {
   for (int i = bytes.ConsumeIntegralInRange(1, 4); shape == ornix::Shape::polygon && i > 0; --i) {
     area.points.push_back({bytes.ConsumeIntegral<std::int32_t>(), bytes.ConsumeIntegral<std::int32_t>()});
   }
-  const std::string href = bytes.ConsumeRandomLengthString(64);
-  const std::string target = bytes.ConsumeRandomLengthString(64);
-  const std::string alt = bytes.ConsumeRandomLengthString(64);
+  const std::string href = ornix::escapeAttributeValue(bytes.ConsumeRandomLengthString(64));
+  const std::string target = ornix::escapeAttributeValue(bytes.ConsumeRandomLengthString(64));
+  const std::string alt = ornix::escapeAttributeValue(bytes.ConsumeRandomLengthString(64));
   area.attributes = ornix::enteredAttributes({}, href, target, alt).value_or(ornix::Attributes{});
   return area;
 }

@@ -69,13 +69,13 @@ AreaAttributesDialog::AreaAttributesDialog(const Attributes& shown, QWidget* edi
 
 QPixmap AreaAttributesDialog::upPicture(const char* button) { return buttonPixmap(QString(button) + "_up", 1.0); }
 
-std::string AreaAttributesDialog::typedHref() const { return fromDisplay(hrefEdit->text(), texts.href); }
-std::string AreaAttributesDialog::typedTarget() const { return fromDisplay(targetEdit->text(), texts.target); }
-std::string AreaAttributesDialog::typedAlt() const { return fromDisplay(altEdit->text(), texts.alt); }
+std::string AreaAttributesDialog::typedHref() const { return valueFromDisplay(hrefEdit->text(), texts.href); }
+std::string AreaAttributesDialog::typedTarget() const { return valueFromDisplay(targetEdit->text(), texts.target); }
+std::string AreaAttributesDialog::typedAlt() const { return valueFromDisplay(altEdit->text(), texts.alt); }
 
 QLineEdit* AreaAttributesDialog::addTextBox(const char* name, const char* spokenName, QRect twips,
                                             const std::string& text) {
-  auto* box = new QLineEdit(toDisplay(text), this);
+  auto* box = new QLineEdit(valueToDisplay(text), this);
   box->setObjectName(name);
   box->setAccessibleName(spokenName);
   box->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));

@@ -24,7 +24,8 @@ class AreaAttributesDialog final : public QDialog {
   AreaAttributesDialog(const Attributes& shown, QWidget* editorWindow);
 
   AttributesChoice choice() const { return chosen; }
-  // The texts in the program's bytes; a value shown and left as it was keeps its bytes.
+  // The values as they go into the tag: a value shown and left as it was keeps
+  // its bytes; a typed one is made safe.
   std::string typedHref() const;
   std::string typedTarget() const;
   std::string typedAlt() const;

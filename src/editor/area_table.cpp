@@ -57,9 +57,9 @@ QVariant AreaTable::text(const Area& area, int column) const {
   switch (column) {
     case Column::shape: return shapeWord(area.shape);
     case Column::coordinates: return QString::fromStdString(coordsText(area));
-    case Column::href: return toDisplay(area.attributes.href);
-    case Column::target: return toDisplay(area.attributes.target);
-    case Column::alt: return toDisplay(area.attributes.alt);
+    case Column::href: return valueToDisplay(area.attributes.href);
+    case Column::target: return valueToDisplay(area.attributes.target);
+    case Column::alt: return valueToDisplay(area.attributes.alt);
     default: return {};
   }
 }
@@ -102,7 +102,7 @@ bool AreaTable::setData(const QModelIndex& index, const QVariant& value, int rol
   std::string& typed = index.column() == Column::href     ? texts.href
                        : index.column() == Column::target ? texts.target
                                                           : texts.alt;
-  typed = fromDisplay(value.toString(), typed);
+  typed = valueFromDisplay(value.toString(), typed);
   const std::optional<Attributes> entered = enteredAttributes(area.attributes, texts.href, texts.target, texts.alt);
   if (!entered) return false;
   Area edited = area;

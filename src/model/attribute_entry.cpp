@@ -1,5 +1,7 @@
 #include "attribute_entry.h"
 
+#include "character_references.h"
+
 namespace ornix {
 namespace {
 
@@ -22,6 +24,8 @@ std::string escapeAttributeValue(std::string_view value) {
       escaped += "&gt;";
     } else if (c == '<' && value.substr(i, 4) == "<!--") {
       escaped += "&lt;";
+    } else if (c == '&' && referenceInValueAt(value, i)) {
+      escaped += "&amp;";
     } else {
       escaped += c;
     }
@@ -40,9 +44,9 @@ ShownAttributes shownAttributes(const Attributes& attributes) {
 std::optional<Attributes> enteredAttributes(const Attributes& before, std::string_view href, std::string_view target,
                                             std::string_view alt) {
   Attributes entered;
-  entered.href = escapeAttributeValue(href);
-  if (counts(target)) entered.target = escapeAttributeValue(target);
-  if (counts(alt)) entered.alt = escapeAttributeValue(alt);
+  entered.href = href;
+  if (counts(target)) entered.target = target;
+  if (counts(alt)) entered.alt = alt;
   if (entered.href.empty() && entered.target.empty() && entered.alt.empty()) return std::nullopt;
   // "#" is written as typed, but the link the area had is still offered.
   const std::string& offered = offeredHref(before);

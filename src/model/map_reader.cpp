@@ -5,9 +5,9 @@
 #include <cmath>
 #include <limits>
 
+#include "html_tokenizer.h"
 #include "map_format.h"
 #include "numbers.h"
-#include "tag_scanner.h"
 
 namespace ornix {
 namespace {
@@ -103,18 +103,55 @@ ShapeReading readPolygon(const std::vector<std::string_view>& items) {
   return {std::move(polygon), ShapeFailure::none};
 }
 
-// The kind the characters before a COORDS value name. One tag makes at most
-// one area, so a window that names two kinds takes the first of rect, circle, poly.
-std::optional<Shape> kindIn(std::string_view window) {
+// The kind the characters before a COORDS value name, in any case. One tag
+// makes at most one area, so a window that names two kinds takes the first
+// of rect, circle, poly.
+std::optional<Shape> kindNamedIn(std::string_view window) {
   if (window.find("rect") != npos) return Shape::rectangle;
   if (window.find("circle") != npos) return Shape::circle;
   if (window.find("poly") != npos) return Shape::polygon;
   return std::nullopt;
 }
 
-std::string_view valueOf(const TagScanner& scanner, std::string_view name) {
-  const TagAttribute* attribute = scanner.attribute(name);
-  return attribute ? attribute->value : std::string_view();
+// The writer's kinds are in lower case: only a window without one is looked at again in any case.
+std::optional<Shape> kindIn(std::string_view window) {
+  if (const std::optional<Shape> kind = kindNamedIn(window)) return kind;
+  char lowered[kindWindow];
+  const std::size_t size = std::min(window.size(), kindWindow);
+  std::transform(window.begin(), window.begin() + static_cast<std::ptrdiff_t>(size), lowered,
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  return kindNamedIn({lowered, size});
+}
+
+// An attribute's value as it goes between double quotes: a value read from
+// between single quotes, or bare, may hold a double quote, which is written
+// as the reference a browser reads back as that quote.
+std::string valueOf(const HtmlAttribute* attribute) {
+  if (attribute == nullptr) return {};
+  std::string value(attribute->value);
+  if (attribute->quote == '"') return value;
+  for (std::size_t at = value.find('"'); at != npos; at = value.find('"', at + 6)) value.replace(at, 1, "&quot;");
+  return value;
+}
+
+// The attributes of a tag that make an area, found in one pass.
+struct AreaAttributes {
+  const HtmlAttribute* coords = nullptr;
+  const HtmlAttribute* href = nullptr;
+  const HtmlAttribute* target = nullptr;
+  const HtmlAttribute* alt = nullptr;
+};
+
+AreaAttributes areaAttributesOf(const HtmlToken& tag) {
+  AreaAttributes found;
+  for (const HtmlAttribute& attribute : tag.attributes) {
+    const std::string_view name = attribute.name;
+    if (name.size() == 6 && sameName(name, "coords")) found.coords = &attribute;
+    if (name.size() == 4 && sameName(name, "href")) found.href = &attribute;
+    if (name.size() == 6 && sameName(name, "target")) found.target = &attribute;
+    if (name.size() == 3 && sameName(name, "alt")) found.alt = &attribute;
+  }
+  return found;
 }
 
 // The kind named in the 20 characters before a COORDS value, inside its own tag.
@@ -123,17 +160,15 @@ std::optional<Shape> kindBefore(std::string_view block, std::size_t tagStart, st
   return kindIn(block.substr(windowStart, value - windowStart));
 }
 
-// The area of the scanner's tag with that tag's attributes; a tag of no known
-// kind makes none.
-MapReading::Outcome readTag(std::string_view block, const TagScanner& scanner, const TagAttribute& coords,
+// The area of a tag with that tag's attributes; a tag of no known kind makes none.
+MapReading::Outcome readTag(std::string_view block, const HtmlToken& tag, const AreaAttributes& found,
                             std::vector<Area>& areas) {
-  const std::optional<Shape> kind = kindBefore(block, scanner.tagStart(), coords.valueStart);
+  const std::optional<Shape> kind = kindBefore(block, tag.range.begin, found.coords->valueStart);
   if (!kind) return MapReading::Outcome::complete;
-  ShapeReading reading = readShape(*kind, coords.value);
+  ShapeReading reading = readShape(*kind, found.coords->value);
   if (reading.failure == ShapeFailure::coordinateError) return MapReading::Outcome::coordinateError;
   if (!reading.area) return MapReading::Outcome::unreadable;
-  reading.area->attributes = {std::string(valueOf(scanner, "HREF")), std::string(valueOf(scanner, "Target")),
-                              std::string(valueOf(scanner, "ALT")), std::nullopt};
+  reading.area->attributes = {valueOf(found.href), valueOf(found.target), valueOf(found.alt), std::nullopt};
   areas.push_back(std::move(*reading.area));
   return MapReading::Outcome::complete;
 }
@@ -179,29 +214,25 @@ ShapeReading readShape(Shape shape, std::string_view coords) {
   return unreadable();
 }
 
-// One walk through the tags: each tag with COORDS makes its area as it is
-// met. After a tag that stops the reading the walk goes on, areas no more,
-// since a quoted value left open anywhere means no area is loaded at all.
+// One walk through the tags, as a browser reads them: each tag with COORDS
+// makes its area as it is met, and the first tag that cannot be read stops
+// the reading, the areas before it kept. A tag the end of the block cuts
+// short is one a browser drops: it cannot be read.
 MapReading readMapBlock(std::string_view block) {
   MapReading reading;
   reading.areas.reserve(occurrences(block, "COORDS"));
-  TagScanner scanner(block);
+  HtmlTokenizer tokenizer(block);
   std::int32_t tags = 0;
-  for (;;) {
-    const TagScanner::Step step = scanner.next();
-    if (step == TagScanner::Step::end) break;
-    if (step == TagScanner::Step::unclosedValue) {
-      reading.areas.clear();
-      reading.outcome = MapReading::Outcome::attributesUnreadable;
-      reading.tag = tags + 1;
+  for (const HtmlToken* token = &tokenizer.next(); token->kind != HtmlTokenKind::endOfText; token = &tokenizer.next()) {
+    if (token->kind != HtmlTokenKind::startTag) continue;
+    const AreaAttributes found = areaAttributesOf(*token);
+    if (found.coords == nullptr && !(token->cutShort && token->isTag("area"))) continue;
+    ++tags;
+    reading.outcome = token->cutShort ? MapReading::Outcome::unreadable : readTag(block, *token, found, reading.areas);
+    if (reading.outcome != MapReading::Outcome::complete) {
+      reading.tag = tags;
       return reading;
     }
-    const TagAttribute* coords = scanner.attribute("COORDS");
-    if (coords == nullptr) continue;
-    ++tags;
-    if (reading.outcome != MapReading::Outcome::complete) continue;
-    reading.outcome = readTag(block, scanner, *coords, reading.areas);
-    if (reading.outcome != MapReading::Outcome::complete) reading.tag = tags;
   }
   if (tags == 0 && !holdsEmptyMapElement(block)) reading.outcome = MapReading::Outcome::noAreas;
   return reading;
@@ -218,8 +249,6 @@ std::optional<Notice> readingNotice(const MapReading& reading) {
                     "There appears to be a Coordinate error.\r\nCheck coordinates for area " + tag +
                         " and see if something is missing.",
                     NoticeIcon::stop};
-    case MapReading::Outcome::attributesUnreadable:
-      return noteOf("AREA tag " + tag + " of the map could not be read.\r\nNo area was loaded.");
     case MapReading::Outcome::unreadable:
       return noteOf("AREA tag " + tag + " of the map could not be read.\r\nIt and the areas after it were not loaded.");
   }

@@ -34,22 +34,24 @@ struct ShapeReading {
 ShapeReading readShape(Shape shape, std::string_view coords);
 
 // What reading a block gave: the areas read, each with its own attributes, in
-// order, and how the reading ended. A quoted value that is never closed stops
-// the reading before any area is made; a tag whose shape cannot be read stops
-// it there, and the areas before it stay.
+// order, and how the reading ended. A tag whose shape cannot be read, or that
+// the end of the block cuts short, stops the reading there, and the areas
+// before it stay.
 struct MapReading {
-  enum class Outcome { complete, noAreas, coordinateError, attributesUnreadable, unreadable };
+  enum class Outcome { complete, noAreas, coordinateError, unreadable };
   std::vector<Area> areas;
   Outcome outcome = Outcome::complete;
   std::int32_t tag = 0;  // the AREA tag, from 1, that stopped the reading
 };
 
 // Reads every AREA tag of a block (a tag with COORDS) into one area, with the
-// HREF, Target and ALT of that tag, each exactly as it stands between its
-// quotes (a missing one is empty). Attributes are found only as attributes of
-// their own tag, never inside another attribute's value. A tag whose SHAPE
-// names no kind in lower case makes no area and takes its attributes with it.
-// A block with no AREA tag has no areas: complete for an empty MAP element,
+// HREF, Target and ALT of that tag, as a browser reads the tag: names in any
+// case, values between double or single quotes or bare, each value exactly as
+// it stands (a missing one is empty; character references are left for the
+// editing to decode). Attributes are found only as attributes of their own
+// tag, never inside another attribute's value or a comment. A tag whose
+// SHAPE names no kind makes no area and takes its attributes with it. A
+// block with no AREA tag has no areas: complete for an empty MAP element,
 // else noAreas.
 MapReading readMapBlock(std::string_view block);
 

@@ -2,6 +2,10 @@
 
 #include <QLocale>
 #include <QStringDecoder>
+#include <QStringEncoder>
+
+#include "model/attribute_entry.h"
+#include "model/character_references.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -20,6 +24,32 @@ QString toDisplay(std::string_view bytes) {
 std::string fromDisplay(const QString& text, std::string_view original) {
   if (text == toDisplay(original)) return std::string(original);
   return text.toLocal8Bit().toStdString();
+}
+
+QString valueToDisplay(std::string_view value) {
+  QString shown;
+  decodeReferences(
+      value, [&shown](std::string_view bytes) { shown += toDisplay(bytes); },
+      [&shown](char32_t character) { shown += QString::fromUcs4(&character, 1); });
+  return shown;
+}
+
+std::string valueFromDisplay(const QString& text, std::string_view original) {
+  if (text == valueToDisplay(original)) return std::string(original);
+  std::string value;
+  std::string typed;  // bytes typed since the last character the code page lacks
+  QStringEncoder encoder(QStringEncoder::System, QStringEncoder::Flag::Stateless);
+  for (const char32_t character : text.toUcs4()) {
+    const QByteArray bytes = encoder.encode(QString::fromUcs4(&character, 1));
+    if (!encoder.hasError()) {
+      typed.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+      continue;
+    }
+    encoder.resetState();
+    value += escapeAttributeValue(typed) + "&#" + std::to_string(character) + ";";
+    typed.clear();
+  }
+  return value + escapeAttributeValue(typed);
 }
 
 namespace {

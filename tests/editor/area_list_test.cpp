@@ -62,6 +62,7 @@ TEST_F(AreaListTest, ShowsEveryAreaAsItWillBeWrittenAndCountsMissingAlts) {
 TEST_F(AreaListTest, CellsAreEditedUnderTheDialogsRules) {
   const std::vector<std::tuple<int, int, QString, Attributes>> edits = {
       {1, AreaTable::alt, "Tower \"top\"", {"b.html", "_top", "Tower &quot;top&quot;", {}}},
+      {1, AreaTable::target, "&top; &Co", {"b.html", "&amp;top; &Co", "Tower &quot;top&quot;", {}}},
       {0, AreaTable::target, "Enter a TARGET here, if you would like...", {"a.html", "", "Door", {}}},
       {0, AreaTable::href, "#", {"#", "", "Door", "a.html"}},
       {2, AreaTable::target, "_blank", {"#", "_blank", "", {}}},
@@ -71,7 +72,8 @@ TEST_F(AreaListTest, CellsAreEditedUnderTheDialogsRules) {
     EXPECT_EQ(areas()[static_cast<std::size_t>(row)].attributes, expected) << typed.toStdString();
   }
   EXPECT_EQ(altCount(), "1 area has no ALT text");
-  EXPECT_EQ(window.document().history().count(), 3) << "an edit that changes nothing is no step";
+  EXPECT_EQ(cell(1, AreaTable::alt), "Tower \"top\"") << "values show with their references decoded";
+  EXPECT_EQ(window.document().history().count(), 4) << "an edit that changes nothing is no step";
   EXPECT_FALSE(table().setData(table().index(2, AreaTable::coordinates), "1, 2, 3", Qt::EditRole));
 }
 

@@ -2,6 +2,9 @@
 // spans, and the character references inside attribute values.
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "model/attribute_entry.h"
 #include "model/character_references.h"
 #include "model/html_tokenizer.h"
 
@@ -108,6 +111,26 @@ TEST(CharacterReferences, AreDecodedInValuesAsBrowsersDecodeThem) {
       {"&NotEqualTilde;&#128512;", "\u2242\u0338\U0001F600"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(decoded(value), text) << value;
+}
+
+// Whatever is typed, made safe and decoded again, is what was typed; and a
+// value with nothing to make safe is written as typed.
+TEST(CharacterReferences, AValueMadeSafeDecodesToWhatWasTyped) {
+  const std::vector<std::string> pieces = {"&", "amp", ";",   "#", "x", "27",       "copy", "=",     "\"",
+                                           ">", "<",   "!--", "a", " ", "\xC3\xA9", "quot", "&amp;", "<!--"};
+  std::mt19937 random(20261209);
+  for (int i = 0; i < 20000; ++i) {
+    std::string typed;
+    for (int n = std::uniform_int_distribution<int>(0, 8)(random); n > 0; --n) {
+      typed += pieces[std::uniform_int_distribution<std::size_t>(0, pieces.size() - 1)(random)];
+    }
+    const std::string safe = escapeAttributeValue(typed);
+    ASSERT_EQ(decoded(safe), typed) << safe;
+    ASSERT_EQ(safe.find('"'), std::string::npos) << safe;
+  }
+  for (const char* plain : {"page.html?ALT=1&Target=2", "AT&T", "a & b", "caf\xC3\xA9"}) {
+    EXPECT_EQ(escapeAttributeValue(plain), plain);
+  }
 }
 
 }  // namespace

@@ -59,7 +59,8 @@ class MapGenerator {
   }
 
   Attributes attributes() {
-    const std::optional<Attributes> entered = enteredAttributes({}, typed(), typed(), typed());
+    const std::optional<Attributes> entered = enteredAttributes(
+        {}, escapeAttributeValue(typed()), escapeAttributeValue(typed()), escapeAttributeValue(typed()));
     return entered.value_or(Attributes{});  // nothing counts: the area keeps a new area's attributes
   }
 

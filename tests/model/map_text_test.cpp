@@ -104,11 +104,15 @@ TEST(SplitPage, SplitsAroundTheBlockAndGivesThePageBackByteForByte) {
 }
 
 // Each tag's own HREF, Target and ALT, exactly as they stand between their
-// quotes: an attribute name inside another value is part of that value.
-// Comments, declarations and names without values are passed over. A tag
-// of unknown shape takes its attributes with it; one naming two kinds makes
-// one area; a tag naming no kind does not take the kind of the tag before.
-TEST(ReadMapBlock, ReadsEachTagsOwnAttributesAsTheyStand) {
+// quotes, read as a browser reads the tag: an attribute name inside another
+// value is part of that value; a quote ends its value wherever it stands and
+// what follows it up to a blank is a name of no use; names are in any case
+// and a repeated one is dropped; comments (ended by "-->" or "--!>"),
+// declarations, names without values and the text of script and textarea are
+// passed over. A tag of unknown shape takes its attributes with it; one
+// naming two kinds makes one area; a tag naming no kind does not take the
+// kind of the tag before.
+TEST(ReadMapBlock, ReadsEachTagsOwnAttributesAsABrowserDoes) {
   const std::string rect = R"(<AREA SHAPE="rect" COORDS="1, 1, 9, 9" )";
   const std::vector<std::pair<std::string, std::vector<Attributes>>> cases = {
       {rect + R"(ALT="a" Target='t' HREF=h.htm nohref "x" =>)", {{"h.htm", "t", "a", {}}}},
@@ -118,7 +122,18 @@ TEST(ReadMapBlock, ReadsEachTagsOwnAttributesAsTheyStand) {
       {R"(<A HREF="elsewhere.htm">)" + rect + R"(HREF="1">)" + R"(<AREA SHAPE="RECT" COORDS="1, 1, 9, 9">)" +
            R"(<AREA SHAPE="poly" Xrect COORDS="2, 2, 8, 8, 1, 9" HREF="3" ALT="rect">)" +
            R"(<AREA COORDS="1, 2, 30, 40" HREF="4">)",
-       {{"1", "", "", {}}, {"3", "", "rect", {}}}},
+       {{"1", "", "", {}}, {"", "", "", {}}, {"3", "", "rect", {}}}},
+      {rect + R"(HREF="ab"cd.htm" ALT="after quote">)" + rect + R"(HREF="next.htm">)",
+       {{"ab", "", "after quote", {}}, {"next.htm", "", "", {}}}},
+      {R"(<area shape="rect" coords="1,1,9,9" href="low.htm" TARGET="_top" Alt="mixed" ALT="again" hReF="x">)",
+       {{"low.htm", "_top", "mixed", {}}}},
+      {rect + R"(HREF='say "hi".htm' ALT=a"b Target=>)", {{"say &quot;hi&quot;.htm", "", "a&quot;b", {}}}},
+      {R"(<!-- <AREA SHAPE="rect" COORDS="1,1,2,2" HREF="gone"> --!>)" + rect + R"(HREF="after.htm">)",
+       {{"after.htm", "", "", {}}}},
+      {"<!--><!--->" + rect + R"(HREF="after empty comments">)", {{"after empty comments", "", "", {}}}},
+      {std::string(R"(<script>x = '<AREA SHAPE="rect" COORDS="1,1,2,2" HREF="js">';</script>)") +
+           R"(<textarea><AREA SHAPE="rect" COORDS="1,1,2,2" HREF="typed"></TEXTAREA >)" + rect + R"(HREF="real">)",
+       {{"real", "", "", {}}}},
   };
   for (const auto& [tags, expected] : cases) {
     const MapReading reading = readMapBlock(block(tags + "\r\n"));
@@ -127,6 +142,23 @@ TEST(ReadMapBlock, ReadsEachTagsOwnAttributesAsTheyStand) {
     for (const Area& each : reading.areas) read.push_back(each.attributes);
     EXPECT_EQ(read, expected) << tags;
   }
+}
+
+// A signature comment closed by "--!>", as HTML allows, still signs the block
+// and hides none of the areas after it.
+TEST(ReadMapBlock, ReadsABlockWhoseCommentsEndTheOtherWayHTMLAllows) {
+  const ImageMap map{Picture{"/p/a.gif", 9, 9},
+                     {{Shape::rectangle, {{1, 1}, {5, 5}}, 0, {"a.htm", "", "", {}}},
+                      {Shape::circle, {{4, 4}}, 3, {"b.htm", "", "", {}}},
+                      {Shape::polygon, {{1, 1}, {8, 1}, {4, 8}}, 0, {"c.htm", "", "", {}}}},
+                     nullptr};
+  std::string written = writeMapBlock(map, "");
+  const std::size_t signatureEnd = written.find(signatureComment) + signatureComment.size() - 3;
+  written.replace(signatureEnd, 3, "--!>");
+  EXPECT_EQ(missingBlockParts(written), "");
+  const MapReading reading = readMapBlock(written);
+  EXPECT_EQ(reading.outcome, MapReading::Outcome::complete);
+  EXPECT_EQ(reading.areas, map.areas);
 }
 
 TEST(ReadShape, ReadsEachKindOfCoords) {
@@ -177,7 +209,8 @@ TEST(ReadMapBlock, StopsAtATagItCannotReadAndSaysWhich) {
       {block(first + R"(<AREA SHAPE="rect" COORDS="1, 2, 3" HREF="b.htm">)" + last), coordinateError, 2, 1},
       {block(first + R"(<AREA SHAPE="rect" COORDS="1, 2, 3, 99999" HREF="b.htm">)" + last), unreadable, 2, 1},
       {block(first + R"(<AREA SHAPE="rect" COORDS="1, 2, 3" HREF="b.htm">)" + last + R"(<AREA COORDS="1" HREF="d>)"),
-       attributesUnreadable, 4, 0},  // an open quote after a tag that stopped the reading
+       coordinateError, 2, 1},  // the first tag that stops the reading is the one named
+      {block(first + last + R"(<AREA SHAPE="rect" COORDS="1, 2, 3, 4" HREF="d.htm>)"), unreadable, 3, 2},
       {R"(no areas here ="#">)", noAreas, 0, 0},
       {block(R"(<AREA HREF="a.htm">)"), noAreas, 0, 0},
   };

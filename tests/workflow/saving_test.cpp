@@ -50,7 +50,8 @@ class SavingTest : public testing::Test, protected test::SettingsHome {
 // to F8 save an empty map, and every save empties the map).
 TEST_F(SavingTest, EveryFileSavedReopensIntoTheSameMapWithoutAMessage) {
   chooseImageFolder(ImageFolderChoice::none, settings, ui);  // the picture lies beside the saved file
-  const Attributes tricky = *enteredAttributes({}, R"(page.html?ALT="1">)", "x", "<!-- end Ornix, ALT=");
+  const Attributes tricky = *enteredAttributes({}, escapeAttributeValue(R"(page.html?ALT="1">)"), "x",
+                                               escapeAttributeValue("<!-- end Ornix, ALT=&amp;"));
   for (const bool withAreas : {true, false}) {
     for (const auto& [kind, name] : {std::pair{OutputKind::mapFile, "map.ornx"},
                                      {OutputKind::htmlPage, "page.htm"},
