@@ -18,6 +18,7 @@ void registerMapWriterBenchmarks();
 void registerEditorBenchmarks();
 void closeEditorBenchmarks();
 void registerMapReaderBenchmarks();
+void registerMapImportBenchmarks();
 
 namespace {
 
@@ -58,6 +59,7 @@ void printRatios(const RatioReporter& reporter, const BenchFiles& files) {
   reporter.printRatio("readMap/10000", "plainScan/10000");
   reporter.printRatio("readMap/100000", "plainScan/100000");
   reporter.printRatio("readMapAfterWork/100000", "readMap/100000");
+  reporter.printRatio("importMapOfPage/50/200", "plainPageScan/50/200");
   for (const std::string figure : {"rubberBandRectangle", "rubberBandCircle"}) {
     for (const char* large : {"/side:8000/zoom:100", "/side:8000/zoom:800"}) {
       reporter.printRatio(figure + large, figure + "/side:1000/zoom:100");
@@ -79,6 +81,7 @@ int main(int argc, char** argv) {
   ornix::bench::registerMapWriterBenchmarks();
   ornix::bench::registerEditorBenchmarks();
   ornix::bench::registerMapReaderBenchmarks();
+  ornix::bench::registerMapImportBenchmarks();
   ornix::bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   ornix::bench::printRatios(reporter, files);

@@ -1,6 +1,7 @@
 #include "area.h"
 
 #include <cstdlib>
+#include <tuple>
 
 #include "numbers.h"
 
@@ -18,6 +19,15 @@ bool largeEnough(const Area& area) {
     case Shape::polygon: return area.points.size() >= 3;
   }
   return false;
+}
+
+bool readsAsImported(const Area& area) {
+  if (!area.importedTag) return false;
+  const Area& asRead = area.importedTag->asRead;
+  const auto linkAndTexts = [](const Attributes& a) { return std::tie(a.href, a.target, a.alt); };
+  return area.shape == asRead.shape && area.points == asRead.points && area.radius == asRead.radius &&
+         linkAndTexts(area.attributes) == linkAndTexts(asRead.attributes) &&
+         area.otherAttributes == asRead.otherAttributes;
 }
 
 std::optional<std::int16_t> roundedRadius(float radius) { return roundToInt16(radius); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,18 @@ struct Attributes {
   friend bool operator==(const Attributes&, const Attributes&) = default;
 };
 
+// An attribute of an AREA tag beyond those the editor edits (title, class,
+// rel, download, aria-*, data-*, on*, nohref, ...): kept with its area, in
+// its order, and written after the ALT.
+struct OtherAttribute {
+  std::string name;                  // as written
+  std::optional<std::string> value;  // as it goes between double quotes; none for a name standing alone
+
+  friend bool operator==(const OtherAttribute&, const OtherAttribute&) = default;
+};
+
+struct ImportedTag;
+
 // One hotspot of the map.
 struct Area {
   Shape shape = Shape::rectangle;
@@ -39,9 +52,25 @@ struct Area {
   // A circle's radius as drawn or read; its COORDS hold it rounded.
   float radius = 0.0f;
   Attributes attributes;
+  std::vector<OtherAttribute> otherAttributes;
+  // For an area imported from a page: its tag there, which is written back
+  // as it stands while the area reads as it did.
+  std::shared_ptr<const ImportedTag> importedTag;
 
   friend bool operator==(const Area&, const Area&) = default;
 };
+
+// An area's tag in the page it was imported from: the tag's bytes, its place
+// among the MAP element's area tags (from 0), and the area as they read.
+struct ImportedTag {
+  std::string text;
+  std::size_t place = 0;
+  Area asRead;
+};
+
+// Whether an imported area still reads as its tag: the same shape, points,
+// radius, attributes and other attributes.
+bool readsAsImported(const Area& area);
 
 // The link the attributes dialog offers for an area.
 inline const std::string& offeredHref(const Attributes& attributes) {

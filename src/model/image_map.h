@@ -38,6 +38,8 @@ struct ImageMap {
   std::shared_ptr<const SplitPage> sourcePage;
 
   bool unsaved() const { return !areas.empty(); }
+  // The code page of the areas' texts: their page's, or the system's ("").
+  std::string_view charset() const { return sourcePage ? std::string_view(sourcePage->charset) : std::string_view(); }
   friend bool operator==(const ImageMap&, const ImageMap&) = default;
 };
 

@@ -13,6 +13,10 @@ inline constexpr std::string_view signatureComment =
     "<!-- Image map made with Ornix, Copyright Quillmere, https://quillmere.example/ornix/ -->";
 inline constexpr std::string_view endComment = "<!-- end Ornix, safe to edit AFTER this line. -->";
 
+// How the start and end comments begin, which is all a page is searched for.
+inline constexpr std::string_view startMarker = "<!-- Ornix start";
+inline constexpr std::string_view endMarker = "<!-- end Ornix";
+
 // The reader splits a page this many characters after the "<" of the end comment.
 static_assert(endComment.size() == 49);
 

@@ -123,15 +123,11 @@ std::optional<Shape> kindIn(std::string_view window) {
   return kindNamedIn({lowered, size});
 }
 
-// An attribute's value as it goes between double quotes: a value read from
-// between single quotes, or bare, may hold a double quote, which is written
-// as the reference a browser reads back as that quote.
-std::string valueOf(const HtmlAttribute* attribute) {
-  if (attribute == nullptr) return {};
-  std::string value(attribute->value);
-  if (attribute->quote == '"') return value;
-  for (std::size_t at = value.find('"'); at != npos; at = value.find('"', at + 6)) value.replace(at, 1, "&quot;");
-  return value;
+std::string valueOf(const HtmlAttribute* attribute) { return attribute ? quotedValueOf(*attribute) : std::string(); }
+
+bool isAreaAttribute(std::string_view name) {
+  return sameName(name, "shape") || sameName(name, "coords") || sameName(name, "href") || sameName(name, "target") ||
+         sameName(name, "alt");
 }
 
 // The attributes of a tag that make an area, found in one pass.
@@ -169,6 +165,7 @@ MapReading::Outcome readTag(std::string_view block, const HtmlToken& tag, const 
   if (reading.failure == ShapeFailure::coordinateError) return MapReading::Outcome::coordinateError;
   if (!reading.area) return MapReading::Outcome::unreadable;
   reading.area->attributes = {valueOf(found.href), valueOf(found.target), valueOf(found.alt), std::nullopt};
+  reading.area->otherAttributes = otherAttributesOf(tag);
   areas.push_back(std::move(*reading.area));
   return MapReading::Outcome::complete;
 }
@@ -183,6 +180,25 @@ std::size_t occurrences(std::string_view text, std::string_view part) {
 Notice noteOf(std::string text) { return {"Ornix Note:", std::move(text), NoticeIcon::exclamation}; }
 
 }  // namespace
+
+std::string quotedValueOf(const HtmlAttribute& attribute) {
+  std::string value(attribute.value);
+  if (attribute.quote != '"') {
+    for (std::size_t at = value.find('"'); at != npos; at = value.find('"', at + 6)) value.replace(at, 1, "&quot;");
+  }
+  for (std::size_t at = value.find("<!--"); at != npos; at = value.find("<!--", at + 4)) value.replace(at, 1, "&lt;");
+  return value;
+}
+
+std::vector<OtherAttribute> otherAttributesOf(const HtmlToken& tag) {
+  std::vector<OtherAttribute> others;
+  for (const HtmlAttribute& attribute : tag.attributes) {
+    if (isAreaAttribute(attribute.name)) continue;
+    others.push_back(
+        {std::string(attribute.name), attribute.hasValue ? std::optional(quotedValueOf(attribute)) : std::nullopt});
+  }
+  return others;
+}
 
 std::string missingBlockParts(std::string_view page) {
   std::string problems;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "area.h"
+#include "html_tokenizer.h"
 #include "notice.h"
 
 namespace ornix {
@@ -44,11 +45,20 @@ struct MapReading {
   std::int32_t tag = 0;  // the AREA tag, from 1, that stopped the reading
 };
 
+// An attribute's value as it goes between double quotes: a double quote read
+// from a single-quoted or bare value is written as &quot;, and the "<" of a
+// "<!--" as &lt;, which browsers read back as those characters; nothing else
+// changes.
+std::string quotedValueOf(const HtmlAttribute& attribute);
+
+// A tag's attributes beyond SHAPE, COORDS, HREF, Target and ALT, in order.
+std::vector<OtherAttribute> otherAttributesOf(const HtmlToken& tag);
+
 // Reads every AREA tag of a block (a tag with COORDS) into one area, with the
 // HREF, Target and ALT of that tag, as a browser reads the tag: names in any
 // case, values between double or single quotes or bare, each value exactly as
 // it stands (a missing one is empty; character references are left for the
-// editing to decode). Attributes are found only as attributes of their own
+// editing to decode), and its other attributes in order. Attributes are found only as attributes of their own
 // tag, never inside another attribute's value or a comment. A tag whose
 // SHAPE names no kind makes no area and takes its attributes with it. A
 // block with no AREA tag has no areas: complete for an empty MAP element,

@@ -61,7 +61,10 @@ char* putNumber(char* out, std::int32_t number) {
 std::size_t tagSizeBound(const Area& area) {
   const std::size_t numbers = 2 * area.points.size() + 1;
   const Attributes& attributes = area.attributes;
-  return 64 + numbers * 13 + attributes.href.size() + attributes.target.size() + attributes.alt.size();
+  std::size_t others = 0;
+  for (const OtherAttribute& other : area.otherAttributes)
+    others += 4 + other.name.size() + other.value.value_or("").size();
+  return 64 + numbers * 13 + attributes.href.size() + attributes.target.size() + attributes.alt.size() + others;
 }
 
 // Writes straight into room made at the text's end, then gives back what was
@@ -80,7 +83,9 @@ void appendAreaTag(std::string& text, const Area& area) {
   out = put(put(out, "\" HREF=\""), area.attributes.href);
   if (!area.attributes.target.empty()) out = put(put(out, "\" Target=\""), area.attributes.target);
   if (!area.attributes.alt.empty()) out = put(put(out, "\" ALT=\""), area.attributes.alt);
-  out = put(out, "\">");
+  out = put(out, "\"");
+  if (!area.otherAttributes.empty()) out = put(put(out, " "), otherAttributesText(area.otherAttributes));
+  out = put(out, ">");
   text.resize(static_cast<std::size_t>(out - text.data()));
 }
 
@@ -112,6 +117,22 @@ std::string areaTag(const Area& area) {
   return tag;
 }
 
+// Names a page's stray text makes need care to be read back as they were: a
+// name standing alone before one that begins with "=" is given an empty
+// value, the same to a browser, so that the second is not read as its
+// value; and a name ending in "<!--" is followed by a tab, not a blank, so
+// that names cannot spell the marker comments that bound a map block.
+std::string otherAttributesText(const std::vector<OtherAttribute>& others) {
+  std::string text;
+  for (std::size_t i = 0; i < others.size(); ++i) {
+    if (i > 0) text += others[i - 1].name.ends_with("<!--") && !others[i - 1].value ? '\t' : ' ';
+    text += others[i].name;
+    const bool beforeEquals = i + 1 < others.size() && others[i + 1].name.starts_with('=');
+    if (others[i].value || beforeEquals) text.append("=\"").append(others[i].value.value_or("")).append("\"");
+  }
+  return text;
+}
+
 std::string coordsText(const Area& area) {
   const std::string tag = areaTag(area);
   const std::size_t start = tagOpening(area.shape).size();
@@ -136,6 +157,10 @@ std::string writeMapBlock(const ImageMap& map, std::string_view folderPrefix) {
 }
 
 std::string buildOutput(const ImageMap& map, OutputKind kind, std::string_view folderPrefix, const PageLocale& locale) {
+  if (kind == OutputKind::sourcePage && map.sourcePage && map.sourcePage->mapElement) {
+    const SplitPage& page = *map.sourcePage;
+    return joined({page.before, writeMapElement(*page.mapElement, map.areas), page.after});
+  }
   std::string block = writeMapBlock(map, folderPrefix);
   switch (kind) {
     case OutputKind::clipboard: return block;

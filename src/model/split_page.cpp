@@ -5,8 +5,6 @@
 namespace ornix {
 namespace {
 
-constexpr std::string_view startMarker = "<!-- Ornix start";
-constexpr std::string_view endMarker = "<!-- end Ornix";
 constexpr std::string_view imageTag = "<img src=\"";
 
 Notice problem(std::string text) { return {"Ornix Note:", std::move(text), NoticeIcon::exclamation}; }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include "map_element.h"
 #include "notice.h"
 
 namespace ornix {
@@ -12,10 +14,17 @@ namespace ornix {
 // (from the "<" of its start comment through its end comment) and the text
 // after it. Joined again, the three give the page back byte for byte, so a new
 // block can be saved between the untouched halves.
+//
+// A page a map was imported from is split around the content of its MAP
+// element instead (`before` ends with the element's start tag, `after`
+// begins with its end tag), whose pieces the layout holds, so that only that
+// content is written anew. Its bytes are in its own `charset`.
 struct SplitPage {
   std::string before;
   std::string block;
   std::string after;
+  std::shared_ptr<const MapElementLayout> mapElement;
+  std::string charset;  // empty for the system's code page
 
   friend bool operator==(const SplitPage&, const SplitPage&) = default;
 };

@@ -11,9 +11,9 @@
 namespace ornix {
 namespace {
 
-// Maps of every shape whose HREF, Target and ALT are typed from pieces that
-// trouble a map block: quotes, "<", ">", "&", "=", the attribute names, the
-// marker comments, bytes above 127, one character or none.
+// Maps of every shape whose HREF, Target, ALT and other attributes are typed
+// from pieces that trouble a map block: quotes, "<", ">", "&", "=", the
+// attribute names, the marker comments, bytes above 127, one character or none.
 class MapGenerator {
  public:
   explicit MapGenerator(unsigned seed) : random(seed) {}
@@ -64,10 +64,21 @@ class MapGenerator {
     return entered.value_or(Attributes{});  // nothing counts: the area keeps a new area's attributes
   }
 
+  // Attributes a page's tags carry beside those the editor edits, each once.
+  std::vector<OtherAttribute> otherAttributes() {
+    static const std::vector<std::string> names = {"title", "class", "data-id", "nohref", "onclick", "aria-label"};
+    std::vector<OtherAttribute> others;
+    for (const std::string& name : names) {
+      if (number(0, 3) != 0) continue;
+      others.push_back({name, number(0, 4) == 0 ? std::nullopt : std::optional(escapeAttributeValue(typed()))});
+    }
+    return others;
+  }
+
   Area area() {
     const auto shape = static_cast<Shape>(number(0, 2));
     const auto coordinate = [this] { return number(-32768, 32767); };
-    Area area{shape, {}, 0.0f, attributes()};
+    Area area{shape, {}, 0.0f, attributes(), otherAttributes()};
     if (shape == Shape::rectangle) area.points = {{coordinate(), coordinate()}, {coordinate(), coordinate()}};
     if (shape == Shape::circle) {
       area.points = {{coordinate(), coordinate()}};

@@ -24,6 +24,9 @@ Area area(Shape shape, std::vector<Point> points, float radius = 0, Attributes a
   return {shape, std::move(points), radius, std::move(attributes)};
 }
 
+// Other attributes follow the ALT in their order; a name standing alone
+// before one that begins with "=" gets an empty value, or it would be read
+// as having that one for its value, and names never spell a marker comment.
 TEST(AreaTag, WritesEachShapeWithItsAttributesAsTheyStand) {
   const std::vector<std::pair<Area, std::string>> cases = {
       {area(Shape::rectangle, {{120, 80}, {-5, -32768}}),
@@ -35,6 +38,13 @@ TEST(AreaTag, WritesEachShapeWithItsAttributesAsTheyStand) {
        R"(<AREA SHAPE="poly" COORDS="0, 7, 999, 1000, 32767, -1" HREF="say "hi".html" Target="main" ALT="Shop & more">)"},
       {area(Shape::rectangle, {{1, 1}, {9, 9}}, 0, {"#", "_top", "", "old.htm"}),  // the offered link is not written
        R"(<AREA SHAPE="rect" COORDS="1, 1, 9, 9" HREF="#" Target="_top">)"},
+      {Area{Shape::rectangle,
+            {{1, 1}, {9, 9}},
+            0,
+            {"h"},
+            {{"title", "T"}, {"nohref"}, {"=stray"}, {"download"}, {"<!--"}, {"end"}, {"Ornix"}}},
+       "<AREA SHAPE=\"rect\" COORDS=\"1, 1, 9, 9\" HREF=\"h\" title=\"T\" nohref=\"\" =stray download <!--\tend "
+       "Ornix>"},
   };
   for (const auto& [written, tag] : cases) EXPECT_EQ(areaTag(written), tag);
 }

@@ -17,11 +17,16 @@ inline constexpr OutputKind everyOutput[] = {OutputKind::clipboard, OutputKind::
                                              OutputKind::textFile,  OutputKind::sourcePage, OutputKind::responsivePage};
 
 // The areas as a file gives them back: the link the dialog offers in place of
-// "#" is not written, and a circle's radius is written whole.
+// "#" is not written, a circle's radius is written whole, and a name standing
+// alone before one that begins with "=" is given an empty value.
 inline std::vector<Area> asWritten(std::vector<Area> areas) {
   for (Area& area : areas) {
     area.attributes.offeredHref.reset();
     if (area.shape == Shape::circle) area.radius = roundedRadius(area.radius).value_or(0);
+    std::vector<OtherAttribute>& others = area.otherAttributes;
+    for (std::size_t i = 0; i + 1 < others.size(); ++i) {
+      if (others[i + 1].name.starts_with('=') && !others[i].value) others[i].value = "";
+    }
   }
   return areas;
 }
