@@ -32,8 +32,8 @@ QPixmap buttonPixmap(const QString& name, qreal devicePixelRatio) {
 
 }  // namespace
 
-AreaAttributesDialog::AreaAttributesDialog(const Attributes& shown, QWidget* editorWindow)
-    : QDialog(editorWindow), editorWindow(editorWindow), texts(shownAttributes(shown)) {
+AreaAttributesDialog::AreaAttributesDialog(const Attributes& shown, QWidget* editorWindow, std::string_view charset)
+    : QDialog(editorWindow), editorWindow(editorWindow), texts(shownAttributes(shown)), charset(charset) {
   setObjectName("areaAttributesDialog");
   setWindowTitle("Add a URL and/or TARGET, or DELETE area.");
   setAccessibleName(windowTitle());
@@ -69,13 +69,15 @@ AreaAttributesDialog::AreaAttributesDialog(const Attributes& shown, QWidget* edi
 
 QPixmap AreaAttributesDialog::upPicture(const char* button) { return buttonPixmap(QString(button) + "_up", 1.0); }
 
-std::string AreaAttributesDialog::typedHref() const { return valueFromDisplay(hrefEdit->text(), texts.href); }
-std::string AreaAttributesDialog::typedTarget() const { return valueFromDisplay(targetEdit->text(), texts.target); }
-std::string AreaAttributesDialog::typedAlt() const { return valueFromDisplay(altEdit->text(), texts.alt); }
+std::string AreaAttributesDialog::typedHref() const { return valueFromDisplay(hrefEdit->text(), texts.href, charset); }
+std::string AreaAttributesDialog::typedTarget() const {
+  return valueFromDisplay(targetEdit->text(), texts.target, charset);
+}
+std::string AreaAttributesDialog::typedAlt() const { return valueFromDisplay(altEdit->text(), texts.alt, charset); }
 
 QLineEdit* AreaAttributesDialog::addTextBox(const char* name, const char* spokenName, QRect twips,
                                             const std::string& text) {
-  auto* box = new QLineEdit(valueToDisplay(text), this);
+  auto* box = new QLineEdit(valueToDisplay(text, charset), this);
   box->setObjectName(name);
   box->setAccessibleName(spokenName);
   box->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));

@@ -21,7 +21,8 @@ enum class AttributesChoice { enter, cancel, remove };
 // reads the choice and the texts as typed, and applies them.
 class AreaAttributesDialog final : public QDialog {
  public:
-  AreaAttributesDialog(const Attributes& shown, QWidget* editorWindow);
+  // `charset` is the code page of the area's texts ("" for the system's).
+  AreaAttributesDialog(const Attributes& shown, QWidget* editorWindow, std::string_view charset = {});
 
   AttributesChoice choice() const { return chosen; }
   // The values as they go into the tag: a value shown and left as it was keeps
@@ -51,6 +52,7 @@ class AreaAttributesDialog final : public QDialog {
   QLineEdit* targetEdit;
   QLineEdit* altEdit;
   ShownAttributes texts;  // as shown when the dialog opened
+  std::string charset;
   AttributesChoice chosen = AttributesChoice::cancel;
 };
 

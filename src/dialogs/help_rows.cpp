@@ -46,27 +46,30 @@ const HelpList& leftButtonList() {
 const HelpList& keysList() {
   static const HelpList list{
       {
-          {33, 161, 1, 14, 1900,
+          {33, 161, 0, 12, 1900,
            "Undoes the last change: an area drawn, edited, deleted, moved or reshaped, or the map emptied by a "
            "save. Also at the end of the File menu."},
-          {33, 161, 14, 27, 1900, "Does again what Undo took back. Ctrl+Shift+Z does the same."},
-          {33, 161, 27, 40, 1900,
+          {33, 161, 12, 24, 1900, "Does again what Undo took back. Ctrl+Shift+Z does the same."},
+          {33, 161, 24, 36, 1900,
            "Shows the picture larger or smaller, from 25% to 800%. Ctrl and the mouse wheel zoom about the pointer."},
-          {33, 161, 40, 54, 800, "Shows the picture at its own size, 100%, again."},
-          {33, 161, 54, 67, 1900,
+          {33, 161, 36, 48, 800, "Shows the picture at its own size, 100%, again."},
+          {33, 161, 48, 60, 1900,
            "Hold Ctrl and drag: from inside an area it moves; from a corner, a vertex or a circle's rim it is "
            "reshaped."},
-          {33, 161, 67, 80, 1900,
+          {33, 161, 60, 72, 1900,
            "The arrow keys nudge the selected area (chosen in the Areas window, F3, or last drawn, moved or "
            "reshaped) by one pixel; with Shift, by ten."},
-          {33, 161, 80, 93, 1900,
+          {33, 161, 72, 84, 1900,
            "Shows or hides the Areas window: every area, to edit in place or move with Ctrl+Up and Ctrl+Down, "
            "and the changes made so far."},
-          {33, 161, 93, 106, 1900,
+          {33, 161, 84, 96, 1900,
            "While the areas of an opened map appear one by one, Space or a click shows the rest at once."},
-          {33, 161, 106, 119, 1900,
+          {33, 161, 96, 108, 1900,
            "Saves the map in a page of its own that fits any screen: the picture shrinks to the page's width and "
            "its areas with it. At the end of the File menu."},
+          {33, 161, 108, 120, 1900,
+           "Imports an image map from any web page, written by hand or by another tool, to edit; saved back into "
+           "its page, only the changed tags are written anew. On the File menu, after Area List."},
       },
       {0, 0, 0, 0, 800, "Keys for editing the map and for the view of the picture."},
   };

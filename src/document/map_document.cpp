@@ -12,6 +12,12 @@ void MapDocument::showPicture(const Picture& picture, QImage pixels) {
   emit reset();
 }
 
+void MapDocument::forgetHistory(MapOrigin origin) {
+  steps.clear();
+  begunAs = origin;
+  emit historyBegun(origin);
+}
+
 void MapDocument::addReadArea(Area area) {
   const MapChange change{current.areas.size(), {}, {std::move(area)}, current.sourcePage, current.sourcePage};
   apply(change);

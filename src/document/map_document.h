@@ -10,6 +10,9 @@
 
 namespace ornix {
 
+// How the map being edited began, which the history names as its first step.
+enum class MapOrigin { opened, imported };
+
 // The map being edited, its history and its selected area: what the editor
 // window, the area list and the operations on files share. Every change goes
 // through here, as an undoable step or as part of the map being opened, and
@@ -33,8 +36,10 @@ class MapDocument final : public QObject {
   void holdSourcePage(std::shared_ptr<const SplitPage> page) { current.sourcePage = std::move(page); }
   // An area read from a file joins the map as part of the map opened.
   void addReadArea(Area area);
-  // Another file is open: what was done before cannot be undone any more.
-  void forgetHistory() { steps.clear(); }
+  // Another file is open, or a map imported: what was done before cannot be
+  // undone any more.
+  void forgetHistory(MapOrigin origin = MapOrigin::opened);
+  MapOrigin origin() const { return begunAs; }
 
   // Changes the map as one undoable step.
   void change(MapChange change, StepKind kind);
@@ -63,6 +68,7 @@ class MapDocument final : public QObject {
   void aboutToReset();
   void reset();
   void selectionChanged(std::optional<std::size_t> index);
+  void historyBegun(MapOrigin origin);
 
  private:
   void followSelection(const MapChange& change);
@@ -71,6 +77,7 @@ class MapDocument final : public QObject {
   QImage picturePixels;
   QUndoStack steps;
   std::optional<std::size_t> selection;
+  MapOrigin begunAs = MapOrigin::opened;
 };
 
 }  // namespace ornix

@@ -61,7 +61,7 @@ AreaListWindow::AreaListWindow(MapDocument& document, QWidget* editor)
   altCount->setAccessibleName("ALT check");
   history->setObjectName("history");
   history->setAccessibleName("History of changes");
-  history->setEmptyLabel("Map opened");
+  showHistoryStart(document.origin());
   auto* splitter = new QSplitter(Qt::Vertical, this);
   auto* top = new QWidget(splitter);
   auto* column = new QVBoxLayout(top);
@@ -76,12 +76,19 @@ AreaListWindow::AreaListWindow(MapDocument& document, QWidget* editor)
   resize(firstSize);
   connect(table, &AreaTable::withoutAltChanged, altCount,
           [this](int count) { altCount->setText(missingAltText(count)); });
-  connect(view, &AreaTableView::openRequested, this,
-          [this](int row) { emit attributesRequested(static_cast<std::size_t>(row)); });
-  connect(view, &AreaTableView::removeRequested, this,
-          [this](int row) { this->document.remove(static_cast<std::size_t>(row)); });
+  connect(view, &AreaTableView::openRequested, this, [this](int row) {
+    if (table->isAreaRow(row)) emit attributesRequested(static_cast<std::size_t>(row));
+  });
+  connect(view, &AreaTableView::removeRequested, this, [this](int row) {
+    if (table->isAreaRow(row)) this->document.remove(static_cast<std::size_t>(row));
+  });
   connect(view, &AreaTableView::moveRequested, this, &AreaListWindow::moveRow);
+  connect(&document, &MapDocument::historyBegun, this, &AreaListWindow::showHistoryStart);
   followSelection();
+}
+
+void AreaListWindow::showHistoryStart(MapOrigin origin) {
+  history->setEmptyLabel(origin == MapOrigin::imported ? "Map imported" : "Map opened");
 }
 
 // Move Up and Move Down, side by side.
@@ -105,7 +112,7 @@ QHBoxLayout* AreaListWindow::moveButtons() {
 // selects its row and shows it.
 void AreaListWindow::followSelection() {
   connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
-    if (current.isValid()) document.select(static_cast<std::size_t>(current.row()));
+    if (table->isAreaRow(current.row())) document.select(static_cast<std::size_t>(current.row()));
   });
   connect(&document, &MapDocument::selectionChanged, this, &AreaListWindow::showSelected);
   showSelected(document.selected());
@@ -129,7 +136,7 @@ void AreaListWindow::moveSelected(int by) {
 
 void AreaListWindow::moveRow(int row, int by) {
   const int first = by < 0 ? row - 1 : row;
-  if (first < 0) return;
+  if (first < 0 || !table->isAreaRow(row)) return;
   document.select(static_cast<std::size_t>(row));
   document.swapWithNext(static_cast<std::size_t>(first));
 }

@@ -12,6 +12,7 @@ namespace ornix {
 
 class AreaTable;
 class MapDocument;
+enum class MapOrigin;
 
 // The table of areas: Enter or a double-click asks for the attributes
 // dialog, Delete for the row's removal, Ctrl+Up and Ctrl+Down for a move;
@@ -59,6 +60,7 @@ class AreaListWindow final : public QWidget {
  private:
   QHBoxLayout* moveButtons();
   void followSelection();
+  void showHistoryStart(MapOrigin origin);
   void showSelected(std::optional<std::size_t> index);
   void moveSelected(int by);
   void moveRow(int row, int by);

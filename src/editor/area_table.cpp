@@ -4,13 +4,14 @@
 #include <algorithm>
 
 #include "model/attribute_entry.h"
+#include "model/map_import.h"
 #include "model/map_writer.h"
 #include "platform/text_codec.h"
 
 namespace ornix {
 namespace {
 
-const char* const headers[] = {"#", "Shape", "Coordinates", "HREF", "Target", "ALT"};
+const char* const headers[] = {"#", "Shape", "Coordinates", "HREF", "Target", "ALT", "Other attributes"};
 
 QString shapeWord(Shape shape) {
   switch (shape) {
@@ -22,6 +23,16 @@ QString shapeWord(Shape shape) {
 }
 
 int row(std::size_t index) { return static_cast<int>(index); }
+
+// The tags of an imported page that no area holds, in the page's order.
+std::vector<const MapElementLayout::Place*> keptTags(const SplitPage* page) {
+  std::vector<const MapElementLayout::Place*> kept;
+  if (page == nullptr || !page->mapElement) return kept;
+  for (const MapElementLayout::Place& place : page->mapElement->places) {
+    if (place.keptBecause) kept.push_back(&place);
+  }
+  return kept;
+}
 
 int withoutAlt(const std::vector<Area>& areas) {
   return row(static_cast<std::size_t>(
@@ -48,8 +59,12 @@ AreaTable::AreaTable(MapDocument& document, QObject* parent) : QAbstractTableMod
 }
 
 int AreaTable::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : row(document.map().areas.size());
+  return parent.isValid() ? 0 : row(document.map().areas.size()) + keptRows();
 }
+
+int AreaTable::keptRows() const { return row(keptTags(document.map().sourcePage.get()).size()); }
+
+bool AreaTable::isAreaRow(int index) const { return index >= 0 && index < row(document.map().areas.size()); }
 
 int AreaTable::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Column::columns; }
 
@@ -57,9 +72,10 @@ QVariant AreaTable::text(const Area& area, int column) const {
   switch (column) {
     case Column::shape: return shapeWord(area.shape);
     case Column::coordinates: return QString::fromStdString(coordsText(area));
-    case Column::href: return valueToDisplay(area.attributes.href);
-    case Column::target: return valueToDisplay(area.attributes.target);
-    case Column::alt: return valueToDisplay(area.attributes.alt);
+    case Column::href: return valueToDisplay(area.attributes.href, document.map().charset());
+    case Column::target: return valueToDisplay(area.attributes.target, document.map().charset());
+    case Column::alt: return valueToDisplay(area.attributes.alt, document.map().charset());
+    case Column::others: return toDisplay(otherAttributesText(area.otherAttributes), document.map().charset());
     default: return {};
   }
 }
@@ -67,6 +83,7 @@ QVariant AreaTable::text(const Area& area, int column) const {
 // Rows without an ALT text are marked, and say why when pointed at.
 QVariant AreaTable::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
+  if (!isAreaRow(index.row())) return keptTagData(index.row(), index.column(), role);
   const Area& area = document.map().areas[static_cast<std::size_t>(index.row())];
   const bool noAlt = area.attributes.alt.empty();
   switch (role) {
@@ -80,6 +97,30 @@ QVariant AreaTable::data(const QModelIndex& index, int role) const {
   }
 }
 
+// A kept tag's row, in grey: its parts as written, and why it was kept.
+QVariant AreaTable::keptTagData(int index, int column, int role) const {
+  const MapElementLayout::Place& place =
+      *keptTags(document.map().sourcePage.get()).at(static_cast<std::size_t>(index - row(document.map().areas.size())));
+  if (role == Qt::ForegroundRole) return QBrush(Qt::gray);
+  if (role == Qt::ToolTipRole) {
+    return "Kept as it was (" + QString::fromStdString(*place.keptBecause) +
+           "): it stays in its place when the map is saved back into its page";
+  }
+  if (role != Qt::DisplayRole) return {};
+  const KeptTagColumns parts = keptTagColumns(place.tag);
+  const std::string_view charset = document.map().charset();
+  switch (column) {
+    case Column::number: return "kept";
+    case Column::shape: return toDisplay(parts.shape, charset);
+    case Column::coordinates: return toDisplay(parts.coords, charset);
+    case Column::href: return valueToDisplay(parts.attributes.href, charset);
+    case Column::target: return valueToDisplay(parts.attributes.target, charset);
+    case Column::alt: return valueToDisplay(parts.attributes.alt, charset);
+    case Column::others: return toDisplay(otherAttributesText(parts.others), charset);
+    default: return {};
+  }
+}
+
 QVariant AreaTable::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= Column::columns) {
     return QAbstractTableModel::headerData(section, orientation, role);
@@ -89,20 +130,23 @@ QVariant AreaTable::headerData(int section, Qt::Orientation orientation, int rol
 
 Qt::ItemFlags AreaTable::flags(const QModelIndex& index) const {
   const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-  return index.column() >= Column::href ? flags | Qt::ItemIsEditable : flags;
+  if (!isAreaRow(index.row())) return Qt::ItemIsEnabled;
+  const bool editable = index.column() >= Column::href && index.column() <= Column::alt;
+  return editable ? flags | Qt::ItemIsEditable : flags;
 }
 
 // An edit as the attributes dialog's Enter makes it, from what its three
 // boxes would show with one of them typed over.
 bool AreaTable::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (role != Qt::EditRole || !index.isValid() || index.column() < Column::href) return false;
+  if (role != Qt::EditRole || !index.isValid() || !isAreaRow(index.row())) return false;
+  if (index.column() < Column::href || index.column() > Column::alt) return false;
   const auto at = static_cast<std::size_t>(index.row());
   const Area& area = document.map().areas.at(at);
   ShownAttributes texts = shownAttributes(area.attributes);
   std::string& typed = index.column() == Column::href     ? texts.href
                        : index.column() == Column::target ? texts.target
                                                           : texts.alt;
-  typed = valueFromDisplay(value.toString(), typed);
+  typed = valueFromDisplay(value.toString(), typed, document.map().charset());
   const std::optional<Attributes> entered = enteredAttributes(area.attributes, texts.href, texts.target, texts.alt);
   if (!entered) return false;
   Area edited = area;
@@ -112,6 +156,8 @@ bool AreaTable::setData(const QModelIndex& index, const QVariant& value, int rol
 }
 
 void AreaTable::beginChange(const MapChange& change) {
+  resetting = keptTags(change.pageBefore.get()).size() != keptTags(change.pageAfter.get()).size();
+  if (resetting) return beginResetModel();
   const int first = row(change.index);
   if (change.removed.size() == change.inserted.size()) return;
   if (change.inserted.empty()) {
@@ -124,6 +170,11 @@ void AreaTable::beginChange(const MapChange& change) {
 }
 
 void AreaTable::endChange(const MapChange& change) {
+  if (resetting) {
+    resetting = false;
+    endResetModel();
+    return countMissingAlt();
+  }
   if (change.removed.size() == change.inserted.size()) {
     if (!change.inserted.empty()) {
       const int last = row(change.index + change.inserted.size()) - 1;
@@ -137,8 +188,9 @@ void AreaTable::endChange(const MapChange& change) {
     endResetModel();
   }
   // The numbers of the rows after a removal or an insertion change too.
-  if (change.removed.size() != change.inserted.size() && row(change.index) < rowCount()) {
-    emit dataChanged(index(row(change.index), Column::number), index(rowCount() - 1, Column::number));
+  const int areaRows = row(document.map().areas.size());
+  if (change.removed.size() != change.inserted.size() && row(change.index) < areaRows) {
+    emit dataChanged(index(row(change.index), Column::number), index(areaRows - 1, Column::number));
   }
   setMissingAlt(missingAlt + withoutAlt(change.inserted) - withoutAlt(change.removed));
 }

@@ -7,14 +7,17 @@
 namespace ornix {
 
 // The areas of a document as rows of a table, in map order: number, shape,
-// coordinates as written, HREF, Target and ALT. The last three are edited in
-// place under the attributes dialog's rules, each edit one undoable step.
-// The table follows each change of the document row by row.
+// coordinates as written, HREF, Target, ALT and the other attributes the
+// area's tag carries. HREF, Target and ALT are edited in place under the
+// attributes dialog's rules, each edit one undoable step. After the areas
+// come the tags of an imported page that Ornix cannot draw, kept as they
+// were: shown, never edited. The table follows each change of the document
+// row by row.
 class AreaTable final : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  enum Column { number, shape, coordinates, href, target, alt, columns };
+  enum Column { number, shape, coordinates, href, target, alt, others, columns };
 
   explicit AreaTable(MapDocument& document, QObject* parent = nullptr);
 
@@ -27,6 +30,8 @@ class AreaTable final : public QAbstractTableModel {
 
   // How many areas have no ALT text.
   int areasWithoutAlt() const { return missingAlt; }
+  // Whether a row is one of the map's areas, not a kept tag.
+  bool isAreaRow(int row) const;
 
  signals:
   void withoutAltChanged(int count);
@@ -37,9 +42,12 @@ class AreaTable final : public QAbstractTableModel {
   void countMissingAlt();
   void setMissingAlt(int count);
   QVariant text(const Area& area, int column) const;
+  QVariant keptTagData(int row, int column, int role) const;
+  int keptRows() const;
 
   MapDocument& document;
   int missingAlt = 0;
+  bool resetting = false;  // a change that also changes the kept tags resets the table
 };
 
 // What the window says about areas without an ALT text: "3 areas have no

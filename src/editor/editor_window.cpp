@@ -146,6 +146,7 @@ void EditorWindow::connectFileMenu() {
   connect(fileMenu, &FileMenu::zoomOutChosen, this, &EditorWindow::zoomOut);
   connect(fileMenu, &FileMenu::actualSizeChosen, this, &EditorWindow::showActualSize);
   connect(fileMenu, &FileMenu::areaListChosen, this, &EditorWindow::toggleAreaList);
+  connect(fileMenu, &FileMenu::importChosen, this, &EditorWindow::importRequested);
   connect(fileMenu, &QMenu::aboutToShow, this, [this] { gestures->setMenuPending(false); });
 }
 
@@ -204,7 +205,7 @@ void EditorWindow::editAreaAt(QPointF position, bool pressedInArea) {
 // leaves it as it was.
 void EditorWindow::editArea(std::size_t index) {
   const Area& area = map().areas.at(index);
-  AreaAttributesDialog dialog(area.attributes, this);
+  AreaAttributesDialog dialog(area.attributes, this, map().charset());
   ui.showModal(dialog);
   if (dialog.choice() == AttributesChoice::remove) {
     mapDocument.remove(index);
@@ -278,7 +279,8 @@ void EditorWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 // Ctrl+Z undoes; Ctrl+Y and Ctrl+Shift+Z redo; Ctrl+= (or +), Ctrl+- and
-// Ctrl+0 zoom; an arrow nudges the selected area by a pixel, with Shift by ten.
+// Ctrl+0 zoom; Ctrl+I imports a map; an arrow nudges the selected area by a
+// pixel, with Shift by ten.
 bool EditorWindow::handleEditingKey(int key, Qt::KeyboardModifiers modifiers) {
   const bool control = modifiers.testFlag(Qt::ControlModifier);
   const bool shift = modifiers.testFlag(Qt::ShiftModifier);
@@ -293,6 +295,9 @@ bool EditorWindow::handleEditingKey(int key, Qt::KeyboardModifiers modifiers) {
     zoomOut();
   } else if (control && key == Qt::Key_0) {
     showActualSize();
+  } else if (control && key == Qt::Key_I) {
+    gestures->setMenuPending(false);
+    emit importRequested();
   } else if (!control && (key == Qt::Key_Left || key == Qt::Key_Right)) {
     nudgeSelected(key == Qt::Key_Left ? -step : step, 0);
   } else if (!control && (key == Qt::Key_Up || key == Qt::Key_Down)) {

@@ -54,7 +54,7 @@ class EditorWindow final : public QWidget, private GestureHost {
   void setCloseQuestion(std::function<bool()> wantsToStay) { closeQuestion = std::move(wantsToStay); }
 
   // F1 help, F2 and F4 open, F3 the area list, F5 to F9 the saves, Esc closes; with Ctrl,
-  // undo, redo and zoom; the arrows nudge the selected area.
+  // undo, redo, zoom and import; the arrows nudge the selected area.
   void handleKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void showFileMenu() override;
   std::optional<std::size_t> areaAt(QPointF position) const override { return overlay.areaAt(position); }
@@ -71,6 +71,7 @@ class EditorWindow final : public QWidget, private GestureHost {
   // The area list has just been made, hidden, from the document as it stands.
   void areaListMade(AreaListWindow* list);
   void openRequested();
+  void importRequested();
   void saveToClipboardRequested();
   void saveToFileRequested(OutputKind kind);
   void imageFolderRequested(ImageFolderChoice choice);

@@ -70,6 +70,7 @@ void FileMenu::addEditingEntries() {
     connect(editingEntries[entry], &QAction::triggered, this, chosen);
   }
   connect(addEntry(this, "areaListEntry", "Area List\tF3"), &QAction::triggered, this, &FileMenu::areaListChosen);
+  connect(addEntry(this, "importEntry", "Import Map...\tCtrl+I"), &QAction::triggered, this, &FileMenu::importChosen);
   addSeparator();
   responsivePageEntry = addEntry(this, "saveResponsivePageEntry", "Save As Responsive HTML...\tShift+F7");
   connect(responsivePageEntry, &QAction::triggered, this, [this] { emit saveChosen(OutputKind::responsivePage); });

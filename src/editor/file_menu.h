@@ -48,6 +48,7 @@ class FileMenu final : public QMenu {
   void zoomOutChosen();
   void actualSizeChosen();
   void areaListChosen();
+  void importChosen();
 
  private:
   QAction* addEntry(QMenu* menu, const char* name, const QString& caption);

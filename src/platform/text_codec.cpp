@@ -13,9 +13,28 @@
 
 namespace ornix {
 
-QString toDisplay(std::string_view bytes) {
+namespace {
+
+QByteArray nameOf(std::string_view charset) {
+  return QByteArray(charset.data(), static_cast<qsizetype>(charset.size()));
+}
+
+// The converters for a code page: the system's for none or for the system's
+// own, Latin-1 for one this system's Qt does not know.
+template <typename Converter>
+Converter converterFor(std::string_view charset) {
+  if (charset.empty()) return Converter(Converter::System, Converter::Flag::Stateless);
+  Converter named(nameOf(charset).constData(), Converter::Flag::Stateless);
+  if (named.isValid()) return named;
+  if (charset == systemPageLocale().charset) return Converter(Converter::System, Converter::Flag::Stateless);
+  return Converter(Converter::Latin1, Converter::Flag::Stateless);
+}
+
+}  // namespace
+
+QString toDisplay(std::string_view bytes, std::string_view charset) {
   const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  QStringDecoder decoder(QStringDecoder::System, QStringDecoder::Flag::Stateless);
+  auto decoder = converterFor<QStringDecoder>(charset);
   QString text = decoder.decode(view);
   if (!decoder.hasError()) return text;
   return QString::fromLatin1(view);
@@ -26,19 +45,19 @@ std::string fromDisplay(const QString& text, std::string_view original) {
   return text.toLocal8Bit().toStdString();
 }
 
-QString valueToDisplay(std::string_view value) {
+QString valueToDisplay(std::string_view value, std::string_view charset) {
   QString shown;
   decodeReferences(
-      value, [&shown](std::string_view bytes) { shown += toDisplay(bytes); },
+      value, [&shown, charset](std::string_view bytes) { shown += toDisplay(bytes, charset); },
       [&shown](char32_t character) { shown += QString::fromUcs4(&character, 1); });
   return shown;
 }
 
-std::string valueFromDisplay(const QString& text, std::string_view original) {
-  if (text == valueToDisplay(original)) return std::string(original);
+std::string valueFromDisplay(const QString& text, std::string_view original, std::string_view charset) {
+  if (text == valueToDisplay(original, charset)) return std::string(original);
   std::string value;
   std::string typed;  // bytes typed since the last character the code page lacks
-  QStringEncoder encoder(QStringEncoder::System, QStringEncoder::Flag::Stateless);
+  auto encoder = converterFor<QStringEncoder>(charset);
   for (const char32_t character : text.toUcs4()) {
     const QByteArray bytes = encoder.encode(QString::fromUcs4(&character, 1));
     if (!encoder.hasError()) {

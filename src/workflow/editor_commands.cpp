@@ -6,6 +6,7 @@
 #include "dialogs/uninstall_dialog.h"
 #include "editor/area_list_window.h"
 #include "editor/editor_window.h"
+#include "map_importing.h"
 #include "opening.h"
 #include "platform/ui.h"
 #include "saving.h"
@@ -54,6 +55,7 @@ void connectEditorCommands(EditorWindow& window, Ui& ui, Clipboard& clipboard, P
   QObject::connect(&window, &EditorWindow::imageFolderRequested, &window,
                    [&settings, &ui](ImageFolderChoice choice) { chooseImageFolder(choice, settings, ui); });
   QObject::connect(&window, &EditorWindow::openRequested, &window, [&window, &ui] { openWithDialog(window, ui); });
+  QObject::connect(&window, &EditorWindow::importRequested, &window, [&window, &ui] { importWithDialog(window, ui); });
   QObject::connect(&window, &EditorWindow::dropReceived, &window,
                    [&window, &ui](const QMimeData* data) { openDropped(window, ui, *data); });
   QObject::connect(&window, &EditorWindow::helpRequested, &window, [&window, &ui] { showHelp(window, ui); });

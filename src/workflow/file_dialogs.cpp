@@ -65,6 +65,12 @@ std::string askForFileToOpen(Ui& ui, OpenPurpose purpose, const std::string& ima
   return askForFile(ui, {true, "Open File...", openFilters(purpose), folderOf(imagePath), "jpg"});
 }
 
+std::string askForPageToImport(Ui& ui, const std::string& imagePath) {
+  const std::vector<FileFilter> filters = {{"Web pages", "*.htm;*.html;*.shtml;*.xhtml;*.asp;*.aspx;*.php;*.jsp"},
+                                           {"All files", "*"}};
+  return askForFile(ui, {true, "Import Map...", filters, folderOf(imagePath), ""});
+}
+
 std::string askForFileToSave(Ui& ui, OutputKind kind, const std::string& imagePath) {
   const auto [filter, extension] = saveFilter(kind);
   return askForFile(ui, {false, "Save File As...", {filter}, folderOf(imagePath), extension});

@@ -23,6 +23,10 @@ std::string dialogStartPath(const ImageMap& map);
 // is not there (which the user is told).
 std::string askForFileToOpen(Ui& ui, OpenPurpose purpose, const std::string& imagePath);
 
+// "Import Map...": the system's Open dialog for a web page (or any file),
+// starting in the folder of `imagePath`; as askForFileToOpen.
+std::string askForPageToImport(Ui& ui, const std::string& imagePath);
+
 // The system's Save dialog for one kind of output, which asks before it
 // replaces a file; a name typed without an extension gets the kind's own.
 std::string askForFileToSave(Ui& ui, OutputKind kind, const std::string& imagePath);

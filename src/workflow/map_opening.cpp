@@ -45,19 +45,6 @@ bool showMapPicture(const SplitPage& page, const std::string& path, const MapWor
   return load == PictureLoad::loaded;
 }
 
-// The areas appear one after another, under the busy pointer, until the user
-// skips the rest of the show: then they appear at once.
-void showAreas(std::vector<Area>& areas, const MapWorkspace& workspace, Ui& ui) {
-  if (areas.empty()) return;
-  ui.setBusy(true);
-  bool skipped = false;
-  for (Area& area : areas) {
-    workspace.document.addReadArea(std::move(area));
-    if (!skipped) skipped = ui.pauseUnlessSkipped(pauseAfterArea, workspace.picture);
-  }
-  ui.setBusy(false);
-}
-
 // Tells the user how a reading ended when it did not read every area; a
 // coordinate error empties the map it was read into.
 bool reportReading(const MapReading& reading, MapDocument& document, Ui& ui) {
@@ -90,8 +77,19 @@ bool openMapFile(const MapWorkspace& workspace, Ui& ui, const std::string& path,
   MapReading reading = readMapBlock(page->block);
   const bool savable = extension == "html" || extension == ".htm" || extension == ".asp";
   workspace.document.holdSourcePage(savable ? std::move(page) : nullptr);
-  showAreas(reading.areas, workspace, ui);
+  showAreasOneByOne(reading.areas, workspace, ui);
   return reportReading(reading, workspace.document, ui);
+}
+
+void showAreasOneByOne(std::vector<Area>& areas, const MapWorkspace& workspace, Ui& ui) {
+  if (areas.empty()) return;
+  ui.setBusy(true);
+  bool skipped = false;
+  for (Area& area : areas) {
+    workspace.document.addReadArea(std::move(area));
+    if (!skipped) skipped = ui.pauseUnlessSkipped(pauseAfterArea, workspace.picture);
+  }
+  ui.setBusy(false);
 }
 
 std::string locateMapPicture(const std::string& source, const std::string& pagePath, const MapWorkspace& workspace,

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "model/area.h"
 
 #include "map_workspace.h"
 
@@ -15,6 +18,10 @@ class Ui;
 // The map on screen is replaced only once the new picture has loaded. False
 // when the reading stopped on an error (the user has been told).
 bool openMapFile(const MapWorkspace& workspace, Ui& ui, const std::string& path, const std::string& extension);
+
+// The areas read appear one after another, under the busy pointer, until
+// the user skips the rest of the show: then they appear at once.
+void showAreasOneByOne(std::vector<Area>& areas, const MapWorkspace& workspace, Ui& ui);
 
 // The picture a page's block names as `source`, looked up beside the page at
 // `pagePath`; when it is not there the user may locate it. Empty when there

@@ -66,15 +66,22 @@ void Saving::saveToFile(OutputKind kind) {
 }
 
 // The same picture again with an empty map, the link to its page ended, as
-// a change that can be undone so that work goes on; when the picture cannot
-// be read again, the pixels already held are shown again. Either way the
-// document shows its picture anew, which ends an unfinished polygon with the
-// map it was drawn on.
+// a change that can be undone so that work goes on; the picture is read
+// again at the size the map's coordinates are in (a page may show it at
+// another), and when it cannot be, the pixels already held are shown again.
+// Either way the document shows its picture anew, which ends an unfinished
+// polygon with the map it was drawn on.
 void Saving::restartMap() {
   MapDocument& document = workspace.document;
   document.empty(true);
   const Picture picture = *document.map().picture;
-  if (loadImage(document, ui, picture.path) != PictureLoad::loaded) document.showPicture(picture, document.pixels());
+  std::variant<ReadPicture, PictureLoad> read = readPictureFile(ui, picture.path);
+  if (ReadPicture* reread = std::get_if<ReadPicture>(&read)) {
+    ReadPicture shown = shownAt(std::move(*reread), picture.width, picture.height);
+    document.showPicture(shown.picture, std::move(shown.pixels));
+  } else {
+    document.showPicture(picture, document.pixels());
+  }
 }
 
 void Saving::commonEnding() {

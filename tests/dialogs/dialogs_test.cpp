@@ -138,10 +138,11 @@ TEST_F(HelpWindowTest, ListRowsShowTheirTextAndTheHeaderButNotTheFrames) {
   // The keys added since the two menus: each row of their list says what its command does.
   const std::vector<std::tuple<QPoint, std::string>> keyRows = {
       {{40, 10}, "Undoes the last change"},   {{150, 20}, "Does again what Undo took back"},
-      {{40, 33}, "from 25% to 800%"},         {{40, 53}, "at its own size, 100%"},
-      {{40, 60}, "Hold Ctrl and drag"},       {{40, 73}, "by one pixel; with Shift, by ten"},
-      {{40, 86}, "Shows or hides the Areas"}, {{40, 99}, "Space or a click shows"},
-      {{160, 118}, "fits any screen"},        {{5, 5}, "Keys for editing the map"}};
+      {{40, 33}, "from 25% to 800%"},         {{40, 40}, "at its own size, 100%"},
+      {{40, 55}, "Hold Ctrl and drag"},       {{40, 66}, "by one pixel; with Shift, by ten"},
+      {{40, 78}, "Shows or hides the Areas"}, {{40, 90}, "Space or a click shows"},
+      {{160, 100}, "fits any screen"},        {{40, 114}, "Imports an image map from any web page"},
+      {{5, 5}, "Keys for editing the map"}};
   for (const auto& [at, words] : keyRows) {
     moveOver("keysList", at);
     EXPECT_NE(text("keysText").find(words), std::string::npos) << words;

@@ -284,6 +284,38 @@ TEST_F(EndToEnd, AnAreaIsUndoneRedoneMovedAndDrawnZoomedIn) {
             "<AREA SHAPE=\"rect\" COORDS=\"160, 100, 300, 190\" HREF=\"\">\r\n");
 }
 
+// A page with two maps written by hand, one on the picture shown at half its
+// size: Ctrl+I, the chooser, the second map, its second area's ALT typed
+// over in the Areas window, F9. The page saved differs in that tag alone.
+TEST_F(EndToEnd, AMapOfAnyPageIsImportedEditedAndSavedBackInPlace) {
+  const std::string lightTag = R"(<area shape="circle" coords="230,60,25" href="light.html" alt="Light">)";
+  const std::string original =
+      "<!DOCTYPE html>\n<html><body>\n<img src=\"images/harbour.jpg\" usemap=\"#boats\">\n"
+      "<img src=\"harbour.jpg\" usemap=\"#quay\" width=\"320\" height=\"200\">\n<map name=\"boats\">\n"
+      "  <area shape=\"rect\" coords=\"60,60,200,150\" href=\"boats.html\" alt=\"Boats\">\n</map>\n"
+      "<map name=\"quay\">\n  <area shape=\"rect\" coords=\"10,10,100,80\" href=\"quay.html\" title=\"The quay\">\n  " +
+      lightTag + "\n</map>\n</body></html>\n";
+  std::ofstream(folder / "site.html", std::ios::binary) << original;
+  OrnixProcess ornix(home(), {});
+  const std::string window = editor();
+  ASSERT_FALSE(window.empty()) << ornix.output();
+  XSession::keys(window, {"ctrl+i"});
+  ASSERT_TRUE(XSession::answer("Import Map...", {"Return"}, (folder / "site.html").string())) << "no Import dialog";
+  ASSERT_TRUE(XSession::answer("Choose a Map", {"Down", "Return"})) << "no chooser";
+  ASSERT_TRUE(XSession::waitForWindowGone("Choose a Map"));
+  settle(1000);  // the areas appear one by one
+  XSession::keys(window, {"F3"});
+  // In the Areas window: the second row, its last column, then the ALT to its left.
+  ASSERT_TRUE(XSession::answer("Areas", {"Down", "Down", "End", "Left", "F2", "ctrl+a"}));
+  XSession::keys(XSession::waitForWindow("Areas"), {"Return"}, "Harbour light");
+  settle();
+  saveAndQuit(ornix, window, "F9", "site-saved.html");
+  std::string expected = original;
+  expected.replace(expected.find(lightTag), lightTag.size(),
+                   R"(<AREA SHAPE="circle" COORDS="230, 60, 25" HREF="light.html" ALT="Harbour light">)");
+  EXPECT_EQ(contents(folder / "site-saved.html"), expected);
+}
+
 // The clipboard as another program reads it, through xclip; "" when it holds no text.
 std::string clipboardText() {
   QProcess xclip;

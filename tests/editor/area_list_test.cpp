@@ -8,6 +8,7 @@
 #include "editor/area_list_window.h"
 #include "editor/area_table.h"
 #include "editor/editor_window.h"
+#include "model/map_import.h"
 #include "model/map_writer.h"
 #include "support/editor_on_picture.h"
 #include "support/fake_ui.h"
@@ -97,6 +98,36 @@ TEST_F(AreaListTest, KeysAndButtonsReorderAndDelete) {
   EXPECT_EQ(list().findChild<QUndoView*>("history")->model()->rowCount(), 6) << "the map opened, then five steps";
   window.undo();
   EXPECT_EQ(areas(), (std::vector<Area>{door, tower, roof}));
+}
+
+// An imported map: each area's other attributes in a column of their own,
+// never edited; after the areas, the tags kept as they were, greyed, never
+// edited, chosen or moved, gone with the page a save leaves and back with it.
+TEST_F(AreaListTest, ShowsOtherAttributesAndTheTagsKeptAsTheyWere) {
+  const std::string page =
+      "<map name=m><area shape=rect coords=1,1,90,90 href=a.html title=\"A &amp; B\" nohref>"
+      "<area shape=default href=x.html></map>";
+  const ImportedMap imported = importMap(page, surveyPage(page).maps[0], "utf-8");
+  window.document().showPicture({"/pictures/picture.bmp", 300, 200}, test::patternedPicture(300, 200));
+  window.document().forgetHistory(MapOrigin::imported);
+  window.document().holdSourcePage(imported.page);
+  readAreas(imported.areas);
+  ASSERT_EQ(table().rowCount(), 2);
+  EXPECT_EQ(cell(0, AreaTable::others), "title=\"A &amp; B\" nohref");
+  EXPECT_FALSE(table().flags(table().index(0, AreaTable::others)).testFlag(Qt::ItemIsEditable));
+  EXPECT_EQ(QStringList({cell(1, AreaTable::number), cell(1, AreaTable::shape), cell(1, AreaTable::href)}),
+            QStringList({"kept", "default", "x.html"}));
+  EXPECT_EQ(table().flags(table().index(1, AreaTable::href)), Qt::ItemIsEnabled);
+  EXPECT_FALSE(table().setData(table().index(1, AreaTable::href), "y.html", Qt::EditRole));
+  view().setCurrentIndex(table().index(1, 0));
+  press(Qt::Key_Delete);
+  press(Qt::Key_Up, Qt::ControlModifier);
+  EXPECT_EQ(areas().size(), 1u);
+  EXPECT_EQ(list().findChild<QUndoView*>("history")->emptyLabel(), "Map imported");
+  window.document().empty(true);
+  EXPECT_EQ(table().rowCount(), 0);
+  window.undo();
+  EXPECT_EQ(table().rowCount(), 2);
 }
 
 }  // namespace
