@@ -167,8 +167,11 @@ std::string buildOutput(const ImageMap& map, OutputKind kind, std::string_view f
     case OutputKind::mapFile:
     case OutputKind::textFile: return block.append(crlf);
     case OutputKind::htmlPage: return joined({htmlPageTop, block, htmlPageBottom, crlf});
-    case OutputKind::responsivePage:
-      return responsivePage(block, map.picture ? fileNameOf(*map.picture) : "Image map", locale);
+    case OutputKind::responsivePage: {
+      if (!map.picture) return responsivePage(block, "Image map", locale, {});
+      const std::string name = mapNameOf(*map.picture);
+      return responsivePage(block, fileNameOf(*map.picture), locale, {name, map.picture->width, map.picture->height});
+    }
     case OutputKind::sourcePage: {
       const SplitPage noPage;
       const SplitPage& page = map.sourcePage ? *map.sourcePage : noPage;

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The browser check of the responsive page: writes the pages, has the
 # program's hit test make each picture's grid, validates the pages' HTML and
-# checks them in headless Chromium.
+# checks them in headless Chromium, alone and in the layouts of real sites.
 # Usage: check_responsive_pages.sh RESPONSIVE_PAGES HIT_GRID NODE_MODULES
 set -eu
 here=$(dirname "$0")
@@ -18,3 +18,4 @@ done < "$folder/pictures"
 "$3/.bin/html-validate" --config "$here/html_validate.json" "$folder"/*-responsive.html
 echo "The responsive pages are valid HTML."
 node "$here/check_responsive.cjs" "$folder" "$3" $names
+node "$here/check_layouts.cjs" "$folder" "$3"

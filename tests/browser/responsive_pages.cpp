@@ -1,6 +1,7 @@
 // Writes the pages of the responsive-page browser check into a folder: for
-// pictures of several sizes, the picture (a JPEG), its map as a plain HTML
-// page, and the same map as a responsive page. Each map holds rectangles,
+// pictures of several sizes, the picture (a JPEG) and a copy of twice its
+// size (NAME-large.jpg, for a page to offer high-density screens), its map as
+// a plain HTML page, and the same map as a responsive page. Each map holds rectangles,
 // circles and polygons, a concave one among them, some overlapping, each
 // area with a link and an ALT text of its own. Prints each picture's name and
 // the step of the hit grid to check it with: about 100 points across.
@@ -71,7 +72,8 @@ int main(int argc, char** argv) {
     const std::string name = picture.name;
     QImage image(picture.width, picture.height, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
-    if (!image.save(QString::fromStdString(folder + name + ".jpg"), "jpg")) {
+    if (!image.save(QString::fromStdString(folder + name + ".jpg"), "jpg") ||
+        !image.scaled(image.size() * 2).save(QString::fromStdString(folder + name + "-large.jpg"), "jpg")) {
       std::cerr << "could not write " << folder << name << ".jpg\n";
       return 1;
     }

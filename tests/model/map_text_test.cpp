@@ -74,15 +74,18 @@ TEST(MapBlock, IsWrittenForEachOutputWithTheFolderPrefix) {
 }
 
 // The responsive page carries the HTML page's block byte for byte; its head
-// names the code page and language it is given, and its title the picture,
-// as text. Read back and saved in the original page, it keeps its script.
+// names the code page and language it is given, its title the picture, as
+// text, and its script the size the map was written for, by the map's name
+// as a script's string. Read back and saved in the original page, it keeps
+// its script.
 TEST(MapBlock, TheResponsivePageHoldsTheSameBlockAndKeepsItsScriptWhenSavedBack) {
   const ImageMap map{Picture{"/site/a&b<c.jpg", 500, 300}, {area(Shape::circle, {{50, 60}}, 12)}, nullptr};
   const std::string page = buildOutput(map, OutputKind::responsivePage, "images/", {"windows-1252", "de-DE"});
   const auto blockOf = [](const std::string& text) { return std::get<SplitPage>(splitPage(text, "p.htm")).block; };
   EXPECT_EQ(blockOf(page), blockOf(buildOutput(map, OutputKind::htmlPage, "images/")));
   for (const char* part : {"<!DOCTYPE html>\r\n<html lang=\"de-DE\">", "<meta charset=\"windows-1252\">",
-                           "<title>a&amp;b&lt;c.jpg</title>", "new ResizeObserver", "</html>\r\n"}) {
+                           "<title>a&amp;b&lt;c.jpg</title>", "const sizes = {\"a&b\\u003cc\":[500,300]};\r\n",
+                           "new ResizeObserver", "</html>\r\n"}) {
     EXPECT_NE(page.find(part), std::string::npos) << part;
   }
   ImageMap reopened{map.picture, map.areas, std::make_shared<SplitPage>(std::get<SplitPage>(splitPage(page, "p.htm")))};
