@@ -21,11 +21,11 @@ std::string tokensOf(std::string_view html) {
   for (const HtmlToken* token = &tokenizer.next(); token->kind != HtmlTokenKind::endOfText; token = &tokenizer.next()) {
     if (!tokens.empty()) tokens += " | ";
     tokens += kinds[static_cast<int>(token->kind)];
-    if (!token->name.empty()) tokens += " " + std::string(token->name);
+    if (!token->name.empty()) tokens.append(" ").append(token->name);
     for (const HtmlAttribute& attribute : token->attributes) {
-      tokens += " " + std::string(attribute.name);
-      const std::string quote = attribute.quote == 0 ? "" : std::string(1, attribute.quote);
-      if (attribute.hasValue) tokens += "=" + quote + std::string(attribute.value) + quote;
+      tokens.append(" ").append(attribute.name);
+      const std::string_view quote = attribute.quote == 0 ? "" : std::string_view(&attribute.quote, 1);
+      if (attribute.hasValue) tokens.append("=").append(quote).append(attribute.value).append(quote);
       EXPECT_EQ(html.substr(attribute.valueStart, attribute.value.size()), attribute.value);
     }
     if (token->selfClosing) tokens += " /";
