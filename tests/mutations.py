@@ -12,13 +12,13 @@ MUTATIONS = [
  ("a rectangle's right and bottom edges taken in", "src/platform/regions.cpp", "return {left, top, right - left, bottom - top};", "return {left, top, right - left + 1, bottom - top + 1};"),
  ("a radius of x.5 rounded up, not to even", "src/model/area.cpp", "return roundToInt16(radius);", "return roundToInt16(radius + (radius - static_cast<float>(static_cast<int>(radius)) == 0.5f ? 0.25f : 0.0f));"),
  ("a quote in a value not made safe", "src/model/attribute_entry.cpp", 'escaped += "&quot;";', "escaped += '\"';"),
- ("the pause between areas read: 100 ms, not 200", "src/workflow/map_opening.cpp", "constexpr int pauseAfterArea = 200;", "constexpr int pauseAfterArea = 100;"),
+ ("the pause between areas: 100 ms, not 200", "src/document/map_document.h", "inline constexpr int pauseAfterArea = 200;", "inline constexpr int pauseAfterArea = 100;"),
  ("ALT written before Target", "src/model/map_writer.cpp", '''  if (!area.attributes.target.empty()) out = put(put(out, "\\" Target=\\""), area.attributes.target);
   if (!area.attributes.alt.empty()) out = put(put(out, "\\" ALT=\\""), area.attributes.alt);''', '''  if (!area.attributes.alt.empty()) out = put(put(out, "\\" ALT=\\""), area.attributes.alt);
   if (!area.attributes.target.empty()) out = put(put(out, "\\" Target=\\""), area.attributes.target);'''),
  ("the smallest circle: radius 6, not 7", "src/model/area.h", "inline constexpr float smallestRadius = 7.0f;", "inline constexpr float smallestRadius = 6.0f;"),
  ("the default image folder \"image/\"", "src/model/image_folder.cpp", 'const std::string defaultFolder = "images/";', 'const std::string defaultFolder = "image/";'),
- ("lines ended with LF, not CR LF", "src/model/map_format.h", 'inline constexpr std::string_view crlf = "\\r\\n";', 'inline constexpr std::string_view crlf = "\\n";'),
+ ("lines ended with LF, not CR LF", "src/model/map_format.h", 'inline const std::string crlf = "\\r\\n";', 'inline const std::string crlf = "\\n";'),
  ("the last area under the pointer wins, not the first", "src/editor/area_overlay.cpp", "if (regions[index].contains(QPoint(*x, *y))) return index;", "if (regions[regions.size() - 1 - index].contains(QPoint(*x, *y))) return regions.size() - 1 - index;"),
  ("Shift and an arrow nudge by 5, not 10", "src/editor/editor_window.cpp", "const int step = shift ? 10 : 1;", "const int step = shift ? 5 : 1;"),
 ]

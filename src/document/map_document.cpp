@@ -1,5 +1,7 @@
 #include "map_document.h"
 
+#include "model/attribute_entry.h"
+
 namespace ornix {
 
 MapDocument::MapDocument(QObject* parent) : QObject(parent) {}
@@ -34,6 +36,17 @@ void MapDocument::draw(Area area) {
 void MapDocument::replace(std::size_t index, Area area, StepKind kind) {
   if (area == current.areas.at(index)) return;
   change({index, {current.areas[index]}, {std::move(area)}, current.sourcePage, current.sourcePage}, kind);
+}
+
+bool MapDocument::enterAttributes(std::size_t index, std::string_view href, std::string_view target,
+                                  std::string_view alt) {
+  const Area& area = current.areas.at(index);
+  std::optional<Attributes> entered = enteredAttributes(area.attributes, href, target, alt);
+  if (!entered) return false;
+  Area edited = area;
+  edited.attributes = std::move(*entered);
+  replace(index, std::move(edited), StepKind::edit);
+  return true;
 }
 
 void MapDocument::remove(std::size_t index) {

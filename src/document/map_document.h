@@ -10,6 +10,10 @@
 
 namespace ornix {
 
+// Milliseconds the editor waits after each area drawn with a drag or read
+// from a file, so that the areas of a map appear one after another.
+inline constexpr int pauseAfterArea = 200;
+
 // How the map being edited began, which the history names as its first step.
 enum class MapOrigin { opened, imported };
 
@@ -47,6 +51,9 @@ class MapDocument final : public QObject {
   // drawn is selected.
   void draw(Area area);
   void replace(std::size_t index, Area area, StepKind kind);
+  // Gives an area the attributes entered for it, as the attributes dialog's
+  // Enter does, as an edit; false when what was entered leaves it as it was.
+  bool enterAttributes(std::size_t index, std::string_view href, std::string_view target, std::string_view alt);
   void remove(std::size_t index);
   // Swaps an area with the one after it.
   void swapWithNext(std::size_t index);

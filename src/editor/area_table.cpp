@@ -13,15 +13,6 @@ namespace {
 
 const char* const headers[] = {"#", "Shape", "Coordinates", "HREF", "Target", "ALT", "Other attributes"};
 
-QString shapeWord(Shape shape) {
-  switch (shape) {
-    case Shape::rectangle: return "rect";
-    case Shape::circle: return "circle";
-    case Shape::polygon: return "poly";
-  }
-  return {};
-}
-
 int row(std::size_t index) { return static_cast<int>(index); }
 
 // The tags of an imported page that no area holds, in the page's order.
@@ -70,7 +61,7 @@ int AreaTable::columnCount(const QModelIndex& parent) const { return parent.isVa
 
 QVariant AreaTable::text(const Area& area, int column) const {
   switch (column) {
-    case Column::shape: return shapeWord(area.shape);
+    case Column::shape: return QString::fromLatin1(shapeWord(area.shape));
     case Column::coordinates: return QString::fromStdString(coordsText(area));
     case Column::href: return valueToDisplay(area.attributes.href, document.map().charset());
     case Column::target: return valueToDisplay(area.attributes.target, document.map().charset());
@@ -147,12 +138,7 @@ bool AreaTable::setData(const QModelIndex& index, const QVariant& value, int rol
                        : index.column() == Column::target ? texts.target
                                                           : texts.alt;
   typed = valueFromDisplay(value.toString(), typed, document.map().charset());
-  const std::optional<Attributes> entered = enteredAttributes(area.attributes, texts.href, texts.target, texts.alt);
-  if (!entered) return false;
-  Area edited = area;
-  edited.attributes = *entered;
-  document.replace(at, std::move(edited), StepKind::edit);
-  return true;
+  return document.enterAttributes(at, texts.href, texts.target, texts.alt);
 }
 
 void AreaTable::beginChange(const MapChange& change) {

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
+#include <utility>
 
 #include "area_list_window.h"
 #include "art/artwork.h"
@@ -27,7 +28,6 @@ namespace {
 
 constexpr QSize startPictureSize(500, 300);
 constexpr QSize firstClientTwips(8295, 4740);
-constexpr int pauseAfterArea = 200;      // milliseconds, so the areas appear one by one
 constexpr double handleReachPixels = 4;  // on the screen
 
 QSize timesTwips(QSize pixelSize) { return pixelSize * twipsPerPixel; }
@@ -78,6 +78,10 @@ void EditorWindow::buildPicture() {
   canvas->move(layout::stripWidthPixels, 0);
   viewport = std::make_unique<PictureViewport>(this, canvas, dropArea);
   gestures = std::make_unique<PictureGestures>(*canvas, static_cast<GestureHost&>(*this));
+  canvas->setSelectionSource([this]() -> const Area* {
+    const std::optional<std::size_t> selected = mapDocument.selected();
+    return selected ? &map().areas.at(*selected) : nullptr;
+  });
   connectCanvas();
 }
 
@@ -116,13 +120,8 @@ void EditorWindow::followDocument() {
 }
 
 void EditorWindow::showSelection(std::optional<std::size_t> index) {
-  if (!index) {
-    canvas->setSelection(std::nullopt);
-    return;
-  }
-  const Area& area = map().areas.at(*index);
-  canvas->setSelection(area);
-  viewport->bringIntoView(canvas->toCanvas(regionOf(area).boundingRect()));
+  canvas->selectionChanged();
+  if (index) viewport->bringIntoView(canvas->toCanvas(regionOf(map().areas.at(*index)).boundingRect()));
 }
 
 void EditorWindow::connectToolStrip() {
@@ -181,10 +180,12 @@ void EditorWindow::redo() {
 void EditorWindow::areasChanged(const MapChange& change) {
   toolStrip->setClipboardEnabled(!map().areas.empty());
   if (change.pageBefore && !change.pageAfter) fileMenu->disableOriginalPageSave();
-  if (const std::optional<std::size_t> selected = mapDocument.selected()) canvas->setSelection(map().areas[*selected]);
+  canvas->selectionChanged();
 }
 
-void EditorWindow::ignoreNextRelease(bool ignore) { gestures->setIgnoreNextRelease(ignore); }
+void EditorWindow::ignoreNextReleaseOnPicture() { gestures->setIgnoreNextRelease(true); }
+
+void EditorWindow::acceptReleasesOnPicture() { gestures->setIgnoreNextRelease(false); }
 
 void EditorWindow::focusPicture() { canvas->setFocus(); }
 
@@ -212,12 +213,7 @@ void EditorWindow::editArea(std::size_t index) {
     return;
   }
   if (dialog.choice() == AttributesChoice::enter) {
-    if (std::optional<Attributes> entered =
-            enteredAttributes(area.attributes, dialog.typedHref(), dialog.typedTarget(), dialog.typedAlt())) {
-      Area edit = area;
-      edit.attributes = std::move(*entered);
-      mapDocument.replace(index, std::move(edit), StepKind::edit);
-    }
+    mapDocument.enterAttributes(index, dialog.typedHref(), dialog.typedTarget(), dialog.typedAlt());
   }
   canvas->setFocus();
 }
@@ -343,7 +339,7 @@ void EditorWindow::wheelTurned(double steps, QPointF position, Qt::KeyboardModif
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
-  if (!closeWithoutAsking) {
+  if (std::exchange(askBeforeClosing, true)) {
     if (closeQuestion && closeQuestion()) {
       event->ignore();
       return;

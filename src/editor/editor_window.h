@@ -43,13 +43,16 @@ class EditorWindow final : public QWidget, private GestureHost {
   void toggleAreaList();
   // The picture on screen, where a click cuts a show of areas short.
   const QWidget& pictureWidget() const;
-  // The next release on the picture is swallowed, or no longer.
-  void ignoreNextRelease(bool ignore);
+  // A click on a dialog over the picture may end on the picture: the next
+  // release there draws and selects nothing.
+  void ignoreNextReleaseOnPicture();
+  // Every release on the picture is the user's again.
+  void acceptReleasesOnPicture();
   void focusPicture();
 
-  // Set by the uninstall help just before it ends the program: the window
-  // closes at once, without the unsaved-map question or the animation.
-  bool closeWithoutAsking = false;
+  // The next close ends the window at once, without the unsaved-map question
+  // or the closing animation: the uninstall help ends the program so.
+  void closeNextWithoutAsking() { askBeforeClosing = false; }
   // Asked when the window is about to close; true keeps it open.
   void setCloseQuestion(std::function<bool()> wantsToStay) { closeQuestion = std::move(wantsToStay); }
 
@@ -122,6 +125,7 @@ class EditorWindow final : public QWidget, private GestureHost {
   std::unique_ptr<PictureGestures> gestures;
   std::function<bool()> closeQuestion;
   bool closing = false;  // the closing animation plays: no more layout
+  bool askBeforeClosing = true;
 };
 
 }  // namespace ornix

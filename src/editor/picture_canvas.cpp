@@ -148,33 +148,33 @@ void PictureCanvas::paintEvent(QPaintEvent* event) {
     painter.drawImage(QRectF(toCanvas(source.topLeft()), QSizeF(source.size()) * shownScale), shownPart(source));
   }
   painter.setClipping(false);
-  if (selection) {
+  if (const Area* selected = selectedArea()) {
     painter.save();
-    paintSelection(painter);
+    paintSelection(painter, *selected);
     painter.restore();
   }
   painter.setPen(palette().color(QPalette::Shadow));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void PictureCanvas::setSelection(std::optional<Area> area) {
-  if (area == selection) return;
-  if (selection) update(selectionBounds());
-  selection = std::move(area);
-  if (selection) update(selectionBounds());
+void PictureCanvas::selectionChanged() {
+  update(selectionShown);
+  const Area* selected = selectedArea();
+  selectionShown = selected != nullptr ? selectionBounds(*selected) : QRect();
+  update(selectionShown);
 }
 
 // The frame around the area's points (a circle's around its rim), on the
 // canvas, with room for the handles.
-QRect PictureCanvas::selectionBounds() const {
+QRect PictureCanvas::selectionBounds(const Area& selected) const {
   QRectF box;
-  if (selection->shape == Shape::circle) {
-    const QPointF centre(selection->points.front().x, selection->points.front().y);
-    const double r = selection->radius;
+  if (selected.shape == Shape::circle) {
+    const QPointF centre(selected.points.front().x, selected.points.front().y);
+    const double r = selected.radius;
     box = QRectF(centre - QPointF(r, r), centre + QPointF(r, r));
   } else {
     QPolygonF points;
-    for (const Point& point : selection->points) points << QPointF(point.x, point.y);
+    for (const Point& point : selected.points) points << QPointF(point.x, point.y);
     box = points.boundingRect();
   }
   const QPointF topLeft = toCanvas(box.topLeft());
@@ -187,20 +187,20 @@ QRect PictureCanvas::selectionBounds() const {
 // A dashed frame in the highlight colour and a square handle at every point
 // that reshapes the area: a rectangle's corners, a polygon's vertices, a
 // circle's rim at its four compass points.
-void PictureCanvas::paintSelection(QPainter& painter) const {
+void PictureCanvas::paintSelection(QPainter& painter, const Area& selected) const {
   const QColor mark = palette().color(QPalette::Highlight);
   const QRect frame =
-      selectionBounds().adjusted(selectionHandle, selectionHandle, -selectionHandle - 1, -selectionHandle - 1);
+      selectionBounds(selected).adjusted(selectionHandle, selectionHandle, -selectionHandle - 1, -selectionHandle - 1);
   painter.setPen(QPen(mark, 1, Qt::DashLine));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(frame);
   std::vector<QPointF> handles;
-  if (selection->shape == Shape::polygon) {
-    for (const Point& point : selection->points) handles.push_back(toCanvas(QPointF(point.x + 0.5, point.y + 0.5)));
+  if (selected.shape == Shape::polygon) {
+    for (const Point& point : selected.points) handles.push_back(toCanvas(QPointF(point.x + 0.5, point.y + 0.5)));
   } else {
     const QRectF box(frame);
     handles = {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()};
-    if (selection->shape == Shape::circle) {
+    if (selected.shape == Shape::circle) {
       const QPointF centre = box.center();
       handles = {
           {centre.x(), box.top()}, {box.right(), centre.y()}, {centre.x(), box.bottom()}, {box.left(), centre.y()}};

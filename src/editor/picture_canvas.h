@@ -64,9 +64,11 @@ class PictureCanvas final : public QWidget {
   void xorDot(QPoint at, QColor pen);  // 5 pixels wide
   void xorPixels(const std::vector<QPoint>& pixels, QColor pen);
   // The selected area, marked over the picture with a dashed frame and a
-  // handle at each point a Ctrl+drag reshapes it by; the picture's own
-  // pixels stay as they are.
-  void setSelection(std::optional<Area> area);
+  // handle at each point a Ctrl+drag reshapes it by, read where it is kept
+  // each time the canvas paints; the picture's own pixels stay as they are.
+  void setSelectionSource(std::function<const Area*()> selected) { selectedArea = std::move(selected); }
+  // The selection changed, or its area did: repaints where it was and where it is.
+  void selectionChanged();
   // The colour outlines are drawn with: the system's window background.
   QColor backgroundColour() const { return palette().color(QPalette::Base); }
 
@@ -91,8 +93,8 @@ class PictureCanvas final : public QWidget {
 
  private:
   void resizeToScale();
-  void paintSelection(QPainter& painter) const;
-  QRect selectionBounds() const;
+  void paintSelection(QPainter& painter, const Area& selected) const;
+  QRect selectionBounds(const Area& selected) const;
 
   QImage shownPart(const QRect& inPicture) const;
   void startStrokes();
@@ -102,7 +104,8 @@ class PictureCanvas final : public QWidget {
   QImage strokes;      // the drag's figures: the bits each pixel is XORed with
   QRect strokesReach;  // where the figures have been drawn since the picture was set
   const AreaLook* areaLook = nullptr;
-  std::optional<Area> selection;
+  std::function<const Area*()> selectedArea = [] { return nullptr; };
+  QRect selectionShown;  // where the selection was last marked, on the canvas
   double shownScale = 1.0;
 };
 

@@ -11,6 +11,9 @@ namespace ornix {
 
 enum class Shape { rectangle, circle, polygon };
 
+// The word a map's SHAPE attribute gives a shape: "rect", "circle" or "poly".
+std::string_view shapeWord(Shape shape);
+
 struct Point {
   std::int32_t x = 0;
   std::int32_t y = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace ornix {
@@ -20,6 +21,7 @@ inline constexpr std::string_view endMarker = "<!-- end Ornix";
 // The reader splits a page this many characters after the "<" of the end comment.
 static_assert(endComment.size() == 49);
 
-inline constexpr std::string_view crlf = "\r\n";
+// Lines of every text Ornix writes, and of its messages, end so.
+inline const std::string crlf = "\r\n";
 
 }  // namespace ornix

@@ -46,8 +46,8 @@ using AreaOrReason = std::variant<Area, std::string>;
 std::optional<Shape> shapeNamed(const HtmlAttribute* shape) {
   if (shape == nullptr) return Shape::rectangle;
   const std::string_view word = shape->value;
-  if (sameName(word, "circle") || sameName(word, "circ")) return Shape::circle;
-  if (sameName(word, "poly") || sameName(word, "polygon")) return Shape::polygon;
+  if (sameName(word, shapeWord(Shape::circle)) || sameName(word, "circ")) return Shape::circle;
+  if (sameName(word, shapeWord(Shape::polygon)) || sameName(word, "polygon")) return Shape::polygon;
   if (sameName(word, "default")) return std::nullopt;
   return Shape::rectangle;  // rect, rectangle, and any word HTML does not know
 }

@@ -107,9 +107,9 @@ ShapeReading readPolygon(const std::vector<std::string_view>& items) {
 // makes at most one area, so a window that names two kinds takes the first
 // of rect, circle, poly.
 std::optional<Shape> kindNamedIn(std::string_view window) {
-  if (window.find("rect") != npos) return Shape::rectangle;
-  if (window.find("circle") != npos) return Shape::circle;
-  if (window.find("poly") != npos) return Shape::polygon;
+  for (const Shape shape : {Shape::rectangle, Shape::circle, Shape::polygon}) {
+    if (window.find(shapeWord(shape)) != npos) return shape;
+  }
   return std::nullopt;
 }
 

@@ -14,15 +14,8 @@ constexpr std::string_view mapClosing = "</MAP>";
 constexpr std::string_view htmlPageTop = "<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
 constexpr std::string_view htmlPageBottom = "\r\n</BODY>\r\n</HTML>";
 
-// The opening of an AREA tag up to its COORDS value, by shape.
-std::string_view tagOpening(Shape shape) {
-  switch (shape) {
-    case Shape::rectangle: return "<AREA SHAPE=\"rect\" COORDS=\"";
-    case Shape::circle: return "<AREA SHAPE=\"circle\" COORDS=\"";
-    case Shape::polygon: return "<AREA SHAPE=\"poly\" COORDS=\"";
-  }
-  return {};
-}
+constexpr std::string_view tagStart = "<AREA SHAPE=\"";
+constexpr std::string_view coordsStart = "\" COORDS=\"";
 
 void appendNumber(std::string& text, long long number) {
   char digits[24];
@@ -72,7 +65,7 @@ std::size_t tagSizeBound(const Area& area) {
 void appendAreaTag(std::string& text, const Area& area) {
   const std::size_t start = text.size();
   text.resize(start + tagSizeBound(area));
-  char* out = put(text.data() + start, tagOpening(area.shape));
+  char* out = put(put(put(text.data() + start, tagStart), shapeWord(area.shape)), coordsStart);
   const char* separator = "";
   for (const Point& point : area.points) {
     out = putNumber(put(out, separator), point.x);
@@ -135,7 +128,7 @@ std::string otherAttributesText(const std::vector<OtherAttribute>& others) {
 
 std::string coordsText(const Area& area) {
   const std::string tag = areaTag(area);
-  const std::size_t start = tagOpening(area.shape).size();
+  const std::size_t start = tagStart.size() + shapeWord(area.shape).size() + coordsStart.size();
   return tag.substr(start, tag.find('"', start) - start);
 }
 

@@ -30,7 +30,7 @@ void showUninstallHelp(EditorWindow& window, Ui& ui, ProgramSettings& settings) 
   UninstallDialog help(&window, ui, [&settings, &ui] { clearAssociationOnRequest(settings, ui); });
   ui.showModal(help);
   if (!help.endsProgram()) return;
-  window.closeWithoutAsking = true;
+  window.closeNextWithoutAsking();
   quitProgram(window);
 }
 

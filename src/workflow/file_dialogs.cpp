@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "model/file_kinds.h"
 #include "platform/ui.h"
 
 namespace ornix {
@@ -15,7 +16,7 @@ namespace {
 std::vector<FileFilter> openFilters(OpenPurpose purpose) {
   const FileFilter images{"Image", "*.jpg;*.gif"};
   if (purpose == OpenPurpose::picturesOnly) return {images};
-  return {images, {"ORNX file", "*.ornx"}, {"Edit a map in HTML or TEXT", "*.htm;*.html;*.shtml;*.asp;*.txt"}};
+  return {images, {"ORNX file", "*.ornx"}, {"Edit a map in HTML or TEXT", pageAndTextPatterns()}};
 }
 
 // The filter and the extension a name typed without one gets.

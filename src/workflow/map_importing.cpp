@@ -13,6 +13,7 @@
 #include "file_dialogs.h"
 #include "image_loading.h"
 #include "map_opening.h"
+#include "model/map_format.h"
 #include "model/map_import.h"
 #include "model/page_charset.h"
 #include "opening.h"
@@ -23,7 +24,6 @@
 namespace ornix {
 namespace {
 
-const std::string crlf = "\r\n";
 constexpr std::size_t sniffedBytes = 1445;        // as much of a file as browsers look at to tell text from binary
 constexpr std::int32_t largestShownSide = 16384;  // a page's size for its picture beyond this is not taken
 
@@ -202,14 +202,14 @@ bool importMapFile(const MapWorkspace& workspace, Ui& ui, const std::string& pat
 
 void importWithDialog(EditorWindow& window, Ui& ui) {
   if (window.isMinimized()) window.showNormal();
-  window.ignoreNextRelease(true);
+  window.ignoreNextReleaseOnPicture();
   if (window.map().unsaved() && wantsToSaveFirst(window, ui)) return;
   const std::string path = askForPageToImport(ui, dialogStartPath(window.map()));
   if (path.empty()) return;
   importMapFile(workspaceOf(window), ui, path);
   ui.processEvents();
   window.focusPicture();
-  window.ignoreNextRelease(false);
+  window.acceptReleasesOnPicture();
 }
 
 }  // namespace ornix

@@ -8,15 +8,14 @@
 #include "document/map_document.h"
 #include "file_dialogs.h"
 #include "image_loading.h"
+#include "model/file_kinds.h"
+#include "model/map_format.h"
 #include "model/map_reader.h"
 #include "platform/file_store.h"
 #include "platform/ui.h"
 
 namespace ornix {
 namespace {
-
-const std::string crlf = "\r\n";
-constexpr int pauseAfterArea = 200;  // milliseconds, so the areas appear one by one
 
 void note(Ui& ui, const std::string& text) {
   ui.messageBox({"Ornix Note:", text, MessageIcon::exclamation, MessageButtons::ok});
@@ -65,18 +64,17 @@ bool openMapFile(const MapWorkspace& workspace, Ui& ui, const std::string& path,
     note(ui, "The file " + path + " could not be read.");
     return false;
   }
-  if (!blockComplete(*text, workspace.dialogParent, ui)) return true;
+  if (!blockComplete(*text, workspace.dialogParent, ui)) return false;
   std::variant<SplitPage, Notice> split = splitPage(*text, path);
   if (const Notice* problem = std::get_if<Notice>(&split)) {
     ui.messageBox(noticeMessage(*problem));
-    return true;
+    return false;
   }
   auto page = std::make_shared<SplitPage>(std::move(std::get<SplitPage>(split)));
-  if (!showMapPicture(*page, path, workspace, ui)) return true;
+  if (!showMapPicture(*page, path, workspace, ui)) return false;
   workspace.document.forgetHistory();
   MapReading reading = readMapBlock(page->block);
-  const bool savable = extension == "html" || extension == ".htm" || extension == ".asp";
-  workspace.document.holdSourcePage(savable ? std::move(page) : nullptr);
+  workspace.document.holdSourcePage(savesBackIntoPage(extension) ? std::move(page) : nullptr);
   showAreasOneByOne(reading.areas, workspace, ui);
   return reportReading(reading, workspace.document, ui);
 }

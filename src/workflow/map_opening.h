@@ -14,9 +14,11 @@ class Ui;
 // Opens a map file, HTML page or text file that holds a map block: checks the
 // block, splits the page around it, finds and loads its picture, then shows
 // the areas read one by one. `extension` is the path's last four characters in
-// lower case; pages ending "html", ".htm" or ".asp" can later be saved back.
-// The map on screen is replaced only once the new picture has loaded. False
-// when the reading stopped on an error (the user has been told).
+// lower case; a page of a kind that takes its map back can later be saved back.
+// The map on screen is replaced only once the new picture has loaded. True
+// when the map was opened whole; false when it was not opened, or its reading
+// stopped on an error: the user has been told why, unless they chose not to
+// look for its picture.
 bool openMapFile(const MapWorkspace& workspace, Ui& ui, const std::string& path, const std::string& extension);
 
 // The areas read appear one after another, under the busy pointer, until

@@ -13,20 +13,16 @@
 #include "file_dialogs.h"
 #include "image_loading.h"
 #include "map_opening.h"
+#include "model/file_kinds.h"
+#include "model/map_format.h"
 #include "platform/ui.h"
 
 namespace ornix {
 namespace {
 
-const std::string crlf = "\r\n";
 const std::string kindsAdvice = "Please make sure you are selecting an ORNX file," + crlf +
                                 "a text/html file containing an ORNX file," + crlf +
                                 "or alternately, a GIF or JPG image.";
-
-bool isPageKind(const std::string& extension) {
-  return extension == "html" || extension == ".htm" || extension == ".asp" || extension == ".txt" ||
-         extension == "ornx";
-}
 
 // Back to a normal window when the user opens a file into a minimised one.
 void showNormally(EditorWindow& window) {
@@ -37,13 +33,6 @@ void showNormally(EditorWindow& window) {
 
 MapWorkspace workspaceOf(EditorWindow& window) { return {window.document(), &window, window.pictureWidget()}; }
 
-std::string extensionOf(const std::string& path) {
-  std::string extension = path.size() > 4 ? path.substr(path.size() - 4) : path;
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension;
-}
-
 bool checkFileType(EditorWindow& window, Ui& ui, const std::string& path) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) {
@@ -53,7 +42,7 @@ bool checkFileType(EditorWindow& window, Ui& ui, const std::string& path) {
   }
   if (!fileExists(path)) return false;
   const std::string extension = extensionOf(path);
-  if (isPageKind(extension) || extension == ".jpg" || extension == ".gif") return true;
+  if (holdsMapBlock(extension) || extension == ".jpg" || extension == ".gif") return true;
   showMessage(ui, &window, "We have a problem...",
               crlf + "Ornix does not recognize the filetype in:" + crlf + crlf + path, kindsAdvice);
   return false;
@@ -64,35 +53,33 @@ bool wantsToSaveFirst(EditorWindow& window, Ui& ui) {
              "Would you like the opportunity to" + crlf + "save your current work?");
 }
 
-void openFile(EditorWindow& window, Ui& ui, const std::string& path) {
+bool openFile(EditorWindow& window, Ui& ui, const std::string& path) {
   const std::string extension = extensionOf(path);
-  if (isPageKind(extension)) {
-    openMapFile(workspaceOf(window), ui, path, extension);
-    return;
-  }
+  if (holdsMapBlock(extension)) return openMapFile(workspaceOf(window), ui, path, extension);
   const PictureLoad load = loadImage(window.document(), ui, path);
   if (load == PictureLoad::loaded) window.document().forgetHistory();
   if (load == PictureLoad::unreadable) {
     ui.messageBox({"Ornix Note:", "The picture " + path + crlf + "could not be loaded, so it was not opened.",
                    MessageIcon::exclamation});
   }
+  return load == PictureLoad::loaded;
 }
 
 void openWithDialog(EditorWindow& window, Ui& ui) {
   showNormally(window);
-  window.ignoreNextRelease(true);
+  window.ignoreNextReleaseOnPicture();
   if (window.map().unsaved() && wantsToSaveFirst(window, ui)) return;
   const std::string path = askForFileToOpen(ui, OpenPurpose::anything, dialogStartPath(window.map()));
   if (path.empty()) return;
   openFile(window, ui, path);
   ui.processEvents();
   window.focusPicture();
-  window.ignoreNextRelease(false);
+  window.acceptReleasesOnPicture();
 }
 
 void openDropped(EditorWindow& window, Ui& ui, const QMimeData& data) {
   showNormally(window);
-  window.ignoreNextRelease(false);
+  window.acceptReleasesOnPicture();  // the drag's own release never comes
   const QList<QUrl> urls = data.urls();
   const bool files =
       !urls.isEmpty() && std::all_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });

@@ -11,9 +11,6 @@ namespace ornix {
 class EditorWindow;
 class Ui;
 
-// The last four characters of a path in lower case, which tell its kind.
-std::string extensionOf(const std::string& path);
-
 // The editor window as opening a map works on it: its document, itself for
 // the questions, and its picture.
 MapWorkspace workspaceOf(EditorWindow& window);
@@ -26,8 +23,9 @@ bool checkFileType(EditorWindow& window, Ui& ui, const std::string& path);
 bool wantsToSaveFirst(EditorWindow& window, Ui& ui);
 
 // Opens a path by its kind: a page kind as a map, anything else as a picture.
-// A picture that does not load leaves the map as it was and says why.
-void openFile(EditorWindow& window, Ui& ui, const std::string& path);
+// A picture that does not load leaves the map as it was and says why. True
+// when the file was opened whole.
+bool openFile(EditorWindow& window, Ui& ui, const std::string& path);
 
 // The Open command: asks about an unsaved map, then for a file, and opens it.
 void openWithDialog(EditorWindow& window, Ui& ui);

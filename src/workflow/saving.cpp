@@ -4,6 +4,7 @@
 #include "document/map_document.h"
 #include "file_dialogs.h"
 #include "image_loading.h"
+#include "model/map_format.h"
 #include "platform/clipboard.h"
 #include "platform/file_store.h"
 #include "platform/text_codec.h"
@@ -11,11 +12,7 @@
 #include "system/image_folder.h"
 
 namespace ornix {
-namespace {
-
-const std::string crlf = "\r\n";
-
-}  // namespace
+namespace {}  // namespace
 
 Saving::Saving(const MapWorkspace& workspace, Ui& ui, Clipboard& clipboard, ProgramSettings& settings, QuitAction quit)
     : workspace(workspace), ui(ui), clipboard(clipboard), settings(settings), quit(std::move(quit)) {}

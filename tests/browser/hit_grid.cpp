@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editor/editor_window.h"
+#include "model/file_kinds.h"
 #include "support/fake_ui.h"
 #include "workflow/map_opening.h"
 #include "workflow/opening.h"

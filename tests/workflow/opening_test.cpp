@@ -204,7 +204,7 @@ TEST_F(MapOpeningTest, APictureMissingBesideThePageMayBeLocated) {
     EXPECT_NE(d.findChild<QLabel*>("situationLabel")->text().toStdString().find(expectedPath), std::string::npos);
     test::clickButton(d, "noButton");
   });
-  EXPECT_TRUE(open(file));
+  EXPECT_FALSE(open(file));
   EXPECT_EQ(ui.dialogsShown.back(), "Image path problem...");
   EXPECT_EQ(map(), before);  // the map on screen is untouched
 
@@ -219,13 +219,13 @@ TEST_F(MapOpeningTest, APictureMissingBesideThePageMayBeLocated) {
 }
 
 // A file without a whole block, or whose picture will not load, leaves the
-// map on screen as it was; the user is told why.
+// map on screen as it was, and is not opened; the user is told why.
 TEST_F(MapOpeningTest, AFileThatCannotBeOpenedLeavesTheMapOnScreen) {
   const std::string unloadable = page("index.html", "img/photo.bmp");
   std::filesystem::resize_file(dir.path / "site/img/photo.bmp", 10);
   mapOnScreen();
   const ImageMap before = map();
-  EXPECT_TRUE(open(unloadable));
+  EXPECT_FALSE(open(unloadable));
   EXPECT_EQ(ui.messages.at(0).title, "Ornix Note:");
   ui.dialogScripts.push_back([](QDialog& d) {
     const std::string body = d.findChild<QLabel*>("bodyLabel")->text().toStdString();
@@ -233,7 +233,7 @@ TEST_F(MapOpeningTest, AFileThatCannotBeOpenedLeavesTheMapOnScreen) {
               std::string::npos);
     test::clickButton(d, "okButton");
   });
-  EXPECT_TRUE(open(dir.write("site/plain.txt", test::Bytes{'<', 'p', '>'})));
+  EXPECT_FALSE(open(dir.write("site/plain.txt", test::Bytes{'<', 'p', '>'})));
   EXPECT_EQ(ui.dialogsShown, std::vector<std::string>{"We have a problem..."});
   EXPECT_EQ(map(), before);
 }
@@ -266,7 +266,7 @@ TEST_F(MapOpeningTest, ADamagedBlockSaysHowFarTheReadingGot) {
     std::string damaged = text;
     damaged.replace(damaged.find(c.from), c.from.size(), c.to);
     ui.messages.clear();
-    open(dir.write("site/damaged.html", test::Bytes(damaged.begin(), damaged.end())));
+    EXPECT_FALSE(open(dir.write("site/damaged.html", test::Bytes(damaged.begin(), damaged.end())))) << c.to;
     EXPECT_EQ(ui.messages, std::vector<Message>{c.said}) << c.to;
     EXPECT_EQ(map().areas.size(), c.areasLeft) << c.to;
   }

@@ -135,7 +135,6 @@ TEST_F(ShutdownTest, UninstallHelpEndsTheProgramWhateverTheAnswer) {
   const auto clear = [this](Answer answer) {
     ui.answers.push_back(answer);
     ui.answerWith("clearButton");
-    window.closeWithoutAsking = false;
     window.show();
     emit window.uninstallHelpRequested();
     EXPECT_FALSE(window.isVisible());

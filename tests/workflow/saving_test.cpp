@@ -9,6 +9,7 @@
 
 #include "document/map_document.h"
 #include "model/attribute_entry.h"
+#include "model/file_kinds.h"
 #include "platform/clipboard.h"
 #include "support/map_pages.h"
 #include "support/settings_home.h"
