@@ -2,7 +2,6 @@
 
 #include "area_overlay.h"
 #include "drawing_tool.h"
-#include "picture_canvas.h"
 
 namespace ornix {
 namespace {
@@ -55,20 +54,18 @@ Area AreaMover::candidate(QPointF position) const {
 
 void AreaMover::move(QPointF position) {
   Area next = candidate(position);
-  showOutline(next == original ? std::nullopt : std::optional(std::move(next)));
+  shown = next == original ? std::nullopt : std::optional(std::move(next));
 }
 
 std::optional<MovedArea> AreaMover::release(QPointF position) {
-  showOutline(std::nullopt);
+  shown.reset();
   Area released = candidate(position);
   if (released == original || !keepsShape(released)) return std::nullopt;
   return MovedArea{index, std::move(released)};
 }
 
-void AreaMover::showOutline(std::optional<Area> outline) {
-  if (shown) AreaOverlay::drawOutline(canvas, *shown);
-  shown = std::move(outline);
-  if (shown) AreaOverlay::drawOutline(canvas, *shown);
+std::vector<std::vector<QPoint>> AreaMover::figures() const {
+  return shown ? outlineFigures(*shown) : std::vector<std::vector<QPoint>>{};
 }
 
 std::optional<Qt::CursorShape> AreaMover::pointerAt(const ImageMap& map, QPointF position,

@@ -21,8 +21,8 @@ QPolygon polygonOf(const Area& area) {
   return polygon;
 }
 
-// The figures of an area's outline, each a set of pixels: its box, its
-// circle, or its polygon's edges and dots, edge then dot, vertex by vertex.
+}  // namespace
+
 std::vector<std::vector<QPoint>> outlineFigures(const Area& area) {
   switch (area.shape) {
     case Shape::rectangle: {
@@ -43,6 +43,8 @@ std::vector<std::vector<QPoint>> outlineFigures(const Area& area) {
   }
   return {};
 }
+
+namespace {
 
 // What an area's look covers: its region and its outline, dots and rim included.
 QRect reachOf(const Area& area) {
@@ -107,11 +109,6 @@ std::optional<std::size_t> AreaOverlay::areaAt(QPointF position) const {
     if (regions[index].contains(QPoint(*x, *y))) return index;
   }
   return std::nullopt;
-}
-
-void AreaOverlay::drawOutline(PictureCanvas& canvas, const Area& area) {
-  const QColor pen = canvas.backgroundColour();
-  for (const std::vector<QPoint>& figure : outlineFigures(area)) canvas.xorPixels(figure, pen);
 }
 
 // The areas are painted in map order over the part; each pixel of a figure

@@ -34,17 +34,17 @@ class AreaOverlay final : public AreaLook {
 
   void paintOnto(QImage& part, const QRect& inPicture) const override;
 
-  // An area's outline among the drag's figures: a box between two corners, a
-  // circle around a centre, or a polygon's edges, the closing one too, with a
-  // 5-pixel dot at each vertex.
-  static void drawOutline(PictureCanvas& canvas, const Area& area);
-
  private:
   PictureCanvas& canvas;
   const std::vector<Area>& areas;
   std::vector<QRegion> regions;
   std::vector<QRect> reaches;  // what each area's look covers on the picture
 };
+
+// An area's outline as figures of pixels: a box between two corners, a
+// circle around a centre, or a polygon's edges, the closing one too, each
+// followed by the 5-pixel dot at its vertex.
+std::vector<std::vector<QPoint>> outlineFigures(const Area& area);
 
 // The region a click on the area is tested against.
 QRegion regionOf(const Area& area);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPoint>
 #include <QPointF>
 #include <optional>
+#include <vector>
 
 #include "model/area.h"
 
@@ -13,10 +15,13 @@ struct ShapeEnd {
   std::optional<Area> area;
 };
 
-// One way of drawing a new area with the mouse. A tool draws what it has so
-// far on the picture by exclusive-or, and hands back the area it finishes.
-// Positions are pixels of the picture; the editor calls move, release and
-// endDrag only between a press and its release.
+// The pixels of the figures a gesture shows over the picture while it goes on.
+using Figures = std::vector<std::vector<QPoint>>;
+
+// One way of drawing a new area with the mouse. A tool keeps only the points
+// of the shape it is drawing, which the canvas paints from its figures, and
+// hands back the area it finishes. Positions are pixels of the picture; the
+// editor calls move, release and endDrag only between a press and its release.
 class DrawingTool {
  public:
   virtual ~DrawingTool() = default;
@@ -27,10 +32,12 @@ class DrawingTool {
   virtual void move(QPointF position) = 0;
   // The release that ends a press; the finished area when it ends one.
   virtual std::optional<Area> release(QPointF position) = 0;
-  // The release was swallowed: what the drag drew comes off the picture.
+  // The release was swallowed: the drag's points are forgotten.
   virtual void endDrag() = 0;
-  // Ends a shape left unfinished between presses, taking it off the picture.
+  // Forgets a shape left unfinished between presses.
   virtual void cancel() = 0;
+  // The shape so far, as the canvas shows it.
+  virtual Figures figures() const = 0;
   // The pointer's shape at a point of the picture while this tool is chosen.
   virtual Qt::CursorShape pointerAt(QPointF) const { return Qt::CrossCursor; }
 };

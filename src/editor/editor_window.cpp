@@ -156,9 +156,9 @@ void EditorWindow::chooseTool(ToolKind kind) {
 
 const QWidget& EditorWindow::pictureWidget() const { return *canvas; }
 
-void EditorWindow::addDrawnArea(Area area, bool pauseAfter) {
+void EditorWindow::addDrawnArea(Area area, DrawnBy drawn) {
   mapDocument.draw(std::move(area));
-  if (pauseAfter) ui.pause(pauseAfterArea);
+  if (drawn == DrawnBy::drag) ui.pause(pauseAfterArea);
 }
 
 void EditorWindow::replaceArea(MovedArea moved) {

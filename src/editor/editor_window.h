@@ -92,7 +92,7 @@ class EditorWindow final : public QWidget, private GestureHost {
  private:
   std::int32_t handleReach() const override;
   void editAreaAt(QPointF position, bool pressedInArea) override;
-  void addDrawnArea(Area area, bool pauseAfter) override;
+  void addDrawnArea(Area area, DrawnBy drawn) override;
   void replaceArea(MovedArea moved) override;
   void selectArea(std::size_t index) override { mapDocument.select(index); }
 

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace ornix {
@@ -31,19 +32,14 @@ PictureCanvas::PictureCanvas(QWidget* parent) : QWidget(parent) {
 void PictureCanvas::setPicture(const QImage& loaded) {
   pictureToMake = nullptr;
   picture = loaded.convertToFormat(QImage::Format_RGB32);
-  startStrokes();
+  showDrag({});
+  resizeToScale();
 }
 
 void PictureCanvas::setPictureToMake(QSize size, std::function<QImage()> make) {
   picture = QImage(size, QImage::Format_RGB32);
   pictureToMake = std::move(make);
-  startStrokes();
-}
-
-void PictureCanvas::startStrokes() {
-  strokes = QImage(picture.size(), QImage::Format_RGB32);
-  strokes.fill(0);
-  strokesReach = {};
+  showDrag({});
   resizeToScale();
 }
 
@@ -56,14 +52,21 @@ QImage PictureCanvas::shownPart(const QRect& inPicture) const {
     pictureToMake = nullptr;
   }
   QImage part = picture.copy(inPicture);
-  const QRect stroked = strokesReach & inPicture;
-  for (int y = stroked.top(); y <= stroked.bottom(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(part.scanLine(y - inPicture.y())) - inPicture.x();
-    const auto* stroke = reinterpret_cast<const QRgb*>(strokes.constScanLine(y));
-    for (int x = stroked.left(); x <= stroked.right(); ++x) line[x] ^= stroke[x];
-  }
+  paintDragOnto(part, inPicture);
   if (areaLook != nullptr) areaLook->paintOnto(part, inPicture);
   return part;
+}
+
+// Exclusive-or with the outline colour's red, green and blue, the pixels
+// keeping their opaque alpha; the drag's pixels of the part's rows only.
+void PictureCanvas::paintDragOnto(QImage& part, const QRect& inPicture) const {
+  const QRgb mask = backgroundColour().rgb() & RGB_MASK;
+  const auto first = std::lower_bound(dragPixels.begin(), dragPixels.end(), inPicture.top(),
+                                      [](const QPoint& pixel, int top) { return pixel.y() < top; });
+  for (auto pixel = first; pixel != dragPixels.end() && pixel->y() <= inPicture.bottom(); ++pixel) {
+    if (pixel->x() < inPicture.left() || pixel->x() > inPicture.right()) continue;
+    reinterpret_cast<QRgb*>(part.scanLine(pixel->y() - inPicture.y()))[pixel->x() - inPicture.x()] ^= mask;
+  }
 }
 
 void PictureCanvas::setScale(double scale) {
@@ -95,41 +98,19 @@ QRect PictureCanvas::toCanvas(const QRect& pictureRect) const {
 
 void PictureCanvas::updatePicture(const QRect& changed) { update(toCanvas(changed)); }
 
-// Exclusive-or with the colour's red, green and blue; the picture's pixels
-// keep their opaque alpha. Only the tiles the figure crosses are repainted,
-// so a large figure costs its length at any scale.
-void PictureCanvas::xorPixels(const std::vector<QPoint>& pixels, QColor pen) {
-  if (pixels.empty()) return;
-  const QRgb mask = pen.rgb() & RGB_MASK;
-  const QRect bounds = strokes.rect();
-  uchar* const bits = strokes.bits();  // one detach for the whole figure, not one a pixel
-  const qsizetype bytesPerLine = strokes.bytesPerLine();
-  for (const QPoint& pixel : pixels) {
-    if (bounds.contains(pixel)) reinterpret_cast<QRgb*>(bits + pixel.y() * bytesPerLine)[pixel.x()] ^= mask;
-  }
+void PictureCanvas::showDrag(const std::vector<std::vector<QPoint>>& figures) {
+  dragPixels.clear();
+  for (const std::vector<QPoint>& figure : figures) dragPixels.insert(dragPixels.end(), figure.begin(), figure.end());
+  std::sort(dragPixels.begin(), dragPixels.end(),
+            [](const QPoint& a, const QPoint& b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); });
   const int tile = std::max(1, static_cast<int>(std::lround(repaintTile / shownScale)));
-  std::vector<QRect> shown = tilesHolding(pixels, tile);
-  for (QRect& part : shown) {
-    strokesReach |= part & bounds;
-    part = toCanvas(part);
-  }
-  QRegion changed;
-  changed.setRects(shown.data(), static_cast<int>(shown.size()));
-  update(changed);
+  std::vector<QRect> shown = tilesHolding(dragPixels, tile);
+  for (QRect& part : shown) part = toCanvas(part);
+  QRegion now;
+  now.setRects(shown.data(), static_cast<int>(shown.size()));
+  update(dragShown | now);
+  dragShown = now;
 }
-
-void PictureCanvas::xorBox(QPoint corner1, QPoint corner2, QColor pen) {
-  if (corner1 == corner2) return;  // no box to draw or erase
-  xorPixels(boxPixels(corner1, corner2), pen);
-}
-
-void PictureCanvas::xorCircle(QPoint centre, double radius, QColor pen) {
-  xorPixels(circlePixels(centre, radius), pen);
-}
-
-void PictureCanvas::xorLine(QPoint from, QPoint to, QColor pen) { xorPixels(linePixels(from, to), pen); }
-
-void PictureCanvas::xorDot(QPoint at, QColor pen) { xorPixels(dotPixels(at), pen); }
 
 // Paints only the exposed part: each exposed rectangle from the picture
 // pixels it shows, enlarged block by block or reduced smoothly.

@@ -25,7 +25,8 @@ class AreaLook {
 // The picture being mapped, shown at a scale inside a one-pixel border. The
 // loaded picture stays as it is; each paint shows it with the areas' look
 // and, on top, the figures of a drag in progress (a rubber band, a polygon
-// being drawn, an area being moved), both by exclusive-or. Positions it
+// being drawn, an area being moved), both by exclusive-or, from their
+// values: nothing drawn stays behind to be taken off again. Positions it
 // reports are pixels of the picture: at 100% as the pointer gives them, at
 // other scales the picture pixel under the pointer.
 class PictureCanvas final : public QWidget {
@@ -35,7 +36,7 @@ class PictureCanvas final : public QWidget {
   explicit PictureCanvas(QWidget* parent);
 
   // Shows a picture; the canvas takes its size at the scale plus the border.
-  // No figure of a drag stays on it.
+  // No figure of a drag is shown on it.
   void setPicture(const QImage& loaded);
   // The same for a picture made only when it is first painted or read: the
   // start picture, which a picture opened at start replaces unseen.
@@ -56,13 +57,12 @@ class PictureCanvas final : public QWidget {
   // Repaints the part of the picture that changed (picture coordinates).
   void updatePicture(const QRect& changed);
 
-  // The figures of a drag, drawn by exclusive-or, so drawing one a second
-  // time takes it off again. Each repaints only the part it touched.
-  void xorBox(QPoint corner1, QPoint corner2, QColor pen);
-  void xorCircle(QPoint centre, double radius, QColor pen);
-  void xorLine(QPoint from, QPoint to, QColor pen);
-  void xorDot(QPoint at, QColor pen);  // 5 pixels wide
-  void xorPixels(const std::vector<QPoint>& pixels, QColor pen);
+  // The figures of the drag in progress, each a set of the picture's pixels,
+  // painted over the picture and the areas in the outline colour by
+  // exclusive-or; none when no drag is in progress. Only the tiles the old
+  // and the new figures cross are repainted, so a large figure costs its
+  // length at any scale.
+  void showDrag(const std::vector<std::vector<QPoint>>& figures);
   // The selected area, marked over the picture with a dashed frame and a
   // handle at each point a Ctrl+drag reshapes it by, read where it is kept
   // each time the canvas paints; the picture's own pixels stay as they are.
@@ -97,12 +97,12 @@ class PictureCanvas final : public QWidget {
   QRect selectionBounds(const Area& selected) const;
 
   QImage shownPart(const QRect& inPicture) const;
-  void startStrokes();
+  void paintDragOnto(QImage& part, const QRect& inPicture) const;
 
   mutable QImage picture;
   mutable std::function<QImage()> pictureToMake;
-  QImage strokes;      // the drag's figures: the bits each pixel is XORed with
-  QRect strokesReach;  // where the figures have been drawn since the picture was set
+  std::vector<QPoint> dragPixels;  // every figure's pixels, row by row; one a figure holds twice is XORed twice
+  QRegion dragShown;               // where the canvas shows them
   const AreaLook* areaLook = nullptr;
   std::function<const Area*()> selectedArea = [] { return nullptr; };
   QRect selectionShown;  // where the selection was last marked, on the canvas

@@ -4,20 +4,15 @@
 #include "polygon_tool.h"
 #include "rubber_band_tools.h"
 
+#include <utility>
+
 namespace ornix {
-namespace {
-
-constexpr bool pauseAfterDrag = true;
-
-}  // namespace
-
 PictureGestures::PictureGestures(PictureCanvas& canvas, GestureHost& host)
     : canvas(canvas),
       host(host),
-      rectangle(std::make_unique<RectangleTool>(canvas)),
-      circle(std::make_unique<CircleTool>(canvas)),
-      polygon(std::make_unique<PolygonTool>(canvas)),
-      mover(canvas) {}
+      rectangle(std::make_unique<RectangleTool>()),
+      circle(std::make_unique<CircleTool>()),
+      polygon(std::make_unique<PolygonTool>()) {}
 
 PictureGestures::~PictureGestures() = default;
 
@@ -42,32 +37,35 @@ void PictureGestures::press(Qt::MouseButton button, QPointF position, Qt::Keyboa
   polygonJustClosed = false;
   const std::optional<std::size_t> areaUnder = host.areaAt(position);
   if (modifiers.testFlag(Qt::ControlModifier) && mover.press(host.map(), position, areaUnder, host.handleReach())) {
-    moving = true;
+    pressed = Press::moving;
     host.selectArea(mover.heldArea());
     return;
   }
   if (areaUnder) {
-    pressedInArea = true;  // nothing is drawn; the release goes to selection
+    pressed = Press::inArea;  // nothing is drawn; the release goes to selection
     return;
   }
-  dragging = true;
+  pressed = Press::drawing;
   std::optional<ShapeEnd> ended = tool().press(position);
+  showDrag();
   if (!ended) return;
-  dragging = false;
+  pressed = Press::none;
   polygonJustClosed = true;
   canvas.setCursor(Qt::CrossCursor);
-  if (ended->area) host.addDrawnArea(std::move(*ended->area), !pauseAfterDrag);
+  if (ended->area) host.addDrawnArea(std::move(*ended->area), DrawnBy::clicks);
 }
 
 void PictureGestures::move(Qt::MouseButtons held, QPointF position, Qt::KeyboardModifiers modifiers) {
   if (ignoresPointer(held.testFlag(Qt::RightButton))) return;
-  if (moving) {
+  if (pressed == Press::moving) {
     mover.move(position);
-    return;
+    return showDrag();
   }
-  if (hasAreas() && pressedInArea) return;
+  if (hasAreas() && pressed == Press::inArea) return;
   showPointer(position, modifiers);
-  if (dragging) tool().move(position);
+  if (pressed != Press::drawing) return;
+  tool().move(position);
+  showDrag();
 }
 
 void PictureGestures::showPointer(QPointF position, Qt::KeyboardModifiers modifiers) {
@@ -81,21 +79,23 @@ void PictureGestures::showPointer(QPointF position, Qt::KeyboardModifiers modifi
 
 void PictureGestures::release(Qt::MouseButton button, QPointF position) {
   if (swallowsRelease()) return;
-  if (moving && button != Qt::RightButton) {
-    moving = false;
-    if (std::optional<MovedArea> moved = mover.release(position)) host.replaceArea(std::move(*moved));
+  const Press ended = button == Qt::RightButton ? pressed : std::exchange(pressed, Press::none);
+  if (ended == Press::moving && button != Qt::RightButton) {
+    std::optional<MovedArea> moved = mover.release(position);
+    showDrag();
+    if (moved) host.replaceArea(std::move(*moved));
   } else if (button == Qt::RightButton) {
     host.showFileMenu();
-  } else if (pressedInArea) {
+  } else if (ended == Press::inArea) {
     host.editAreaAt(position, true);
-    pressedInArea = false;
-  } else if (!dragging) {
+  } else if (ended != Press::drawing) {
     // No drawing press before it (the second release of a double click):
     // selection only, and nothing drawn.
     if (hasAreas()) host.editAreaAt(position, false);
   } else if (host.map().picture) {
-    dragging = false;
-    if (std::optional<Area> drawn = tool().release(position)) host.addDrawnArea(std::move(*drawn), pauseAfterDrag);
+    std::optional<Area> drawn = tool().release(position);
+    showDrag();
+    if (drawn) host.addDrawnArea(std::move(*drawn), DrawnBy::drag);
   }
 }
 
@@ -117,16 +117,26 @@ bool PictureGestures::swallowsRelease() {
 }
 
 void PictureGestures::endDrag() {
-  if (moving) mover.cancel();
-  moving = false;
-  if (!dragging) return;
-  dragging = false;
-  tool().endDrag();
+  if (pressed == Press::moving) mover.cancel();
+  if (pressed == Press::drawing) tool().endDrag();
+  pressed = Press::none;
+  showDrag();
 }
 
 void PictureGestures::endDrawing() {
   endDrag();
   polygon->cancel();
+  showDrag();
+}
+
+// The canvas shows the unfinished polygon, whichever tool is chosen, and the
+// drag in progress.
+void PictureGestures::showDrag() {
+  Figures figures = polygon->figures();
+  const auto add = [&figures](Figures more) { figures.insert(figures.end(), more.begin(), more.end()); };
+  if (pressed == Press::drawing && &tool() != polygon.get()) add(tool().figures());
+  if (pressed == Press::moving) add(mover.figures());
+  canvas.showDrag(figures);
 }
 
 }  // namespace ornix

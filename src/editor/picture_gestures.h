@@ -14,6 +14,10 @@ class PolygonTool;
 
 enum class ToolKind { rectangle, circle, polygon };
 
+// How a new area was drawn: by a drag, which the editor follows with a pause,
+// or by clicks.
+enum class DrawnBy { drag, clicks };
+
 // What the mouse on the picture needs of the editor window.
 class GestureHost {
  public:
@@ -27,7 +31,7 @@ class GestureHost {
   // and the press was inside an area, the user is told why nothing is drawn.
   virtual void editAreaAt(QPointF position, bool pressedInArea) = 0;
   // A finished shape becomes an area; a dragged one is followed by a pause.
-  virtual void addDrawnArea(Area area, bool pauseAfter) = 0;
+  virtual void addDrawnArea(Area area, DrawnBy drawn) = 0;
   virtual void replaceArea(MovedArea moved) = 0;
   // A Ctrl+press took hold of an area, to move or reshape it.
   virtual void selectArea(std::size_t index) = 0;
@@ -55,15 +59,19 @@ class PictureGestures {
   void setMenuPending(bool pending) { menuPending = pending; }
   // The next release is swallowed (a file is being opened or dragged in).
   void setIgnoreNextRelease(bool ignore) { ignoreNextRelease = ignore; }
-  // Ends a drag and an unfinished polygon, taking them off the picture.
+  // Ends a drag and forgets an unfinished polygon.
   void endDrawing();
 
  private:
+  // What the left button's press in progress is doing.
+  enum class Press { none, drawing, moving, inArea };
+
   DrawingTool& tool() const;
   bool ignoresPointer(bool rightButton) const;
   bool hasAreas() const { return !host.map().areas.empty(); }
   bool swallowsRelease();
   void endDrag();
+  void showDrag();
 
   PictureCanvas& canvas;
   GestureHost& host;
@@ -72,9 +80,7 @@ class PictureGestures {
   std::unique_ptr<PolygonTool> polygon;
   AreaMover mover;
   ToolKind chosen = ToolKind::rectangle;
-  bool dragging = false;       // a drawing press is in progress
-  bool moving = false;         // a Ctrl+press on an area is in progress
-  bool pressedInArea = false;  // the last press landed inside an area
+  Press pressed = Press::none;
   bool menuPending = false;
   bool ignoreNextRelease = false;
   bool polygonJustClosed = false;  // the release of the closing press is swallowed

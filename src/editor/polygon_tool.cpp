@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "area_overlay.h"
-#include "picture_canvas.h"
+#include "outline_pixels.h"
 
 namespace ornix {
 namespace {
@@ -20,9 +20,6 @@ bool near(QPointF point, QPoint vertex) {
 std::optional<ShapeEnd> PolygonTool::press(QPointF position) {
   const QPoint click = wholePixel(position);
   if (closesAt(click)) return ShapeEnd{close()};
-  const QColor pen = canvas.backgroundColour();
-  canvas.xorDot(click, pen);
-  if (!vertices.empty()) canvas.xorLine(vertices.back(), click, pen);
   vertices.push_back(click);
   return std::nullopt;
 }
@@ -33,8 +30,8 @@ bool PolygonTool::closesAt(QPoint click) const {
 }
 
 // The closing click is not a vertex: it ends the polygon with the edge from
-// the last vertex back to the first, and the edges drawn so far come off: the
-// area shows its own outline. A polygon that encloses no pixel (its vertices
+// the last vertex back to the first, and the edges shown so far go: the area
+// shows its own outline. A polygon that encloses no pixel (its vertices
 // on one spot or one line) could never be clicked again: like a too small
 // rectangle or circle it is dropped.
 std::optional<Area> PolygonTool::close() {
@@ -45,13 +42,14 @@ std::optional<Area> PolygonTool::close() {
   return std::nullopt;
 }
 
-void PolygonTool::cancel() {
-  const QColor pen = canvas.backgroundColour();
+// A dot at each vertex and the edge from the one before it.
+Figures PolygonTool::figures() const {
+  Figures figures;
   for (std::size_t i = 0; i < vertices.size(); ++i) {
-    canvas.xorDot(vertices[i], pen);
-    if (i > 0) canvas.xorLine(vertices[i - 1], vertices[i], pen);
+    figures.push_back(dotPixels(vertices[i]));
+    if (i > 0) figures.push_back(linePixels(vertices[i - 1], vertices[i]));
   }
-  vertices.clear();
+  return figures;
 }
 
 Qt::CursorShape PolygonTool::pointerAt(QPointF position) const {

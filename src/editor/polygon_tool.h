@@ -7,20 +7,17 @@
 
 namespace ornix {
 
-class PictureCanvas;
-
-// Polygons, a vertex a click: each click draws a 5-pixel dot and the edge from
+// Polygons, a vertex a click: each click shows a 5-pixel dot and the edge from
 // the vertex before, and a click within 10 pixels of the first vertex, once
 // three stand, closes the polygon. The 256th click always closes it.
 class PolygonTool final : public DrawingTool {
  public:
-  explicit PolygonTool(PictureCanvas& canvas) : canvas(canvas) {}
-
   std::optional<ShapeEnd> press(QPointF position) override;
   void move(QPointF) override {}
   std::optional<Area> release(QPointF) override { return std::nullopt; }
   void endDrag() override {}
-  void cancel() override;
+  void cancel() override { vertices.clear(); }
+  Figures figures() const override;
   // The up arrow near the first vertex announces that a click there closes the polygon.
   Qt::CursorShape pointerAt(QPointF position) const override;
 
@@ -28,7 +25,6 @@ class PolygonTool final : public DrawingTool {
   bool closesAt(QPoint click) const;
   std::optional<Area> close();
 
-  PictureCanvas& canvas;
   std::vector<QPoint> vertices;
 };
 

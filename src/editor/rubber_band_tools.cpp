@@ -5,7 +5,7 @@
 
 #include "area_overlay.h"
 #include "model/numbers.h"
-#include "picture_canvas.h"
+#include "outline_pixels.h"
 
 namespace ornix {
 
@@ -19,41 +19,35 @@ QPoint wholePixel(QPointF position) {
 
 std::optional<ShapeEnd> RubberBandTool::press(QPointF position) {
   anchor = wholePixel(position);
-  pen = anchor;  // no band yet: a box or circle of size 0, which draws nothing
+  pen = anchor;  // no band yet: a box or circle of size 0, which shows nothing
   return std::nullopt;
 }
 
-void RubberBandTool::move(QPointF position) {
-  drawBand(pen);
-  drawBand(position);
-  pen = position;
+Figures RectangleTool::figures() const {
+  const QPoint corner = wholePixel(pen);
+  if (corner == anchor) return {};
+  return {boxPixels(anchor, corner)};
 }
 
-void RectangleTool::drawBand(QPointF to) { canvas.xorBox(anchor, wholePixel(to), canvas.backgroundColour()); }
-
-// The band is brought to the release point first, so that the box its
-// numbers describe is the one last shown; then it comes off, and the area,
-// if the box is big enough to keep, shows its own outline.
+// The box its numbers describe is the one to the release point; the band
+// goes, and the area, if the box is big enough to keep, shows its own outline.
 std::optional<Area> RectangleTool::release(QPointF position) {
-  move(position);
-  drawBand(pen);
   const QPoint corner = wholePixel(position);
+  pen = anchor;
   Area rectangle{Shape::rectangle, {{anchor.x(), anchor.y()}, {corner.x(), corner.y()}}, 0.0f, {}};
   if (keepsShape(rectangle)) return rectangle;
   return std::nullopt;
 }
 
-float CircleTool::radiusTo(QPointF to) const {
-  return static_cast<float>(std::hypot(to.x() - anchor.x(), to.y() - anchor.y()));
-}
+float CircleTool::radius() const { return static_cast<float>(std::hypot(pen.x() - anchor.x(), pen.y() - anchor.y())); }
 
-void CircleTool::drawBand(QPointF to) { canvas.xorCircle(anchor, radiusTo(to), canvas.backgroundColour()); }
+Figures CircleTool::figures() const { return {circlePixels(anchor, radius())}; }
 
-// The radius is the one of the last band drawn, not measured to the release
-// point; the band comes off either way.
+// The radius is the one of the last band shown, not measured to the release
+// point; the band goes either way.
 std::optional<Area> CircleTool::release(QPointF) {
-  drawBand(pen);
-  Area circle{Shape::circle, {{anchor.x(), anchor.y()}}, radiusTo(pen), {}};
+  Area circle{Shape::circle, {{anchor.x(), anchor.y()}}, radius(), {}};
+  pen = anchor;
   if (keepsShape(circle)) return circle;
   return std::nullopt;
 }
