@@ -1,5 +1,7 @@
 #include "help_rows.h"
 
+#include <QPainter>
+
 namespace ornix {
 
 const HelpList& rightButtonList() {
@@ -43,37 +45,44 @@ const HelpList& leftButtonList() {
   return list;
 }
 
-const HelpList& keysList() {
-  static const HelpList list{
-      {
-          {33, 161, 0, 12, 1900,
-           "Undoes the last change: an area drawn, edited, deleted, moved or reshaped, or the map emptied by a "
-           "save. Also at the end of the File menu."},
-          {33, 161, 12, 24, 1900, "Does again what Undo took back. Ctrl+Shift+Z does the same."},
-          {33, 161, 24, 36, 1900,
-           "Shows the picture larger or smaller, from 25% to 800%. Ctrl and the mouse wheel zoom about the pointer."},
-          {33, 161, 36, 48, 800, "Shows the picture at its own size, 100%, again."},
-          {33, 161, 48, 60, 1900,
-           "Hold Ctrl and drag: from inside an area it moves; from a corner, a vertex or a circle's rim it is "
-           "reshaped."},
-          {33, 161, 60, 72, 1900,
-           "The arrow keys nudge the selected area (chosen in the Areas window, F3, or last drawn, moved or "
-           "reshaped) by one pixel; with Shift, by ten."},
-          {33, 161, 72, 84, 1900,
-           "Shows or hides the Areas window: every area, to edit in place or move with Ctrl+Up and Ctrl+Down, "
-           "and the changes made so far."},
-          {33, 161, 84, 96, 1900,
-           "While the areas of an opened map appear one by one, Space or a click shows the rest at once."},
-          {33, 161, 96, 108, 1900,
-           "Saves the map in a page of its own that fits any screen: the picture shrinks to the page's width and "
-           "its areas with it. At the end of the File menu."},
-          {33, 161, 108, 120, 1900,
-           "Imports an image map from any web page, written by hand or by another tool, to edit; saved back into "
-           "its page, only the changed tags are written anew. On the File menu, after Area List."},
-      },
-      {0, 0, 0, 0, 800, "Keys for editing the map and for the view of the picture."},
-  };
+HelpList keysList(const std::vector<KeysPanelRow>& rows) {
+  HelpList list{{}, {0, 0, 0, 0, 800, "Keys for editing the map and for the view of the picture."}};
+  for (std::size_t index = 0; index < rows.size(); ++index) {
+    const int top = static_cast<int>(index) * keysRowHeight;
+    list.rows.push_back({33, 161, top, top + keysRowHeight, rows[index].heightTwips, rows[index].text});
+  }
   return list;
+}
+
+// A light card with a blue edge; names in a plain face, keys in a smaller bold one.
+QPixmap keysListPicture(const std::vector<KeysPanelRow>& rows, qreal devicePixelRatio) {
+  QPixmap picture(keysListSize * devicePixelRatio);
+  picture.setDevicePixelRatio(devicePixelRatio);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QColor(0x99, 0x99, 0xff));
+  painter.setBrush(QColor(0xe8, 0xe8, 0xf0));
+  painter.drawRoundedRect(QRectF(30, 0.5, 134, 119), 2, 2);
+  QFont name("Arial");
+  name.setPixelSize(10);
+  QFont keys = name;
+  keys.setPixelSize(9);
+  keys.setBold(true);
+  for (std::size_t index = 0; index < rows.size(); ++index) {
+    const int top = static_cast<int>(index) * keysRowHeight;
+    if (rows[index].lineAbove) {
+      painter.setPen(QColor(0x9a, 0x9a, 0xb0));
+      painter.drawLine(QPointF(34, top + 0.5), QPointF(160, top + 0.5));
+    }
+    painter.setPen(QColor(0x10, 0x10, 0x30));
+    painter.setFont(name);
+    painter.drawText(QPointF(35, top + 10), rows[index].label);
+    painter.setPen(QColor(0x30, 0x30, 0x70));
+    painter.setFont(keys);
+    painter.drawText(QRectF(35, top, 125, keysRowHeight), Qt::AlignRight | Qt::AlignVCenter, rows[index].keys);
+  }
+  return picture;
 }
 
 const HelpRow& helpRowAt(const HelpList& list, QPoint twips, int twipsPerPixelX, int twipsPerPixelY) {

@@ -38,10 +38,12 @@ void drawFrame(QPainter& painter, const QRect& rect, const QColor& colour) {
 
 }  // namespace
 
-HelpWindow::HelpWindow(QWidget* editorWindow)
+HelpWindow::HelpWindow(QWidget* editorWindow, std::vector<KeysPanelRow> keyRows)
     : QDialog(editorWindow),
       buttons{AreaAttributesDialog::upPicture("enter"), AreaAttributesDialog::upPicture("cancel"),
               AreaAttributesDialog::upPicture("delete")},
+      keysRows(std::move(keyRows)),
+      keysHelp(keysList(keysRows)),
       topFrame(frameColour),
       bottomFrame(frameColour),
       keysFrame(frameColour) {
@@ -77,7 +79,10 @@ void HelpWindow::addPanels() {
   addPicture(keysPanel, "keyboard", "keyboard", mouseSize)->move(1, 3);
   rightList = addPicture(rightPanel, "rightList", "right_list", {169, 120});
   leftList = addPicture(leftPanel, "leftList", "left_list", {167, 120});
-  keysListPicture = addPicture(keysPanel, "keysList", "keys_list", {169, 120});
+  keysListPicture = new QLabel(keysPanel);
+  keysListPicture->setObjectName("keysList");
+  keysListPicture->setFixedSize(keysListSize);
+  keysListPicture->setPixmap(ornix::keysListPicture(keysRows, devicePixelRatioF()));
   for (QLabel* list : {rightList, leftList, keysListPicture}) {
     list->move(rightPanel->width() - list->width(), rightPanel->height() - list->height() - 2);
     list->setMouseTracking(true);
@@ -90,7 +95,7 @@ void HelpWindow::addPanels() {
 void HelpWindow::addTexts() {
   rightText = addTextBox(rightPanel, "rightText", "Choices available when you click on the right-mouse button.\n");
   leftText = addTextBox(leftPanel, "leftText", "Choices available when you click on the left mouse button.");
-  keysText = addTextBox(keysPanel, "keysText", keysList().none.text);
+  keysText = addTextBox(keysPanel, "keysText", keysHelp.none.text);
   header = new QLabel(this);
   header->setObjectName("header");
   header->setGeometry(twipsRect(1665, 90, 5100, 450));
@@ -163,7 +168,7 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
     showIllustration(hoverList(leftButtonList(), leftText, at).illustration);
   } else if (watched == keysListPicture) {
     showHeader("banner_keys");
-    hoverList(keysList(), keysText, at);
+    hoverList(keysHelp, keysText, at);
   } else if (watched == rightPanel || watched == leftPanel || watched == keysPanel) {
     hoverOver(watched == rightPanel ? Over::topPanel : watched == leftPanel ? Over::bottomPanel : Over::keysPanel);
   } else {

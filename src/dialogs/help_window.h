@@ -18,7 +18,8 @@ namespace ornix {
 // over a row of a panel's list picture shows that row's description.
 class HelpWindow final : public QDialog {
  public:
-  explicit HelpWindow(QWidget* editorWindow);
+  // `keyRows` are the keys panel's rows, in order.
+  HelpWindow(QWidget* editorWindow, std::vector<KeysPanelRow> keyRows);
 
   QColor topFrameColour() const { return topFrame; }
   QColor bottomFrameColour() const { return bottomFrame; }
@@ -52,6 +53,8 @@ class HelpWindow final : public QDialog {
     QPixmap remove;
   };
   ButtonPictures buttons;
+  std::vector<KeysPanelRow> keysRows;
+  HelpList keysHelp;
   std::map<QString, QPixmap> banners;
   QColor topFrame;
   QColor bottomFrame;

@@ -20,6 +20,11 @@ void MapDocument::forgetHistory(MapOrigin origin) {
   emit historyBegun(origin);
 }
 
+void MapDocument::holdSourcePage(std::shared_ptr<const SplitPage> page) {
+  current.sourcePage = std::move(page);
+  emit sourcePageHeld();
+}
+
 void MapDocument::addReadArea(Area area) {
   const MapChange change{current.areas.size(), {}, {std::move(area)}, current.sourcePage, current.sourcePage};
   apply(change);

@@ -37,7 +37,7 @@ class MapDocument final : public QObject {
   // The pixels of the picture shown, untouched by any area.
   const QImage& pixels() const { return picturePixels; }
   // The page a map was read from, while it can be saved back into; or none.
-  void holdSourcePage(std::shared_ptr<const SplitPage> page) { current.sourcePage = std::move(page); }
+  void holdSourcePage(std::shared_ptr<const SplitPage> page);
   // An area read from a file joins the map as part of the map opened.
   void addReadArea(Area area);
   // Another file is open, or a map imported: what was done before cannot be
@@ -76,6 +76,8 @@ class MapDocument final : public QObject {
   void reset();
   void selectionChanged(std::optional<std::size_t> index);
   void historyBegun(MapOrigin origin);
+  // A page is held, or none, outside any change of the map.
+  void sourcePageHeld();
 
  private:
   void followSelection(const MapChange& change);

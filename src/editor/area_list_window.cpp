@@ -85,6 +85,15 @@ AreaListWindow::AreaListWindow(MapDocument& document, QWidget* editor)
   connect(view, &AreaTableView::moveRequested, this, &AreaListWindow::moveRow);
   connect(&document, &MapDocument::historyBegun, this, &AreaListWindow::showHistoryStart);
   followSelection();
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+// A tool window shares its editor's shortcuts; here every key is the
+// window's own, as the arrows, F2 and Return of the list.
+bool AreaListWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ShortcutOverride) return QWidget::eventFilter(watched, event);
+  event->accept();
+  return true;
 }
 
 void AreaListWindow::showHistoryStart(MapOrigin origin) {

@@ -56,6 +56,7 @@ class AreaListWindow final : public QWidget {
 
  protected:
   void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QHBoxLayout* moveButtons();

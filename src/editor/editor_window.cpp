@@ -35,7 +35,11 @@ QSize timesTwips(QSize pixelSize) { return pixelSize * twipsPerPixel; }
 }  // namespace
 
 EditorWindow::EditorWindow(Ui& ui)
-    : ui(ui), dropArea(new DropArea(this)), canvas(new PictureCanvas(this)), overlay(*canvas, mapDocument.map().areas) {
+    : ui(ui),
+      editorCommands(new EditorCommands(this)),
+      dropArea(new DropArea(this)),
+      canvas(new PictureCanvas(this)),
+      overlay(*canvas, mapDocument.map().areas) {
   setObjectName("editorWindow");
   setWindowTitle("Ornix");
   setAccessibleName(windowTitle());
@@ -44,11 +48,11 @@ EditorWindow::EditorWindow(Ui& ui)
   resize(pixels(firstClientTwips.width()), pixels(firstClientTwips.height()));
   setMinimumSize(pixels(layout::stripWidth + layout::barThickness) + 40, pixels(layout::stripHeight));
   buildPicture();
-  toolStrip = new ToolStrip(this);
-  connectToolStrip();
-  fileMenu = new FileMenu(this);
-  connectFileMenu();
+  toolStrip = new ToolStrip(*editorCommands, this);
+  fileMenu = new FileMenu(*editorCommands, this);
+  doOwnCommands();
   followDocument();
+  followState();
 }
 
 // The area list goes first: it reads the document, which goes with the
@@ -77,7 +81,8 @@ void EditorWindow::buildPicture() {
   canvas->setPictureToMake(startPictureSize, [] { return artImage(":/start_picture.svg", startPictureSize); });
   canvas->move(layout::stripWidthPixels, 0);
   viewport = std::make_unique<PictureViewport>(this, canvas, dropArea);
-  gestures = std::make_unique<PictureGestures>(*canvas, static_cast<GestureHost&>(*this));
+  gestures = std::make_unique<PictureGestures>(*canvas, static_cast<GestureHost&>(*this),
+                                               [this] { return editorCommands->chosenTool(); });
   canvas->setSelectionSource([this]() -> const Area* {
     const std::optional<std::size_t> selected = mapDocument.selected();
     return selected ? &map().areas.at(*selected) : nullptr;
@@ -113,45 +118,49 @@ void EditorWindow::followDocument() {
   connect(&mapDocument, &MapDocument::reset, this, [this] {
     canvas->setPicture(mapDocument.pixels());
     overlay.forgetAll();
-    areasChanged({});
     fitToPicture();
+    areasChanged({});
   });
   connect(&mapDocument, &MapDocument::selectionChanged, this, &EditorWindow::showSelection);
+  connect(&mapDocument, &MapDocument::sourcePageHeld, this, &EditorWindow::followState);
+  connect(&mapDocument.history(), &QUndoStack::canUndoChanged, this, &EditorWindow::followState);
+  connect(&mapDocument.history(), &QUndoStack::canRedoChanged, this, &EditorWindow::followState);
+}
+
+// The commands whose work lies in the window. Any command given ends a File
+// menu's wait for its release.
+void EditorWindow::doOwnCommands() {
+  EditorCommands& given = *editorCommands;
+  connect(&given, &EditorCommands::aboutToGive, this, [this] { gestures->setMenuPending(false); });
+  given.whenGiven(Command::undo, [this] { undo(); });
+  given.whenGiven(Command::redo, [this] { redo(); });
+  given.whenGiven(Command::zoomIn, [this] { zoomIn(); });
+  given.whenGiven(Command::zoomOut, [this] { zoomOut(); });
+  given.whenGiven(Command::actualSize, [this] { showActualSize(); });
+  given.whenGiven(Command::areaList, [this] { toggleAreaList(); });
+  given.whenGiven(Command::closeWindow, [this] { close(); });
+  given.whenGiven(Command::saveToClipboardAskingFirst, [this] {
+    if (confirmClipboard()) editorCommands->give(Command::saveToClipboard);
+  });
+  const std::pair<Command, QPoint> nudges[] = {{Command::nudgeLeft, {-1, 0}},       {Command::nudgeRight, {1, 0}},
+                                               {Command::nudgeUp, {0, -1}},         {Command::nudgeDown, {0, 1}},
+                                               {Command::nudgeLeftByTen, {-10, 0}}, {Command::nudgeRightByTen, {10, 0}},
+                                               {Command::nudgeUpByTen, {0, -10}},   {Command::nudgeDownByTen, {0, 10}}};
+  for (const auto& [command, by] : nudges) given.whenGiven(command, [this, by = by] { nudgeSelected(by.x(), by.y()); });
+}
+
+// Which commands can be given, from the document and the view as they stand.
+void EditorWindow::followState() {
+  const double scale = canvas->scale();
+  const bool picture = map().picture.has_value();
+  editorCommands->follow({picture, !map().areas.empty(), map().sourcePage != nullptr, mapDocument.history().canUndo(),
+                          mapDocument.history().canRedo(), picture && zoom::in(scale) != scale,
+                          picture && zoom::out(scale) != scale, scale != 1.0});
 }
 
 void EditorWindow::showSelection(std::optional<std::size_t> index) {
   canvas->selectionChanged();
   if (index) viewport->bringIntoView(canvas->toCanvas(regionOf(map().areas.at(*index)).boundingRect()));
-}
-
-void EditorWindow::connectToolStrip() {
-  connect(toolStrip, &ToolStrip::toolChosen, this, &EditorWindow::chooseTool);
-  connect(toolStrip, &ToolStrip::clipboardClicked, this, &EditorWindow::saveToClipboardRequested);
-  connect(toolStrip, &ToolStrip::helpClicked, this, &EditorWindow::helpRequested);
-  connect(toolStrip, &ToolStrip::closeClicked, this, &EditorWindow::exitRequested);
-}
-
-void EditorWindow::connectFileMenu() {
-  connect(fileMenu, &FileMenu::openChosen, this, &EditorWindow::openRequested);
-  connect(fileMenu, &FileMenu::clipboardChosen, this, &EditorWindow::saveToClipboardRequested);
-  connect(fileMenu, &FileMenu::saveChosen, this, &EditorWindow::saveToFileRequested);
-  connect(fileMenu, &FileMenu::imageFolderChosen, this, &EditorWindow::imageFolderRequested);
-  connect(fileMenu, &FileMenu::helpChosen, this, &EditorWindow::helpRequested);
-  connect(fileMenu, &FileMenu::uninstallChosen, this, &EditorWindow::uninstallHelpRequested);
-  connect(fileMenu, &FileMenu::exitChosen, this, &EditorWindow::exitRequested);
-  connect(fileMenu, &FileMenu::undoChosen, this, &EditorWindow::undo);
-  connect(fileMenu, &FileMenu::redoChosen, this, &EditorWindow::redo);
-  connect(fileMenu, &FileMenu::zoomInChosen, this, &EditorWindow::zoomIn);
-  connect(fileMenu, &FileMenu::zoomOutChosen, this, &EditorWindow::zoomOut);
-  connect(fileMenu, &FileMenu::actualSizeChosen, this, &EditorWindow::showActualSize);
-  connect(fileMenu, &FileMenu::areaListChosen, this, &EditorWindow::toggleAreaList);
-  connect(fileMenu, &FileMenu::importChosen, this, &EditorWindow::importRequested);
-  connect(fileMenu, &QMenu::aboutToShow, this, [this] { gestures->setMenuPending(false); });
-}
-
-void EditorWindow::chooseTool(ToolKind kind) {
-  gestures->chooseTool(kind);
-  toolStrip->showChosen(kind);
 }
 
 const QWidget& EditorWindow::pictureWidget() const { return *canvas; }
@@ -176,10 +185,8 @@ void EditorWindow::redo() {
   mapDocument.history().redo();
 }
 
-// Every save leaves the page behind: the menu's entry for it goes off.
-void EditorWindow::areasChanged(const MapChange& change) {
-  toolStrip->setClipboardEnabled(!map().areas.empty());
-  if (change.pageBefore && !change.pageAfter) fileMenu->disableOriginalPageSave();
+void EditorWindow::areasChanged(const MapChange&) {
+  followState();
   canvas->selectionChanged();
 }
 
@@ -220,88 +227,20 @@ void EditorWindow::editArea(std::size_t index) {
 
 void EditorWindow::showFileMenu() {
   gestures->setMenuPending(true);
-  const double scale = canvas->scale();
-  const bool picture = map().picture.has_value();
-  fileMenu->enableFor(!map().areas.empty(), map().sourcePage != nullptr,
-                      {mapDocument.history().canUndo(), mapDocument.history().canRedo(),
-                       picture && zoom::in(scale) != scale, picture && zoom::out(scale) != scale, scale != 1.0});
   ui.popupMenu(*fileMenu, QCursor::pos());
   ui.processEvents();
 }
 
+// A command's key comes here only when it was not taken as a shortcut on
+// the way (it was held back during a pause): it gives its command all the
+// same. Ctrl held or let go changes the pointer over an area.
 void EditorWindow::keyPressEvent(QKeyEvent* event) {
-  handleKey(event->key(), event->modifiers());
+  if (QAction* given = editorCommands->actionForKey(event->keyCombination())) return given->trigger();
   if (event->key() == Qt::Key_Control) gestures->showPointer(canvas->mapFromGlobal(QCursor::pos()), event->modifiers());
 }
 
 void EditorWindow::keyReleaseEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Control) gestures->showPointer(canvas->mapFromGlobal(QCursor::pos()), event->modifiers());
-}
-
-void EditorWindow::handleKey(int key, Qt::KeyboardModifiers modifiers) {
-  if (handleEditingKey(key, modifiers)) return;
-  const bool loaded = map().picture.has_value();
-  const auto run = [this](auto command) {
-    gestures->setMenuPending(false);
-    command();
-  };
-  switch (key) {
-    case Qt::Key_F1: run([this] { emit helpRequested(); }); break;
-    case Qt::Key_F3: run([this] { toggleAreaList(); }); break;
-    case Qt::Key_F2:
-    case Qt::Key_F4: run([this] { emit openRequested(); }); break;
-    case Qt::Key_F5:
-      if (loaded && confirmClipboard()) run([this] { emit saveToClipboardRequested(); });
-      break;
-    case Qt::Key_F6:
-      if (loaded) run([this] { emit saveToFileRequested(OutputKind::mapFile); });
-      break;
-    case Qt::Key_F7:
-      if (loaded) {
-        const OutputKind page =
-            modifiers.testFlag(Qt::ShiftModifier) ? OutputKind::responsivePage : OutputKind::htmlPage;
-        run([this, page] { emit saveToFileRequested(page); });
-      }
-      break;
-    case Qt::Key_F8:
-      if (loaded) run([this] { emit saveToFileRequested(OutputKind::textFile); });
-      break;
-    case Qt::Key_F9:
-      if (loaded && map().sourcePage) run([this] { emit saveToFileRequested(OutputKind::sourcePage); });
-      break;
-    case Qt::Key_Escape: close(); break;
-    default: break;
-  }
-}
-
-// Ctrl+Z undoes; Ctrl+Y and Ctrl+Shift+Z redo; Ctrl+= (or +), Ctrl+- and
-// Ctrl+0 zoom; Ctrl+I imports a map; an arrow nudges the selected area by a
-// pixel, with Shift by ten.
-bool EditorWindow::handleEditingKey(int key, Qt::KeyboardModifiers modifiers) {
-  const bool control = modifiers.testFlag(Qt::ControlModifier);
-  const bool shift = modifiers.testFlag(Qt::ShiftModifier);
-  const int step = shift ? 10 : 1;
-  if (control && key == Qt::Key_Z) {
-    shift ? redo() : undo();
-  } else if (control && key == Qt::Key_Y) {
-    redo();
-  } else if (control && (key == Qt::Key_Equal || key == Qt::Key_Plus)) {
-    zoomIn();
-  } else if (control && key == Qt::Key_Minus) {
-    zoomOut();
-  } else if (control && key == Qt::Key_0) {
-    showActualSize();
-  } else if (control && key == Qt::Key_I) {
-    gestures->setMenuPending(false);
-    emit importRequested();
-  } else if (!control && (key == Qt::Key_Left || key == Qt::Key_Right)) {
-    nudgeSelected(key == Qt::Key_Left ? -step : step, 0);
-  } else if (!control && (key == Qt::Key_Up || key == Qt::Key_Down)) {
-    nudgeSelected(0, key == Qt::Key_Up ? -step : step);
-  } else {
-    return false;
-  }
-  return true;
 }
 
 void EditorWindow::nudgeSelected(int dx, int dy) {
@@ -326,6 +265,7 @@ void EditorWindow::showActualSize() { zoomTo(1.0, {}); }
 void EditorWindow::zoomTo(double scale, QPointF anchor) {
   if (!map().picture) return;
   viewport->zoom(scale, anchor);
+  followState();
 }
 
 // Ctrl and the wheel zoom about the pointer; the wheel alone scrolls.

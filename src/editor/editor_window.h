@@ -8,9 +8,8 @@
 #include <string>
 
 #include "area_overlay.h"
+#include "commands.h"
 #include "document/map_document.h"
-#include "model/image_folder.h"
-#include "model/map_writer.h"
 #include "picture_gestures.h"
 
 namespace ornix {
@@ -26,8 +25,9 @@ class Ui;
 // The editor window: the tool strip, the picture being mapped, its scroll
 // bars and the drop area behind it, and the File menu that pops up on the
 // right button. It shows the map of its document and follows every change
-// made to it, from wherever it comes; commands whose work lies outside the
-// window are raised as signals.
+// made to it, from wherever it comes. Its commands, given by the menu, the
+// keys or the strip, are those of its command table; it does the ones whose
+// work lies in the window, and the workflow the others.
 class EditorWindow final : public QWidget, private GestureHost {
   Q_OBJECT
 
@@ -37,6 +37,7 @@ class EditorWindow final : public QWidget, private GestureHost {
 
   const ImageMap& map() const override { return mapDocument.map(); }
   MapDocument& document() { return mapDocument; }
+  EditorCommands& commands() { return *editorCommands; }
   // The "Areas" tool window, which F3 shows and hides; made when first
   // needed, since a start without it is faster by the fonts and table it needs.
   AreaListWindow& areaList();
@@ -56,9 +57,6 @@ class EditorWindow final : public QWidget, private GestureHost {
   // Asked when the window is about to close; true keeps it open.
   void setCloseQuestion(std::function<bool()> wantsToStay) { closeQuestion = std::move(wantsToStay); }
 
-  // F1 help, F2 and F4 open, F3 the area list, F5 to F9 the saves, Esc closes; with Ctrl,
-  // undo, redo, zoom and import; the arrows nudge the selected area.
-  void handleKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void showFileMenu() override;
   std::optional<std::size_t> areaAt(QPointF position) const override { return overlay.areaAt(position); }
   // Opens the attributes dialog of an area and makes the change it asks for.
@@ -73,14 +71,6 @@ class EditorWindow final : public QWidget, private GestureHost {
  signals:
   // The area list has just been made, hidden, from the document as it stands.
   void areaListMade(AreaListWindow* list);
-  void openRequested();
-  void importRequested();
-  void saveToClipboardRequested();
-  void saveToFileRequested(OutputKind kind);
-  void imageFolderRequested(ImageFolderChoice choice);
-  void helpRequested();
-  void uninstallHelpRequested();
-  void exitRequested();
   void dropReceived(const QMimeData* data);
 
  protected:
@@ -98,13 +88,11 @@ class EditorWindow final : public QWidget, private GestureHost {
 
   void buildPicture();
   void connectCanvas();
-  void connectFileMenu();
-  void connectToolStrip();
-  void chooseTool(ToolKind kind);
+  void doOwnCommands();
   void followDocument();
+  void followState();
   void showSelection(std::optional<std::size_t> index);
   void areasChanged(const MapChange& change);
-  bool handleEditingKey(int key, Qt::KeyboardModifiers modifiers);
   void nudgeSelected(int dx, int dy);
   bool confirmClipboard();
   void zoomTo(double scale, QPointF anchor);
@@ -114,6 +102,7 @@ class EditorWindow final : public QWidget, private GestureHost {
   QSize outerSizeTwips() const;
 
   Ui& ui;
+  EditorCommands* editorCommands;
   DropArea* dropArea;
   PictureCanvas* canvas;
   ToolStrip* toolStrip = nullptr;

@@ -7,20 +7,19 @@
 #include <utility>
 
 namespace ornix {
-PictureGestures::PictureGestures(PictureCanvas& canvas, GestureHost& host)
+PictureGestures::PictureGestures(PictureCanvas& canvas, GestureHost& host, std::function<ToolKind()> chosenTool)
     : canvas(canvas),
       host(host),
       rectangle(std::make_unique<RectangleTool>()),
       circle(std::make_unique<CircleTool>()),
-      polygon(std::make_unique<PolygonTool>()) {}
+      polygon(std::make_unique<PolygonTool>()),
+      chosenTool(std::move(chosenTool)) {}
 
 PictureGestures::~PictureGestures() = default;
 
 // Switching tools keeps an unfinished polygon: choosing the polygon again continues it.
-void PictureGestures::chooseTool(ToolKind kind) { chosen = kind; }
-
 DrawingTool& PictureGestures::tool() const {
-  switch (chosen) {
+  switch (chosenTool()) {
     case ToolKind::circle: return *circle;
     case ToolKind::polygon: return *polygon;
     case ToolKind::rectangle: break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -43,10 +44,9 @@ class GestureHost {
 // handed to the chosen drawing tool.
 class PictureGestures {
  public:
-  PictureGestures(PictureCanvas& canvas, GestureHost& host);
+  // `chosenTool` says which drawing tool is chosen, wherever that is kept.
+  PictureGestures(PictureCanvas& canvas, GestureHost& host, std::function<ToolKind()> chosenTool);
   ~PictureGestures();
-
-  void chooseTool(ToolKind kind);
 
   void press(Qt::MouseButton button, QPointF position, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void move(Qt::MouseButtons held, QPointF position, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -79,7 +79,7 @@ class PictureGestures {
   std::unique_ptr<DrawingTool> circle;
   std::unique_ptr<PolygonTool> polygon;
   AreaMover mover;
-  ToolKind chosen = ToolKind::rectangle;
+  std::function<ToolKind()> chosenTool;
   Press pressed = Press::none;
   bool menuPending = false;
   bool ignoreNextRelease = false;

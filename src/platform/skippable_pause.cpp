@@ -76,6 +76,12 @@ class PauseWatcher final : public QObject {
 
  protected:
   bool eventFilter(QObject* receiver, QEvent* event) override {
+    // A key is held back as a key, not taken for a shortcut meanwhile: it
+    // reaches the window after the pause, which knows the commands' keys.
+    if (event->type() == QEvent::ShortcutOverride) {
+      event->accept();
+      return true;
+    }
     auto* window = qobject_cast<QWindow*>(receiver);
     if (window == nullptr || !isUserInput(event->type())) return false;
     if (!skipped() && isSpacePress(*event)) {

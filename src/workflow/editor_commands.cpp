@@ -21,7 +21,7 @@ namespace {
 const std::string areaListPlaceSetting = "area list";
 
 void showHelp(EditorWindow& window, Ui& ui) {
-  HelpWindow help(&window);
+  HelpWindow help(&window, EditorCommands::keysPanel());
   ui.showModal(help);
 }
 
@@ -49,19 +49,27 @@ void connectEditorCommands(EditorWindow& window, Ui& ui, Clipboard& clipboard, P
   auto saving =
       std::make_shared<Saving>(workspaceOf(window), ui, clipboard, settings,
                                [&window, &ui](AfterSaveDialog& after) { sayGoodbyeAndQuit(window, ui, after); });
-  QObject::connect(&window, &EditorWindow::saveToClipboardRequested, &window, [saving] { saving->saveToClipboard(); });
-  QObject::connect(&window, &EditorWindow::saveToFileRequested, &window,
-                   [saving](OutputKind kind) { saving->saveToFile(kind); });
-  QObject::connect(&window, &EditorWindow::imageFolderRequested, &window,
-                   [&settings, &ui](ImageFolderChoice choice) { chooseImageFolder(choice, settings, ui); });
-  QObject::connect(&window, &EditorWindow::openRequested, &window, [&window, &ui] { openWithDialog(window, ui); });
-  QObject::connect(&window, &EditorWindow::importRequested, &window, [&window, &ui] { importWithDialog(window, ui); });
+  EditorCommands& commands = window.commands();
+  commands.whenGiven(Command::open, [&window, &ui] { openWithDialog(window, ui); });
+  commands.whenGiven(Command::importMap, [&window, &ui] { importWithDialog(window, ui); });
+  commands.whenGiven(Command::saveToClipboard, [saving] { saving->saveToClipboard(); });
+  for (const auto& [command, kind] : {std::pair{Command::saveMapFile, OutputKind::mapFile},
+                                      {Command::saveHtmlPage, OutputKind::htmlPage},
+                                      {Command::saveTextFile, OutputKind::textFile},
+                                      {Command::saveOriginalPage, OutputKind::sourcePage},
+                                      {Command::saveResponsivePage, OutputKind::responsivePage}}) {
+    commands.whenGiven(command, [saving, kind = kind] { saving->saveToFile(kind); });
+  }
+  for (const auto& [command, choice] : {std::pair{Command::imagesFolder, ImageFolderChoice::images},
+                                        {Command::noFolder, ImageFolderChoice::none},
+                                        {Command::customFolder, ImageFolderChoice::custom}}) {
+    commands.whenGiven(command, [&settings, &ui, choice = choice] { chooseImageFolder(choice, settings, ui); });
+  }
+  commands.whenGiven(Command::help, [&window, &ui] { showHelp(window, ui); });
+  commands.whenGiven(Command::uninstallHelp, [&window, &ui, &settings] { showUninstallHelp(window, ui, settings); });
+  commands.whenGiven(Command::exit, [&window] { quitProgram(window); });
   QObject::connect(&window, &EditorWindow::dropReceived, &window,
                    [&window, &ui](const QMimeData* data) { openDropped(window, ui, *data); });
-  QObject::connect(&window, &EditorWindow::helpRequested, &window, [&window, &ui] { showHelp(window, ui); });
-  QObject::connect(&window, &EditorWindow::uninstallHelpRequested, &window,
-                   [&window, &ui, &settings] { showUninstallHelp(window, ui, settings); });
-  QObject::connect(&window, &EditorWindow::exitRequested, &window, [&window] { quitProgram(window); });
   QObject::connect(&window, &EditorWindow::areaListMade, &window,
                    [&settings](AreaListWindow* list) { keepAreaListPlace(*list, settings); });
   // An unsaved map is not closed away without asking.

@@ -19,6 +19,7 @@
 #include "dialogs/picture_button.h"
 #include "dialogs/uninstall_dialog.h"
 #include "editor/area_list_window.h"
+#include "editor/commands.h"
 #include "editor/editor_window.h"
 #include "editor/picture_canvas.h"
 #include "model/attribute_entry.h"
@@ -103,7 +104,7 @@ class HelpWindowTest : public testing::Test {
   int textHeight(const char* box) const { return help.findChild<QPlainTextEdit*>(box)->height(); }
   bool shown(const char* name) const { return help.findChild<QWidget*>(name)->isVisibleTo(&help); }
 
-  HelpWindow help{nullptr};
+  HelpWindow help{nullptr, EditorCommands::keysPanel()};
   const QColor plain{153, 153, 255};
   const QColor yellow{255, 255, 0};
 };
@@ -135,18 +136,15 @@ TEST_F(HelpWindowTest, ListRowsShowTheirTextAndTheHeaderButNotTheFrames) {
   EXPECT_EQ(help.findChild<QLabel*>("buttonPicture")->pixmap().toImage(),
             AreaAttributesDialog::upPicture("enter").toImage());
 
-  // The keys added since the two menus: each row of their list says what its command does.
-  const std::vector<std::tuple<QPoint, std::string>> keyRows = {
-      {{40, 10}, "Undoes the last change"},   {{150, 20}, "Does again what Undo took back"},
-      {{40, 33}, "from 25% to 800%"},         {{40, 40}, "at its own size, 100%"},
-      {{40, 55}, "Hold Ctrl and drag"},       {{40, 66}, "by one pixel; with Shift, by ten"},
-      {{40, 78}, "Shows or hides the Areas"}, {{40, 90}, "Space or a click shows"},
-      {{160, 100}, "fits any screen"},        {{40, 114}, "Imports an image map from any web page"},
-      {{5, 5}, "Keys for editing the map"}};
-  for (const auto& [at, words] : keyRows) {
-    moveOver("keysList", at);
-    EXPECT_NE(text("keysText").find(words), std::string::npos) << words;
+  // The keys added since the two menus: each row of their list, across its
+  // width, says what its command does; beside the rows, what the keys are for.
+  const std::vector<KeysPanelLine>& keyRows = EditorCommands::keysPanelTable();
+  for (std::size_t row = 0; row < keyRows.size(); ++row) {
+    moveOver("keysList", {row % 2 == 0 ? 40 : 150, static_cast<int>(row) * keysRowHeight + 5});
+    EXPECT_EQ(text("keysText"), keyRows[row].text) << keyRows[row].label;
   }
+  moveOver("keysList", {5, 5});
+  EXPECT_EQ(text("keysText"), "Keys for editing the map and for the view of the picture.");
 }
 
 TEST_F(HelpWindowTest, OnlyThePanelUnderTheMouseIsFramedInYellowAndEscCloses) {
@@ -204,7 +202,7 @@ TEST(Accessibility, EveryWindowAndControlHasAName) {
   EditorWindow editor(ui);
   const std::vector<std::function<std::unique_ptr<QWidget>()>> windows = {
       [&] { return std::make_unique<AreaAttributesDialog>(Attributes{}, &editor); },
-      [&] { return std::make_unique<HelpWindow>(&editor); },
+      [&] { return std::make_unique<HelpWindow>(&editor, EditorCommands::keysPanel()); },
       [&] { return std::make_unique<AfterSaveDialog>(&editor); },
       [&] { return std::make_unique<UninstallDialog>(&editor, ui, [] {}); },
       [&] { return std::make_unique<MessageDialog>(&editor); },

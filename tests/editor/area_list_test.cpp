@@ -14,6 +14,7 @@
 #include "support/fake_ui.h"
 #include "support/picture_mouse.h"
 #include "support/printers.h"
+#include "support/window_keys.h"
 
 namespace ornix {
 namespace {
@@ -28,7 +29,7 @@ class AreaListTest : public test::EditorOnPicture {
   void SetUp() override {
     EditorOnPicture::SetUp();
     readAreas({door, tower, roof});
-    window.handleKey(Qt::Key_F3);
+    test::pressKey(window, Qt::Key_F3);
   }
   AreaListWindow& list() { return window.areaList(); }
   QTableView& view() { return *list().findChild<QTableView*>("areaTable"); }
@@ -55,7 +56,7 @@ TEST_F(AreaListTest, ShowsEveryAreaAsItWillBeWrittenAndCountsMissingAlts) {
   EXPECT_FALSE(table().index(0, 0).data(Qt::BackgroundRole).isValid());
   EXPECT_TRUE(table().index(1, 0).data(Qt::BackgroundRole).isValid()) << "a row without ALT is marked";
   EXPECT_EQ(altCount(), "2 areas have no ALT text");
-  window.handleKey(Qt::Key_F3);
+  test::pressKey(window, Qt::Key_F3);
   EXPECT_FALSE(list().isVisible());
 }
 
@@ -80,9 +81,13 @@ TEST_F(AreaListTest, CellsAreEditedUnderTheDialogsRules) {
 
 // Ctrl+Up and Ctrl+Down, and the buttons, change the area's place in the map
 // and in the written block; Delete removes it; each is undone as one step.
+// The editor's keys are not the list's: an arrow moves along the list.
 TEST_F(AreaListTest, KeysAndButtonsReorderAndDelete) {
   choose(2);
   EXPECT_EQ(window.document().selected(), 2u);
+  QApplication::setActiveWindow(&list());
+  for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right}) press(key);  // the list's own keys, no nudge
+  EXPECT_EQ(areas(), (std::vector<Area>{door, tower, roof}));
   press(Qt::Key_Up, Qt::ControlModifier);
   EXPECT_EQ(areas(), (std::vector<Area>{door, roof, tower}));
   EXPECT_EQ(view().currentIndex().row(), 1) << "the row goes with its area";

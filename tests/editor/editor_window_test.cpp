@@ -8,6 +8,7 @@
 #include "editor/picture_canvas.h"
 #include "editor/window_layout.h"
 #include "support/fake_ui.h"
+#include "support/window_keys.h"
 
 namespace ornix {
 namespace {
@@ -47,37 +48,68 @@ TEST_F(EditorWindowTest, TheRightButtonPopsUpTheMenuOnThePictureAndAroundIt) {
   EXPECT_EQ(ui.menusShown.size(), 2u);
 }
 
-// Menu entries, tool-strip buttons and keys each raise their command once.
-TEST_F(EditorWindowTest, MenuButtonsAndKeysRaiseTheirCommandsOnlyWhenTheyCan) {
-  std::vector<std::string> raised;
-  const auto record = [&](const char* name) { return [&raised, name] { raised.push_back(name); }; };
-  QObject::connect(&window, &EditorWindow::saveToFileRequested,
-                   [&](OutputKind kind) { raised.push_back("file " + std::to_string(static_cast<int>(kind))); });
-  QObject::connect(&window, &EditorWindow::saveToClipboardRequested, record("clipboard"));
-  QObject::connect(&window, &EditorWindow::exitRequested, record("exit"));
-  QObject::connect(&window, &EditorWindow::openRequested, record("open"));
-  QObject::connect(&window, &EditorWindow::helpRequested, record("help"));
-  // Keys reach the window from the picture, which holds the focus.
-  const auto press = [canvas = child<PictureCanvas>("pictureCanvas")](std::initializer_list<Qt::Key> keys) {
-    for (Qt::Key key : keys) QTest::keyClick(canvas, key);
-  };
-  press({Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9, Qt::Key_F3});
-  EXPECT_TRUE(raised.empty()) << "saves before any picture";
-  EXPECT_TRUE(ui.messages.empty());
-
+// F5 asks first, then saves to the clipboard; its menu entry and the strip's
+// button save at once.
+TEST_F(EditorWindowTest, TheClipboardKeyAsksFirst) {
+  int saves = 0;
+  window.commands().whenGiven(Command::saveToClipboard, [&saves] { ++saves; });
   showPicture(60, 40);
-  addArea();  // the menu's saves are enabled only with an area
-  const auto trigger = [](const char* name) { return [=](QMenu& menu) { menu.findChild<QAction*>(name)->trigger(); }; };
-  ui.menuScripts = {trigger("openEntry"), trigger("saveHtmlEntry"), trigger("exitEntry")};
-  for (int i = 0; i < 3; ++i) window.showFileMenu();
-  child<QToolButton>("closeButton")->click();
+  addArea();
   ui.answers = {Answer::no, Answer::yes};
-  press({Qt::Key_F5, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9, Qt::Key_F1, Qt::Key_F2, Qt::Key_F4});
-  QTest::keyClick(child<PictureCanvas>("pictureCanvas"), Qt::Key_F7, Qt::ShiftModifier);
-  EXPECT_EQ(raised, (std::vector<std::string>{"open", "file 1", "exit", "exit", "clipboard", "file 0", "file 1",
-                                              "file 2", "help", "open", "open", "file 5"}));
+  test::pressKey(window, Qt::Key_F5);
+  test::pressKey(window, Qt::Key_F5);
+  EXPECT_EQ(saves, 1);
   EXPECT_EQ(ui.messages.front(), (Message{"Confirm Clipboard:", "Saving present map to the clipboard.\r\n\r\nContinue?",
                                           MessageIcon::none, MessageButtons::yesNo}));
+  child<QToolButton>("clipboardButton")->click();
+  EXPECT_EQ(saves, 2);
+}
+
+// Every key of the table gives its command once, and only while the
+// command's rule allows it: before a picture, no save key does; the menu
+// shows the table's entries in its order, each giving its command.
+TEST_F(EditorWindowTest, EveryKeyAndEntryOfTheTableGivesItsCommandWhenItsRuleAllows) {
+  std::vector<Command> given;
+  for (const CommandLine& line : EditorCommands::table()) {
+    window.commands().whenGiven(line.command, [&given, command = line.command] { given.push_back(command); });
+  }
+  const auto pressEveryKey = [&](bool withPicture) {
+    for (const CommandLine& line : EditorCommands::table()) {
+      const QAction* action = window.commands().action(line.command, line.place);
+      for (const QKeySequence& keys : action->shortcuts()) {
+        given.clear();
+        test::pressKey(window, keys[0]);
+        const bool allowed = line.rule == Rule::always || (withPicture && line.rule != Rule::canRedo);
+        EXPECT_EQ(given, allowed ? std::vector<Command>{line.command} : std::vector<Command>{})
+            << keys.toString().toStdString() << (withPicture ? " with a picture" : " before a picture");
+      }
+    }
+  };
+  pressEveryKey(false);
+  showPicture(60, 40);
+  window.document().draw({Shape::rectangle, {{1, 1}, {9, 9}}, 0, {}});
+  window.document().holdSourcePage(std::make_shared<SplitPage>());
+  window.zoomIn();  // zoomed, and able to zoom in and out
+  pressEveryKey(true);
+
+  std::vector<std::string> entries;
+  for (QAction* entry : window.findChild<QMenu*>("fileMenu")->actions()) {
+    if (!entry->isSeparator() && entry->menu() == nullptr) entries.push_back(entry->objectName().toStdString());
+  }
+  std::vector<std::string> menuLines;
+  for (const CommandLine& line : EditorCommands::table()) {
+    if (line.place == Place::fileMenu) menuLines.emplace_back(line.name);
+  }
+  EXPECT_EQ(entries, menuLines);
+  given.clear();
+  ui.menuScripts = {[](QMenu& menu) {
+    for (QAction* entry : menu.actions()) {
+      if (entry->objectName() == "saveHtmlEntry") entry->trigger();
+    }
+  }};
+  window.showFileMenu();
+  child<QToolButton>("closeButton")->click();
+  EXPECT_EQ(given, (std::vector<Command>{Command::saveHtmlPage, Command::exit}));
 }
 
 // A picture of w x h pixels sits in a control two pixels larger, in twips.

@@ -14,6 +14,7 @@
 #include "support/fake_ui.h"
 #include "support/picture_mouse.h"
 #include "support/printers.h"
+#include "support/window_keys.h"
 
 namespace ornix {
 namespace {
@@ -26,15 +27,15 @@ class EditingTest : public test::EditorOnPicture {
     mouse.drag(from, to);
     mouse.keys = Qt::NoModifier;
   }
-  void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { window.handleKey(key, modifiers); }
+  void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { test::pressKey(window, key, modifiers); }
   // Which of the editing entries the File menu enables, in menu order.
   std::vector<bool> editingEntries() {
     window.showFileMenu();
     const std::map<std::string, bool>& shown = ui.menusShown.back();
     std::vector<bool> enabled;
-    for (const char* entry :
-         {"Undo\tCtrl+Z", "Redo\tCtrl+Y", "Zoom In\tCtrl+=", "Zoom Out\tCtrl+-", "Actual Size\tCtrl+0"}) {
-      enabled.push_back(shown.at(entry));
+    for (const Command command :
+         {Command::undo, Command::redo, Command::zoomIn, Command::zoomOut, Command::actualSize}) {
+      enabled.push_back(shown.at(window.commands().action(command, Place::fileMenu)->text().toStdString()));
     }
     return enabled;
   }

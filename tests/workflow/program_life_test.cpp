@@ -13,6 +13,7 @@
 #include "platform/single_instance.h"
 #include "support/map_pages.h"
 #include "support/settings_home.h"
+#include "support/window_keys.h"
 #include "workflow/editor_commands.h"
 #include "workflow/image_loading.h"
 #include "workflow/start_up.h"
@@ -128,7 +129,7 @@ class ShutdownTest : public testing::Test, protected test::SettingsHome {
 
 TEST_F(ShutdownTest, UninstallHelpEndsTheProgramWhateverTheAnswer) {
   ui.dialogScripts.push_back([](QDialog& d) { d.close(); });  // closed: the editor carries on
-  emit window.uninstallHelpRequested();
+  window.commands().give(Command::uninstallHelp);
   EXPECT_TRUE(window.isVisible());
 
   settings.writeFileAssociation("/usr/bin/ornix");
@@ -136,7 +137,7 @@ TEST_F(ShutdownTest, UninstallHelpEndsTheProgramWhateverTheAnswer) {
     ui.answers.push_back(answer);
     ui.answerWith("clearButton");
     window.show();
-    emit window.uninstallHelpRequested();
+    window.commands().give(Command::uninstallHelp);
     EXPECT_FALSE(window.isVisible());
   };
   clear(Answer::no);
@@ -162,16 +163,17 @@ TEST_F(ShutdownTest, UninstallHelpEndsTheProgramWhateverTheAnswer) {
 // The area list closes with the editor, Esc included, and opens again in the
 // next run where it was left.
 TEST_F(ShutdownTest, TheAreaListClosesWithTheProgramAndReopensWhereItWasLeft) {
-  window.handleKey(Qt::Key_F3);
+  test::pressKey(window, Qt::Key_F3);
   window.areaList().move(window.areaList().pos() + QPoint(40, 30));
   const QPoint place = window.areaList().pos();
   ui.answerWith("noButton");  // "Your last chance...": the map goes
-  QTest::keyClick(&window, Qt::Key_Escape);
+  test::pressKey(window, Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(window.areaList().isVisible());
   EditorWindow next(ui);
   connectEditorCommands(next, ui, clipboard, settings);
-  next.handleKey(Qt::Key_F3);
+  next.show();
+  test::pressKey(next, Qt::Key_F3);
   EXPECT_EQ(next.areaList().pos(), place);
 }
 
