@@ -55,7 +55,7 @@ int AreaTable::rowCount(const QModelIndex& parent) const {
 
 int AreaTable::keptRows() const { return row(keptTags(document.map().sourcePage.get()).size()); }
 
-bool AreaTable::isAreaRow(int index) const { return index >= 0 && index < row(document.map().areas.size()); }
+bool AreaTable::isAreaRow(int tableRow) const { return tableRow >= 0 && tableRow < row(document.map().areas.size()); }
 
 int AreaTable::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Column::columns; }
 
@@ -89,9 +89,10 @@ QVariant AreaTable::data(const QModelIndex& index, int role) const {
 }
 
 // A kept tag's row, in grey: its parts as written, and why it was kept.
-QVariant AreaTable::keptTagData(int index, int column, int role) const {
+QVariant AreaTable::keptTagData(int tableRow, int column, int role) const {
   const MapElementLayout::Place& place =
-      *keptTags(document.map().sourcePage.get()).at(static_cast<std::size_t>(index - row(document.map().areas.size())));
+      *keptTags(document.map().sourcePage.get())
+           .at(static_cast<std::size_t>(tableRow - row(document.map().areas.size())));
   if (role == Qt::ForegroundRole) return QBrush(Qt::gray);
   if (role == Qt::ToolTipRole) {
     return "Kept as it was (" + QString::fromStdString(*place.keptBecause) +

@@ -31,7 +31,7 @@ class AreaTable final : public QAbstractTableModel {
   // How many areas have no ALT text.
   int areasWithoutAlt() const { return missingAlt; }
   // Whether a row is one of the map's areas, not a kept tag.
-  bool isAreaRow(int row) const;
+  bool isAreaRow(int tableRow) const;
 
  signals:
   void withoutAltChanged(int count);
@@ -42,7 +42,7 @@ class AreaTable final : public QAbstractTableModel {
   void countMissingAlt();
   void setMissingAlt(int count);
   QVariant text(const Area& area, int column) const;
-  QVariant keptTagData(int row, int column, int role) const;
+  QVariant keptTagData(int tableRow, int column, int role) const;
   int keptRows() const;
 
   MapDocument& document;

@@ -9,112 +9,106 @@
 
 namespace ornix {
 
-const std::vector<CommandLine>& EditorCommands::table() {
-  using enum Command;
-  using enum Place;
-  static const std::vector<CommandLine> lines = {
-      {open, "openEntry", fileMenu, "Open\tF4", "F4;F2", Rule::always, true},
-      {saveToClipboard, "clipboardEntry", fileMenu, "Save To ClipBoard\tF5", "", Rule::withAreas},
-      {saveMapFile, "saveMapFileEntry", fileMenu, "Save As an ORNX\tF6", "", Rule::withAreas},
-      {saveHtmlPage, "saveHtmlEntry", fileMenu, "Save As HTML\tF7", "", Rule::withAreas},
-      {saveTextFile, "saveTextEntry", fileMenu, "Save As Text\tF8", "", Rule::withAreas},
-      {saveOriginalPage, "saveOriginalPageEntry", fileMenu, "Save in Original Page\tF9", "", Rule::originalPageEntry,
-       true},
-      {imagesFolder, "imagesFolderEntry", imageFolderMenu, "Set default subfolder to \"images/\""},
-      {noFolder, "noFolderEntry", imageFolderMenu, "Eliminate use of subfolder"},
-      {customFolder, "customFolderEntry", imageFolderMenu, "Enter custom folder location"},
-      {help, "helpEntry", fileMenu, "Help\tF1", "F1"},
-      {uninstallHelp, "uninstallEntry", fileMenu, "Uninstall help", "", Rule::always, true},
-      {exit, "exitEntry", fileMenu, "Exit                             Esc", "", Rule::always, true},
-      {undo, "undoEntry", fileMenu, "Undo\tCtrl+Z", "Ctrl+Z", Rule::canUndo},
-      {redo, "redoEntry", fileMenu, "Redo\tCtrl+Y", "Ctrl+Y;Ctrl+Shift+Z", Rule::canRedo},
-      {zoomIn, "zoomInEntry", fileMenu, "Zoom In\tCtrl+=", "Ctrl+=;Ctrl++", Rule::canZoomIn},
-      {zoomOut, "zoomOutEntry", fileMenu, "Zoom Out\tCtrl+-", "Ctrl+-", Rule::canZoomOut},
-      {actualSize, "actualSizeEntry", fileMenu, "Actual Size\tCtrl+0", "Ctrl+0", Rule::zoomed},
-      {areaList, "areaListEntry", fileMenu, "Area List\tF3", "F3"},
-      {importMap, "importEntry", fileMenu, "Import Map...\tCtrl+I", "Ctrl+I", Rule::always, true},
-      {saveResponsivePage, "saveResponsivePageEntry", fileMenu, "Save As Responsive HTML...\tShift+F7", "",
-       Rule::withAreas},
-      // The keys of the saves need a picture only: they save an empty map too.
-      {saveToClipboardAskingFirst, "clipboardKey", keys, nullptr, "F5", Rule::withPicture},
-      {saveMapFile, "saveMapFileKey", keys, nullptr, "F6", Rule::withPicture},
-      {saveHtmlPage, "saveHtmlKey", keys, nullptr, "F7", Rule::withPicture},
-      {saveResponsivePage, "saveResponsivePageKey", keys, nullptr, "Shift+F7", Rule::withPicture},
-      {saveTextFile, "saveTextKey", keys, nullptr, "F8", Rule::withPicture},
-      {saveOriginalPage, "saveOriginalPageKey", keys, nullptr, "F9", Rule::withPictureAndPage},
-      {closeWindow, "closeKey", keys, nullptr, "Esc"},
-      {nudgeLeft, "nudgeLeftKey", keys, nullptr, "Left"},
-      {nudgeRight, "nudgeRightKey", keys, nullptr, "Right"},
-      {nudgeUp, "nudgeUpKey", keys, nullptr, "Up"},
-      {nudgeDown, "nudgeDownKey", keys, nullptr, "Down"},
-      {nudgeLeftByTen, "nudgeLeftByTenKey", keys, nullptr, "Shift+Left"},
-      {nudgeRightByTen, "nudgeRightByTenKey", keys, nullptr, "Shift+Right"},
-      {nudgeUpByTen, "nudgeUpByTenKey", keys, nullptr, "Shift+Up"},
-      {nudgeDownByTen, "nudgeDownByTenKey", keys, nullptr, "Shift+Down"},
-      {rectangleTool, "rectangleTool", toolStrip, nullptr},
-      {circleTool, "circleTool", toolStrip, nullptr},
-      {polygonTool, "polygonTool", toolStrip, nullptr},
-  };
-  return lines;
-}
-
-const std::vector<KeysPanelLine>& EditorCommands::keysPanelTable() {
-  using enum Command;
-  static const std::vector<KeysPanelLine> lines = {
-      {"Undo",
-       {undo},
-       "",
-       "Undoes the last change: an area drawn, edited, deleted, moved or reshaped, or the map "
-       "emptied by a save. Also at the end of the File menu.",
-       1900},
-      {"Redo", {redo}, "", "Does again what Undo took back. Ctrl+Shift+Z does the same.", 1900},
-      {"Zoom",
-       {zoomIn, zoomOut},
-       "",
-       "Shows the picture larger or smaller, from 25% to 800%. Ctrl and the mouse wheel zoom about the pointer.",
-       1900},
-      {"Actual Size", {actualSize}, "", "Shows the picture at its own size, 100%, again.", 800},
-      {"Move, shape",
-       {},
-       "Ctrl+drag",
-       "Hold Ctrl and drag: from inside an area it moves; from a corner, a vertex or a circle's rim it is "
-       "reshaped.",
-       1900,
-       true},
-      {"Nudge",
-       {},
-       "arrows",
-       "The arrow keys nudge the selected area (chosen in the Areas window, F3, or last drawn, moved or "
-       "reshaped) by one pixel; with Shift, by ten.",
-       1900},
-      {"Areas window",
-       {areaList},
-       "",
-       "Shows or hides the Areas window: every area, to edit in place or move with Ctrl+Up and Ctrl+Down, and "
-       "the changes made so far.",
-       1900},
-      {"Show the rest",
-       {},
-       "Space",
-       "While the areas of an opened map appear one by one, Space or a click shows the rest at once.",
-       1900},
-      {"Responsive",
-       {saveResponsivePage},
-       "",
-       "Saves the map in a page of its own that fits any screen: the picture shrinks to the page's width and its "
-       "areas with it. At the end of the File menu.",
-       1900},
-      {"Import Map",
-       {importMap},
-       "",
-       "Imports an image map from any web page, written by hand or by another tool, to edit; saved back into its "
-       "page, only the changed tags are written anew. On the File menu, after Area List.",
-       1900},
-  };
-  return lines;
-}
-
 namespace {
+
+using enum Command;
+using enum Place;
+
+const std::vector<CommandLine> commandLines = {
+    {open, "openEntry", fileMenu, "Open\tF4", "F4;F2", Rule::always, true},
+    {saveToClipboard, "clipboardEntry", fileMenu, "Save To ClipBoard\tF5", "", Rule::withAreas},
+    {saveMapFile, "saveMapFileEntry", fileMenu, "Save As an ORNX\tF6", "", Rule::withAreas},
+    {saveHtmlPage, "saveHtmlEntry", fileMenu, "Save As HTML\tF7", "", Rule::withAreas},
+    {saveTextFile, "saveTextEntry", fileMenu, "Save As Text\tF8", "", Rule::withAreas},
+    {saveOriginalPage, "saveOriginalPageEntry", fileMenu, "Save in Original Page\tF9", "", Rule::originalPageEntry,
+     true},
+    {imagesFolder, "imagesFolderEntry", imageFolderMenu, "Set default subfolder to \"images/\""},
+    {noFolder, "noFolderEntry", imageFolderMenu, "Eliminate use of subfolder"},
+    {customFolder, "customFolderEntry", imageFolderMenu, "Enter custom folder location"},
+    {help, "helpEntry", fileMenu, "Help\tF1", "F1"},
+    {uninstallHelp, "uninstallEntry", fileMenu, "Uninstall help", "", Rule::always, true},
+    {exit, "exitEntry", fileMenu, "Exit                             Esc", "", Rule::always, true},
+    {undo, "undoEntry", fileMenu, "Undo\tCtrl+Z", "Ctrl+Z", Rule::canUndo},
+    {redo, "redoEntry", fileMenu, "Redo\tCtrl+Y", "Ctrl+Y;Ctrl+Shift+Z", Rule::canRedo},
+    {zoomIn, "zoomInEntry", fileMenu, "Zoom In\tCtrl+=", "Ctrl+=;Ctrl++", Rule::canZoomIn},
+    {zoomOut, "zoomOutEntry", fileMenu, "Zoom Out\tCtrl+-", "Ctrl+-", Rule::canZoomOut},
+    {actualSize, "actualSizeEntry", fileMenu, "Actual Size\tCtrl+0", "Ctrl+0", Rule::zoomed},
+    {areaList, "areaListEntry", fileMenu, "Area List\tF3", "F3"},
+    {importMap, "importEntry", fileMenu, "Import Map...\tCtrl+I", "Ctrl+I", Rule::always, true},
+    {saveResponsivePage, "saveResponsivePageEntry", fileMenu, "Save As Responsive HTML...\tShift+F7", "",
+     Rule::withAreas},
+    // The keys of the saves need a picture only: they save an empty map too.
+    {saveToClipboardAskingFirst, "clipboardKey", keys, nullptr, "F5", Rule::withPicture},
+    {saveMapFile, "saveMapFileKey", keys, nullptr, "F6", Rule::withPicture},
+    {saveHtmlPage, "saveHtmlKey", keys, nullptr, "F7", Rule::withPicture},
+    {saveResponsivePage, "saveResponsivePageKey", keys, nullptr, "Shift+F7", Rule::withPicture},
+    {saveTextFile, "saveTextKey", keys, nullptr, "F8", Rule::withPicture},
+    {saveOriginalPage, "saveOriginalPageKey", keys, nullptr, "F9", Rule::withPictureAndPage},
+    {closeWindow, "closeKey", keys, nullptr, "Esc"},
+    {nudgeLeft, "nudgeLeftKey", keys, nullptr, "Left"},
+    {nudgeRight, "nudgeRightKey", keys, nullptr, "Right"},
+    {nudgeUp, "nudgeUpKey", keys, nullptr, "Up"},
+    {nudgeDown, "nudgeDownKey", keys, nullptr, "Down"},
+    {nudgeLeftByTen, "nudgeLeftByTenKey", keys, nullptr, "Shift+Left"},
+    {nudgeRightByTen, "nudgeRightByTenKey", keys, nullptr, "Shift+Right"},
+    {nudgeUpByTen, "nudgeUpByTenKey", keys, nullptr, "Shift+Up"},
+    {nudgeDownByTen, "nudgeDownByTenKey", keys, nullptr, "Shift+Down"},
+    {rectangleTool, "rectangleTool", toolStrip, nullptr},
+    {circleTool, "circleTool", toolStrip, nullptr},
+    {polygonTool, "polygonTool", toolStrip, nullptr},
+};
+
+const std::vector<KeysPanelLine> keysPanelLines = {
+    {"Undo",
+     {undo},
+     "",
+     "Undoes the last change: an area drawn, edited, deleted, moved or reshaped, or the map "
+     "emptied by a save. Also at the end of the File menu.",
+     1900},
+    {"Redo", {redo}, "", "Does again what Undo took back. Ctrl+Shift+Z does the same.", 1900},
+    {"Zoom",
+     {zoomIn, zoomOut},
+     "",
+     "Shows the picture larger or smaller, from 25% to 800%. Ctrl and the mouse wheel zoom about the pointer.",
+     1900},
+    {"Actual Size", {actualSize}, "", "Shows the picture at its own size, 100%, again.", 800},
+    {"Move, shape",
+     {},
+     "Ctrl+drag",
+     "Hold Ctrl and drag: from inside an area it moves; from a corner, a vertex or a circle's rim it is "
+     "reshaped.",
+     1900,
+     true},
+    {"Nudge",
+     {},
+     "arrows",
+     "The arrow keys nudge the selected area (chosen in the Areas window, F3, or last drawn, moved or "
+     "reshaped) by one pixel; with Shift, by ten.",
+     1900},
+    {"Areas window",
+     {areaList},
+     "",
+     "Shows or hides the Areas window: every area, to edit in place or move with Ctrl+Up and Ctrl+Down, and "
+     "the changes made so far.",
+     1900},
+    {"Show the rest",
+     {},
+     "Space",
+     "While the areas of an opened map appear one by one, Space or a click shows the rest at once.",
+     1900},
+    {"Responsive",
+     {saveResponsivePage},
+     "",
+     "Saves the map in a page of its own that fits any screen: the picture shrinks to the page's width and its "
+     "areas with it. At the end of the File menu.",
+     1900},
+    {"Import Map",
+     {importMap},
+     "",
+     "Imports an image map from any web page, written by hand or by another tool, to edit; saved back into its "
+     "page, only the changed tags are written anew. On the File menu, after Area List.",
+     1900},
+};
 
 bool allows(Rule rule, const EditorState& state, bool enabledBefore) {
   switch (rule) {
@@ -139,6 +133,10 @@ QList<QKeySequence> keysOf(const char* keys) {
 }
 
 }  // namespace
+
+const std::vector<CommandLine>& EditorCommands::table() { return commandLines; }
+
+const std::vector<KeysPanelLine>& EditorCommands::keysPanelTable() { return keysPanelLines; }
 
 EditorCommands::EditorCommands(QWidget* window) : QObject(window), tools(new QActionGroup(this)) {
   for (const CommandLine& line : table()) {

@@ -42,7 +42,7 @@ std::string encodingOfLabel(std::string_view label) {
       {"x-sjis", "shift_jis"},
       {"ms_kanji", "shift_jis"},
   }};
-  const std::string lower = lowerTrimmed(label);
+  std::string lower = lowerTrimmed(label);
   for (const auto& [alias, encoding] : aliases) {
     if (lower == alias) return std::string(encoding);
   }

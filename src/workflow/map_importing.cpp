@@ -46,9 +46,9 @@ std::optional<std::pair<std::string, std::string>> readPage(Ui& ui, const std::s
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (!error && size > largestImportedPage) {
-    note(ui, "The file " + path + crlf + "is " + std::to_string(size / (1024 * 1024)) +
-                 " MB: Ornix imports maps from pages of up to " + std::to_string(largestImportedPage / (1024 * 1024)) +
-                 " MB.");
+    note(ui, "The file " + path + crlf + "is " + std::to_string(size / bytesPerMegabyte) +
+                 " MB: Ornix imports maps from pages of up to " +
+                 std::to_string(largestImportedPage / bytesPerMegabyte) + " MB.");
     return std::nullopt;
   }
   std::optional<std::string> text = readWholeFile(path);
@@ -108,7 +108,7 @@ std::string picturePathOf(const std::string& source, std::string_view charset, c
     if (const qsizetype at = src.indexOf(stop); at >= 0) src.truncate(at);
   }
   if (src.startsWith("file:", Qt::CaseInsensitive)) return QFile::encodeName(QUrl(src).toLocalFile()).toStdString();
-  const std::string path = QFile::encodeName(QUrl::fromPercentEncoding(src.toUtf8())).toStdString();
+  std::string path = QFile::encodeName(QUrl::fromPercentEncoding(src.toUtf8())).toStdString();
   if (!path.starts_with('/') || path.starts_with("//")) return path;
   for (std::filesystem::path folder = std::filesystem::path(pagePath).parent_path(); !folder.empty();
        folder = folder.parent_path()) {

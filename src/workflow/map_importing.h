@@ -11,7 +11,8 @@ class EditorWindow;
 class Ui;
 
 // The largest page Import Map reads.
-inline constexpr std::uintmax_t largestImportedPage = 32 * 1024 * 1024;
+inline constexpr std::uintmax_t bytesPerMegabyte = std::uintmax_t{1024} * 1024;
+inline constexpr std::uintmax_t largestImportedPage = 32 * bytesPerMegabyte;
 
 // Imports one image map of the page at `path`, of any author: the only one,
 // or the one the user chooses among several. Its picture is the one the page
