@@ -20,7 +20,7 @@ MUTATIONS = [
  ("the default image folder \"image/\"", "src/model/image_folder.cpp", 'const std::string defaultFolder = "images/";', 'const std::string defaultFolder = "image/";'),
  ("lines ended with LF, not CR LF", "src/model/map_format.h", 'inline const std::string crlf = "\\r\\n";', 'inline const std::string crlf = "\\n";'),
  ("the last area under the pointer wins, not the first", "src/editor/area_overlay.cpp", "if (regions[index].contains(QPoint(*x, *y))) return index;", "if (regions[regions.size() - 1 - index].contains(QPoint(*x, *y))) return regions.size() - 1 - index;"),
- ("Shift and an arrow nudge by 5, not 10", "src/editor/editor_window.cpp", "const int step = shift ? 10 : 1;", "const int step = shift ? 5 : 1;"),
+ ("Shift and an arrow nudge by 5, not 10", "src/editor/editor_window.cpp", "constexpr int farNudge = 10;", "constexpr int farNudge = 5;"),
 ]
 targets = "model_tests platform_tests dialogs_tests editor_tests workflow_tests system_tests".split()
 uncaught = 0

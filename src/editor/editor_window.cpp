@@ -29,6 +29,7 @@ namespace {
 constexpr QSize startPictureSize(500, 300);
 constexpr QSize firstClientTwips(8295, 4740);
 constexpr double handleReachPixels = 4;  // on the screen
+constexpr int farNudge = 10;             // pixels a Shift and an arrow nudge the selected area by
 
 QSize timesTwips(QSize pixelSize) { return pixelSize * twipsPerPixel; }
 
@@ -142,10 +143,14 @@ void EditorWindow::doOwnCommands() {
   given.whenGiven(Command::saveToClipboardAskingFirst, [this] {
     if (confirmClipboard()) editorCommands->give(Command::saveToClipboard);
   });
-  const std::pair<Command, QPoint> nudges[] = {{Command::nudgeLeft, {-1, 0}},       {Command::nudgeRight, {1, 0}},
-                                               {Command::nudgeUp, {0, -1}},         {Command::nudgeDown, {0, 1}},
-                                               {Command::nudgeLeftByTen, {-10, 0}}, {Command::nudgeRightByTen, {10, 0}},
-                                               {Command::nudgeUpByTen, {0, -10}},   {Command::nudgeDownByTen, {0, 10}}};
+  const std::pair<Command, QPoint> nudges[] = {{Command::nudgeLeft, {-1, 0}},
+                                               {Command::nudgeRight, {1, 0}},
+                                               {Command::nudgeUp, {0, -1}},
+                                               {Command::nudgeDown, {0, 1}},
+                                               {Command::nudgeLeftByTen, {-farNudge, 0}},
+                                               {Command::nudgeRightByTen, {farNudge, 0}},
+                                               {Command::nudgeUpByTen, {0, -farNudge}},
+                                               {Command::nudgeDownByTen, {0, farNudge}}};
   for (const auto& [command, by] : nudges) given.whenGiven(command, [this, by = by] { nudgeSelected(by.x(), by.y()); });
 }
 

@@ -89,7 +89,8 @@ std::optional<std::size_t> chooseMap(const PageSurvey& survey, std::string_view 
   if (survey.maps.size() == 1) return 0;
   std::vector<MapChoice> choices;
   for (const PageMap& map : survey.maps) {
-    choices.push_back({valueToDisplay(map.name, charset),
+    const QString ownBlock = map.ornixBlock ? " (Ornix block)" : "";
+    choices.push_back({valueToDisplay(map.name, charset) + ownBlock,
                        map.picture ? valueToDisplay(map.picture->source, charset) : QString(),
                        static_cast<int>(map.areaTags.size()), static_cast<int>(map.line)});
   }
@@ -146,9 +147,9 @@ std::string mapPicturePath(const ImportedMap& imported, const PageMap& map, std:
   if (imported.picture) {
     return locateMapPicture(picturePathOf(imported.picture->source, charset, pagePath), pagePath, workspace, ui);
   }
-  const bool locate = ask(ui, workspace.dialogParent, "Which picture?",
-                          "No picture in the page uses the map \"" + map.name + "\"." + crlf + crlf,
-                          "Would you like to locate its picture now, via an open dialog?");
+  const bool locate =
+      ask(ui, workspace.dialogParent, "Which picture?", "No picture in the page uses the map \"" + map.name + "\".",
+          "Would you like to locate its picture now, via an open dialog?");
   if (!locate) return {};
   return askForFileToOpen(ui, OpenPurpose::picturesOnly, pagePath);
 }
