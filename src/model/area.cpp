@@ -7,15 +7,6 @@
 
 namespace ornix {
 
-std::string_view shapeWord(Shape shape) {
-  switch (shape) {
-    case Shape::rectangle: return "rect";
-    case Shape::circle: return "circle";
-    case Shape::polygon: return "poly";
-  }
-  return {};
-}
-
 bool largeEnough(const Area& area) {
   switch (area.shape) {
     case Shape::rectangle: {

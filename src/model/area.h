@@ -12,7 +12,14 @@ namespace ornix {
 enum class Shape { rectangle, circle, polygon };
 
 // The word a map's SHAPE attribute gives a shape: "rect", "circle" or "poly".
-std::string_view shapeWord(Shape shape);
+constexpr std::string_view shapeWord(Shape shape) {
+  switch (shape) {
+    case Shape::rectangle: return "rect";
+    case Shape::circle: return "circle";
+    case Shape::polygon: return "poly";
+  }
+  return {};
+}
 
 struct Point {
   std::int32_t x = 0;

@@ -39,14 +39,6 @@ constexpr std::string_view textElements[] = {"style",  "textarea", "title",    "
 
 }  // namespace
 
-bool sameName(std::string_view name, std::string_view lowerName) {
-  if (name.size() != lowerName.size()) return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    if (lower(name[i]) != lowerName[i]) return false;
-  }
-  return true;
-}
-
 std::size_t lineAt(std::string_view text, std::size_t offset) {
   const std::string_view before = text.substr(0, offset);
   return 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));

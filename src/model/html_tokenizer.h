@@ -88,7 +88,16 @@ class HtmlTokenizer {
 };
 
 // Whether two names are the same without regard to ASCII case; the second is in lower case.
-bool sameName(std::string_view name, std::string_view lowerName);
+inline bool sameName(std::string_view name, std::string_view lowerName) {
+  if (name.size() != lowerName.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char want = lowerName[i];
+    // A letter is the same in either case: one bit apart.
+    const char c = want >= 'a' && want <= 'z' ? static_cast<char>(name[i] | 0x20) : name[i];
+    if (c != want) return false;
+  }
+  return true;
+}
 
 // The line, from 1, on which a byte of the text stands.
 std::size_t lineAt(std::string_view text, std::size_t offset);

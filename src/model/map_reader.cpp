@@ -63,44 +63,57 @@ std::optional<std::int16_t> int16Of(std::string_view item) {
   return number ? roundToInt16(*number) : std::nullopt;
 }
 
-ShapeReading unreadable() { return {std::nullopt, ShapeFailure::unreadable}; }
-ShapeReading coordinateError() { return {std::nullopt, ShapeFailure::coordinateError}; }
-
-ShapeReading readRectangle(const std::vector<std::string_view>& items) {
-  if (items.size() < 4) return coordinateError();
+// Each reads a shape's points into an area made in place, where the map
+// keeps it: the reader's time goes on these areas.
+ShapeFailure readRectangle(const std::vector<std::string_view>& items, Area& area) {
+  if (items.size() < 4) return ShapeFailure::coordinateError;
   std::int16_t n[4];
   for (std::size_t i = 0; i < 4; ++i) {
     const std::optional<std::int16_t> value = int16Of(items[i]);
-    if (!value) return unreadable();
+    if (!value) return ShapeFailure::unreadable;
     n[i] = *value;
   }
-  return {Area{Shape::rectangle, {{n[0], n[1]}, {n[2], n[3]}}, 0.0f, {}}, ShapeFailure::none};
+  area.shape = Shape::rectangle;
+  area.points = {{n[0], n[1]}, {n[2], n[3]}};
+  return ShapeFailure::none;
 }
 
-ShapeReading readCircle(const std::vector<std::string_view>& items) {
-  if (items.size() < 3) return coordinateError();
+ShapeFailure readCircle(const std::vector<std::string_view>& items, Area& area) {
+  if (items.size() < 3) return ShapeFailure::coordinateError;
   const std::optional<std::int16_t> cx = int16Of(items[0]);
   const std::optional<std::int16_t> cy = int16Of(items[1]);
   const std::optional<double> r = numberOf(items[2]);
-  if (!cx || !cy || !r || std::abs(*r) > std::numeric_limits<float>::max()) return unreadable();
-  const auto radius = static_cast<float>(*r);
-  if (!roundedRadius(radius)) return unreadable();
-  return {Area{Shape::circle, {{*cx, *cy}}, radius, {}}, ShapeFailure::none};
+  if (!cx || !cy || !r || std::abs(*r) > std::numeric_limits<float>::max()) return ShapeFailure::unreadable;
+  area.radius = static_cast<float>(*r);
+  if (!roundedRadius(area.radius)) return ShapeFailure::unreadable;
+  area.shape = Shape::circle;
+  area.points = {{*cx, *cy}};
+  return ShapeFailure::none;
 }
 
-ShapeReading readPolygon(const std::vector<std::string_view>& items) {
-  Area polygon{Shape::polygon, {}, 0.0f, {}};
-  polygon.points.reserve(items.size() / 2);
+ShapeFailure readPolygon(const std::vector<std::string_view>& items, Area& area) {
+  area.shape = Shape::polygon;
+  area.points.reserve(items.size() / 2);
   for (std::size_t i = 0; i + 1 < items.size(); i += 2) {
     const std::optional<double> x = numberOf(items[i]);
     const std::optional<double> y = numberOf(items[i + 1]);
     const std::optional<std::int32_t> px = x ? roundToInt32(*x) : std::nullopt;
     const std::optional<std::int32_t> py = y ? roundToInt32(*y) : std::nullopt;
-    if (!px || !py) return unreadable();
-    polygon.points.push_back({*px, *py});
+    if (!px || !py) return ShapeFailure::unreadable;
+    area.points.push_back({*px, *py});
   }
-  if (polygon.points.empty()) return unreadable();
-  return {std::move(polygon), ShapeFailure::none};
+  return area.points.empty() ? ShapeFailure::unreadable : ShapeFailure::none;
+}
+
+ShapeFailure readShapeInto(Shape shape, std::string_view coords, Area& area) {
+  thread_local std::vector<std::string_view> items;  // reused from tag to tag
+  commaItems(coords, items);
+  switch (shape) {
+    case Shape::rectangle: return readRectangle(items, area);
+    case Shape::circle: return readCircle(items, area);
+    case Shape::polygon: return readPolygon(items, area);
+  }
+  return ShapeFailure::unreadable;
 }
 
 // The kind the characters before a COORDS value name, in any case. One tag
@@ -125,9 +138,19 @@ std::optional<Shape> kindIn(std::string_view window) {
 
 std::string valueOf(const HtmlAttribute* attribute) { return attribute ? quotedValueOf(*attribute) : std::string(); }
 
-bool isAreaAttribute(std::string_view name) {
-  return sameName(name, "shape") || sameName(name, "coords") || sameName(name, "href") || sameName(name, "target") ||
-         sameName(name, "alt");
+// The attributes an area's tag holds for the editor, told by their names.
+enum class AreaAttribute { shape, coords, href, target, alt, other };
+
+AreaAttribute areaAttributeNamed(std::string_view name) {
+  switch (name.size()) {
+    case 3: return sameName(name, "alt") ? AreaAttribute::alt : AreaAttribute::other;
+    case 4: return sameName(name, "href") ? AreaAttribute::href : AreaAttribute::other;
+    case 5: return sameName(name, "shape") ? AreaAttribute::shape : AreaAttribute::other;
+    case 6:
+      if (sameName(name, "coords")) return AreaAttribute::coords;
+      return sameName(name, "target") ? AreaAttribute::target : AreaAttribute::other;
+    default: return AreaAttribute::other;
+  }
 }
 
 // The attributes of a tag that make an area, found in one pass.
@@ -136,16 +159,20 @@ struct AreaAttributes {
   const HtmlAttribute* href = nullptr;
   const HtmlAttribute* target = nullptr;
   const HtmlAttribute* alt = nullptr;
+  bool others = false;  // the tag has attributes beyond these and SHAPE
 };
 
 AreaAttributes areaAttributesOf(const HtmlToken& tag) {
   AreaAttributes found;
   for (const HtmlAttribute& attribute : tag.attributes) {
-    const std::string_view name = attribute.name;
-    if (name.size() == 6 && sameName(name, "coords")) found.coords = &attribute;
-    if (name.size() == 4 && sameName(name, "href")) found.href = &attribute;
-    if (name.size() == 6 && sameName(name, "target")) found.target = &attribute;
-    if (name.size() == 3 && sameName(name, "alt")) found.alt = &attribute;
+    switch (areaAttributeNamed(attribute.name)) {
+      case AreaAttribute::coords: found.coords = &attribute; break;
+      case AreaAttribute::href: found.href = &attribute; break;
+      case AreaAttribute::target: found.target = &attribute; break;
+      case AreaAttribute::alt: found.alt = &attribute; break;
+      case AreaAttribute::shape: break;
+      case AreaAttribute::other: found.others = true; break;
+    }
   }
   return found;
 }
@@ -161,12 +188,15 @@ MapReading::Outcome readTag(std::string_view block, const HtmlToken& tag, const 
                             std::vector<Area>& areas) {
   const std::optional<Shape> kind = kindBefore(block, tag.range.begin, found.coords->valueStart);
   if (!kind) return MapReading::Outcome::complete;
-  ShapeReading reading = readShape(*kind, found.coords->value);
-  if (reading.failure == ShapeFailure::coordinateError) return MapReading::Outcome::coordinateError;
-  if (!reading.area) return MapReading::Outcome::unreadable;
-  reading.area->attributes = {valueOf(found.href), valueOf(found.target), valueOf(found.alt), std::nullopt};
-  reading.area->otherAttributes = otherAttributesOf(tag);
-  areas.push_back(std::move(*reading.area));
+  Area& area = areas.emplace_back();
+  const ShapeFailure failure = readShapeInto(*kind, found.coords->value, area);
+  if (failure != ShapeFailure::none) {
+    areas.pop_back();
+    return failure == ShapeFailure::coordinateError ? MapReading::Outcome::coordinateError
+                                                    : MapReading::Outcome::unreadable;
+  }
+  area.attributes = {valueOf(found.href), valueOf(found.target), valueOf(found.alt), std::nullopt};
+  if (found.others) area.otherAttributes = otherAttributesOf(tag);
   return MapReading::Outcome::complete;
 }
 
@@ -183,6 +213,8 @@ Notice noteOf(std::string text) { return {"Ornix Note:", std::move(text), Notice
 
 std::string quotedValueOf(const HtmlAttribute& attribute) {
   std::string value(attribute.value);
+  // Nearly every value holds neither character: one look at each byte tells.
+  if (std::none_of(value.begin(), value.end(), [](char c) { return c == '"' || c == '<'; })) return value;
   if (attribute.quote != '"') {
     for (std::size_t at = value.find('"'); at != npos; at = value.find('"', at + 6)) value.replace(at, 1, "&quot;");
   }
@@ -193,7 +225,7 @@ std::string quotedValueOf(const HtmlAttribute& attribute) {
 std::vector<OtherAttribute> otherAttributesOf(const HtmlToken& tag) {
   std::vector<OtherAttribute> others;
   for (const HtmlAttribute& attribute : tag.attributes) {
-    if (isAreaAttribute(attribute.name)) continue;
+    if (areaAttributeNamed(attribute.name) != AreaAttribute::other) continue;
     others.push_back(
         {std::string(attribute.name), attribute.hasValue ? std::optional(quotedValueOf(attribute)) : std::nullopt});
   }
@@ -220,14 +252,10 @@ bool holdsEmptyMapElement(std::string_view text) {
 }
 
 ShapeReading readShape(Shape shape, std::string_view coords) {
-  thread_local std::vector<std::string_view> items;  // reused from tag to tag
-  commaItems(coords, items);
-  switch (shape) {
-    case Shape::rectangle: return readRectangle(items);
-    case Shape::circle: return readCircle(items);
-    case Shape::polygon: return readPolygon(items);
-  }
-  return unreadable();
+  Area area;
+  const ShapeFailure failure = readShapeInto(shape, coords, area);
+  if (failure != ShapeFailure::none) return {std::nullopt, failure};
+  return {std::move(area), ShapeFailure::none};
 }
 
 // One walk through the tags, as a browser reads them: each tag with COORDS
