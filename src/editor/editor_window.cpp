@@ -49,7 +49,7 @@ EditorWindow::EditorWindow(Ui& ui)
   resize(pixels(firstClientTwips.width()), pixels(firstClientTwips.height()));
   setMinimumSize(pixels(layout::stripWidth + layout::barThickness) + 40, pixels(layout::stripHeight));
   buildPicture();
-  toolStrip = new ToolStrip(*editorCommands, this);
+  new ToolStrip(*editorCommands, this);
   fileMenu = new FileMenu(*editorCommands, this);
   doOwnCommands();
   followDocument();

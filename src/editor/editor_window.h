@@ -19,7 +19,6 @@ class DropArea;
 class FileMenu;
 class PictureCanvas;
 class PictureViewport;
-class ToolStrip;
 class Ui;
 
 // The editor window: the tool strip, the picture being mapped, its scroll
@@ -105,7 +104,6 @@ class EditorWindow final : public QWidget, private GestureHost {
   EditorCommands* editorCommands;
   DropArea* dropArea;
   PictureCanvas* canvas;
-  ToolStrip* toolStrip = nullptr;
   FileMenu* fileMenu = nullptr;
   AreaListWindow* areaListWindow = nullptr;
   std::unique_ptr<PictureViewport> viewport;

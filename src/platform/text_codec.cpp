@@ -58,13 +58,18 @@ std::string valueFromDisplay(const QString& text, std::string_view original, std
   std::string value;
   std::string typed;  // bytes typed since the last character the code page lacks
   auto encoder = converterFor<QStringEncoder>(charset);
+  auto decoder = converterFor<QStringDecoder>(charset);
   for (const char32_t character : text.toUcs4()) {
-    const QByteArray bytes = encoder.encode(QString::fromUcs4(&character, 1));
-    if (!encoder.hasError()) {
+    // A code page may put "?" for a character it lacks without saying so:
+    // the bytes must read back as the character.
+    const QString one = QString::fromUcs4(&character, 1);
+    const QByteArray bytes = encoder.encode(one);
+    if (!encoder.hasError() && decoder.decode(bytes) == one && !decoder.hasError()) {
       typed.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
       continue;
     }
     encoder.resetState();
+    decoder.resetState();
     value += escapeAttributeValue(typed) + "&#" + std::to_string(character) + ";";
     typed.clear();
   }

@@ -20,6 +20,11 @@ TEST(ValueDisplay, ShowsReferencesDecodedAndKeepsAValueLeftAsShown) {
   }
   EXPECT_EQ(valueFromDisplay("Ring \"two\"", "Ring &quot;one&quot;"), "Ring &quot;two&quot;");
   EXPECT_EQ(valueFromDisplay("&copy; AT&T", "x"), "&amp;copy; AT&T");
+  // A page in windows-1252 has the euro sign, not the Chinese one: that one
+  // is written as a reference, which shows again as typed.
+  const QString typed = QString("\u20ac \u4e2d");
+  EXPECT_EQ(valueFromDisplay(typed, "x", "windows-1252"), "\x80 &#20013;");
+  EXPECT_EQ(valueToDisplay("\x80 &#20013;", "windows-1252"), typed);
 }
 
 // Whatever the user types is shown again exactly as typed, in any script.
