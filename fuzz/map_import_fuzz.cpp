@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t index = 0; index < survey.maps.size() && index < 4; ++index) {
     const ornix::ImportedMap imported = ornix::importMap(page, survey.maps[index], charset);
     if (savedBack(imported, imported.areas) != page) std::abort();
-    ornix::keptAreasNote(imported.kept);
+    ornix::keptAreasNote(ornix::keptAreas(*imported.page->mapElement));
     if (imported.areas.empty()) continue;
     std::vector<ornix::Area> edited = imported.areas;
     edited.front().attributes.alt = "edited";

@@ -16,7 +16,7 @@ const char* const headers[] = {"#", "Shape", "Coordinates", "HREF", "Target", "A
 int row(std::size_t index) { return static_cast<int>(index); }
 
 // The tags of an imported page that no area holds, in the page's order.
-std::vector<const MapElementLayout::Place*> keptTags(const SplitPage* page) {
+std::vector<const MapElementLayout::Place*> keptTagsOf(const SplitPage* page) {
   std::vector<const MapElementLayout::Place*> kept;
   if (page == nullptr || !page->mapElement) return kept;
   for (const MapElementLayout::Place& place : page->mapElement->places) {
@@ -43,17 +43,24 @@ AreaTable::AreaTable(MapDocument& document, QObject* parent) : QAbstractTableMod
   connect(&document, &MapDocument::changed, this, &AreaTable::endChange);
   connect(&document, &MapDocument::aboutToReset, this, &AreaTable::beginResetModel);
   connect(&document, &MapDocument::reset, this, [this] {
+    findKeptTags();
     endResetModel();
     countMissingAlt();
   });
+  connect(&document, &MapDocument::sourcePageHeld, this, [this] {
+    beginResetModel();
+    findKeptTags();
+    endResetModel();
+  });
+  findKeptTags();
   countMissingAlt();
 }
 
 int AreaTable::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : row(document.map().areas.size()) + keptRows();
+  return parent.isValid() ? 0 : row(document.map().areas.size() + keptTags.size());
 }
 
-int AreaTable::keptRows() const { return row(keptTags(document.map().sourcePage.get()).size()); }
+void AreaTable::findKeptTags() { keptTags = keptTagsOf(document.map().sourcePage.get()); }
 
 bool AreaTable::isAreaRow(int tableRow) const { return tableRow >= 0 && tableRow < row(document.map().areas.size()); }
 
@@ -91,8 +98,7 @@ QVariant AreaTable::data(const QModelIndex& index, int role) const {
 // A kept tag's row, in grey: its parts as written, and why it was kept.
 QVariant AreaTable::keptTagData(int tableRow, int column, int role) const {
   const MapElementLayout::Place& place =
-      *keptTags(document.map().sourcePage.get())
-           .at(static_cast<std::size_t>(tableRow - row(document.map().areas.size())));
+      *keptTags.at(static_cast<std::size_t>(tableRow - row(document.map().areas.size())));
   if (role == Qt::ForegroundRole) return QBrush(Qt::gray);
   if (role == Qt::ToolTipRole) {
     return "Kept as it was (" + QString::fromStdString(*place.keptBecause) +
@@ -143,7 +149,7 @@ bool AreaTable::setData(const QModelIndex& index, const QVariant& value, int rol
 }
 
 void AreaTable::beginChange(const MapChange& change) {
-  resetting = keptTags(change.pageBefore.get()).size() != keptTags(change.pageAfter.get()).size();
+  resetting = change.pageBefore != change.pageAfter;
   if (resetting) return beginResetModel();
   const int first = row(change.index);
   if (change.removed.size() == change.inserted.size()) return;
@@ -159,6 +165,7 @@ void AreaTable::beginChange(const MapChange& change) {
 void AreaTable::endChange(const MapChange& change) {
   if (resetting) {
     resetting = false;
+    findKeptTags();
     endResetModel();
     return countMissingAlt();
   }

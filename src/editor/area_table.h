@@ -43,11 +43,14 @@ class AreaTable final : public QAbstractTableModel {
   void setMissingAlt(int count);
   QVariant text(const Area& area, int column) const;
   QVariant keptTagData(int tableRow, int column, int role) const;
-  int keptRows() const;
+  void findKeptTags();
 
   MapDocument& document;
   int missingAlt = 0;
   bool resetting = false;  // a change that also changes the kept tags resets the table
+  // The tags of the page the map was imported from kept as they were, found
+  // again only when the page changes: views ask for the rows at every turn.
+  std::vector<const MapElementLayout::Place*> keptTags;
 };
 
 // What the window says about areas without an ALT text: "3 areas have no

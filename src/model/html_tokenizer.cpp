@@ -39,11 +39,6 @@ constexpr std::string_view textElements[] = {"style",  "textarea", "title",    "
 
 }  // namespace
 
-std::size_t lineAt(std::string_view text, std::size_t offset) {
-  const std::string_view before = text.substr(0, offset);
-  return 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
-}
-
 bool HtmlToken::isTag(std::string_view lowerName) const {
   return (kind == HtmlTokenKind::startTag || kind == HtmlTokenKind::endTag) && sameName(name, lowerName);
 }

@@ -99,7 +99,4 @@ inline bool sameName(std::string_view name, std::string_view lowerName) {
   return true;
 }
 
-// The line, from 1, on which a byte of the text stands.
-std::size_t lineAt(std::string_view text, std::size_t offset);
-
 }  // namespace ornix

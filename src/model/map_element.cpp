@@ -72,6 +72,14 @@ std::string lastGapWith(const MapElementLayout& layout, const std::vector<const 
 
 }  // namespace
 
+std::vector<KeptArea> keptAreas(const MapElementLayout& layout) {
+  std::vector<KeptArea> kept;
+  for (std::size_t index = 0; index < layout.places.size(); ++index) {
+    if (layout.places[index].keptBecause) kept.push_back({index + 1, *layout.places[index].keptBecause});
+  }
+  return kept;
+}
+
 std::string writeMapElement(const MapElementLayout& layout, const std::vector<Area>& areas) {
   const Placement placement = placeAreas(layout, areas);
   std::string content = layout.gaps.front();

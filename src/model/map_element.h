@@ -36,6 +36,18 @@ struct MapElementLayout {
   friend bool operator==(const MapElementLayout&, const MapElementLayout&) = default;
 };
 
+// An area tag of an imported map that Ornix cannot draw: its number among
+// the map's area tags (from 1) and why.
+struct KeptArea {
+  std::size_t number = 0;
+  std::string reason;
+
+  friend bool operator==(const KeptArea&, const KeptArea&) = default;
+};
+
+// The tags of the layout kept as they were, in the page's order.
+std::vector<KeptArea> keptAreas(const MapElementLayout& layout);
+
 // The content with the map's areas: each area takes the place of an area
 // tag of the page, in the map's order; an area that reads as its tag did
 // keeps the tag's bytes, another gets Ornix's tag with its other attributes

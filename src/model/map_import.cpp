@@ -162,7 +162,6 @@ ImportedMap importMap(std::string_view page, const PageMap& map, std::string cha
       imported.areas.push_back(std::move(*made));
     } else {
       place.keptBecause = std::get<std::string>(area);
-      imported.kept.push_back({index + 1, *place.keptBecause});
     }
     cursor = span.end;
   }

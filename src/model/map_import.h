@@ -12,24 +12,14 @@
 
 namespace ornix {
 
-// An area tag of an imported map that Ornix cannot draw: its number among
-// the map's area tags (from 1) and why.
-struct KeptArea {
-  std::size_t number = 0;
-  std::string reason;
-
-  friend bool operator==(const KeptArea&, const KeptArea&) = default;
-};
-
 // One map of a page made ready to edit: its areas as values, each knowing
 // the tag it came from; the page split around the MAP element's content, so
-// that it can be saved back with only that content changed; the picture
-// that uses the map; and the areas kept as they were.
+// that it can be saved back with only that content changed (its layout holds
+// the tags kept as they were); and the picture that uses the map.
 struct ImportedMap {
   std::vector<Area> areas;
   std::shared_ptr<const SplitPage> page;
   std::optional<PagePicture> picture;
-  std::vector<KeptArea> kept;
 };
 
 // Reads one map of a page whose bytes are in `charset`. An AREA tag's SHAPE

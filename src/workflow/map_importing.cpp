@@ -195,7 +195,7 @@ bool importMapFile(const MapWorkspace& workspace, Ui& ui, const std::string& pat
   workspace.document.forgetHistory(MapOrigin::imported);
   workspace.document.holdSourcePage(imported.page);
   showAreasOneByOne(imported.areas, workspace, ui);
-  if (const std::optional<std::string> kept = keptAreasNote(imported.kept)) {
+  if (const std::optional<std::string> kept = keptAreasNote(keptAreas(*imported.page->mapElement))) {
     ui.messageBox({"Ornix Note", *kept, MessageIcon::information, MessageButtons::ok});
   }
   return true;

@@ -65,13 +65,6 @@ TEST(HtmlTokenizer, ReadsTagsCommentsAndTextAsTheHtmlStandardDoes) {
   for (const auto& [html, tokens] : cases) EXPECT_EQ(tokensOf(html), tokens) << html;
 }
 
-TEST(HtmlTokenizer, CountsLinesFromOne) {
-  const std::string text = "a\r\nb\nc<map>";
-  EXPECT_EQ(lineAt(text, 0), 1u);
-  EXPECT_EQ(lineAt(text, 3), 2u);
-  EXPECT_EQ(lineAt(text, text.find('<')), 3u);
-}
-
 // Code points as UTF-8, so that decoded values compare as text.
 std::string utf8(char32_t c) {
   std::string out;
