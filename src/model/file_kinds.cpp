@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ascii_case.h"
+
 namespace ornix {
 namespace {
 
@@ -28,10 +30,7 @@ const MapFileKind* kindOf(std::string_view extension) {
 }  // namespace
 
 std::string extensionOf(std::string_view path) {
-  std::string extension(path.size() > 4 ? path.substr(path.size() - 4) : path);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-  return extension;
+  return asciiLowered(path.size() > 4 ? path.substr(path.size() - 4) : path);
 }
 
 bool holdsMapBlock(std::string_view extension) { return kindOf(extension) != nullptr; }

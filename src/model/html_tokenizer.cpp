@@ -23,12 +23,11 @@ constexpr ByteSet bareValueStops = byteSet(" \t\n\f\r>");
 
 bool in(const ByteSet& set, char c) { return set[static_cast<unsigned char>(c)]; }
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool sameWithoutCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (lower(a[i]) != lower(b[i])) return false;
+    if (asciiLower(a[i]) != asciiLower(b[i])) return false;
   }
   return true;
 }

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ascii_case.h"
+
 namespace ornix {
 
 // A stretch of the text read, as byte offsets from its start: [begin, end).
@@ -86,17 +88,5 @@ class HtmlTokenizer {
   RawText rawText = RawText::none;
   std::string_view rawTextName;  // the element whose end tag ends the raw text
 };
-
-// Whether two names are the same without regard to ASCII case; the second is in lower case.
-inline bool sameName(std::string_view name, std::string_view lowerName) {
-  if (name.size() != lowerName.size()) return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const char want = lowerName[i];
-    // A letter is the same in either case: one bit apart.
-    const char c = want >= 'a' && want <= 'z' ? static_cast<char>(name[i] | 0x20) : name[i];
-    if (c != want) return false;
-  }
-  return true;
-}
 
 }  // namespace ornix

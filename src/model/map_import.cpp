@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "map_element.h"
+#include "map_format.h"
 #include "map_reader.h"
 #include "numbers.h"
 
@@ -192,7 +193,7 @@ std::optional<std::string> keptAreasNote(const std::vector<KeptArea>& kept) {
   for (std::size_t i = 0; i < kept.size(); ++i) {
     note += (i == 0 ? "" : ", ") + ("area " + std::to_string(kept[i].number)) + " (" + kept[i].reason + ")";
   }
-  return note + ".\r\n\r\nSaved back into its page, each stays where it is; the other saves leave " +
+  return note + "." + crlf + crlf + "Saved back into its page, each stays where it is; the other saves leave " +
          (kept.size() == 1 ? "it" : "them") + " out.";
 }
 

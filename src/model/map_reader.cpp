@@ -131,8 +131,7 @@ std::optional<Shape> kindIn(std::string_view window) {
   if (const std::optional<Shape> kind = kindNamedIn(window)) return kind;
   char lowered[kindWindow];
   const std::size_t size = std::min(window.size(), kindWindow);
-  std::transform(window.begin(), window.begin() + static_cast<std::ptrdiff_t>(size), lowered,
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  std::transform(window.begin(), window.begin() + static_cast<std::ptrdiff_t>(size), lowered, asciiLower);
   return kindNamedIn({lowered, size});
 }
 

@@ -1,6 +1,5 @@
 #include "page_charset.h"
 
-#include <algorithm>
 #include <array>
 
 #include "html_tokenizer.h"
@@ -14,10 +13,7 @@ std::string lowerTrimmed(std::string_view label) {
   const std::size_t first = label.find_first_not_of(" \t\n\r\f");
   if (first == std::string_view::npos) return {};
   label = label.substr(first, label.find_last_not_of(" \t\n\r\f") - first + 1);
-  std::string lower(label);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-  return lower;
+  return asciiLowered(label);
 }
 
 // A label as browsers read it: the names the HTML standard folds into

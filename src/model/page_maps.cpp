@@ -1,8 +1,8 @@
 #include "page_maps.h"
 
-#include <algorithm>
 #include <cmath>
 
+#include "ascii_case.h"
 #include "map_format.h"
 
 namespace ornix {
@@ -59,9 +59,7 @@ PageMap* mapNamed(std::vector<PageMap>& maps, std::string_view usemap) {
   for (PageMap& map : maps) {
     if (map.name == usemap || map.id == usemap) return &map;
   }
-  std::string lower(usemap);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  const std::string lower = asciiLowered(usemap);
   for (PageMap& map : maps) {
     if (sameName(map.name, lower) || sameName(map.id, lower)) return &map;
   }

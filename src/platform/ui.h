@@ -30,6 +30,11 @@ struct Message {
 
 // A notice of the model's, as a message box with one OK button.
 Message noticeMessage(const Notice& notice);
+// An "Ornix Note:" with the exclamation mark and one OK button: why a file
+// gave nothing, or less than it should.
+inline Message ornixNote(std::string text) {
+  return {"Ornix Note:", std::move(text), MessageIcon::exclamation, MessageButtons::ok};
+}
 
 // One choice of a file dialog's type list: "Image" with "*.jpg;*.gif".
 struct FileFilter {

@@ -27,10 +27,6 @@ namespace {
 constexpr std::size_t sniffedBytes = 1445;        // as much of a file as browsers look at to tell text from binary
 constexpr std::int32_t largestShownSide = 16384;  // a page's size for its picture beyond this is not taken
 
-void note(Ui& ui, const std::string& text) {
-  ui.messageBox({"Ornix Note:", text, MessageIcon::exclamation, MessageButtons::ok});
-}
-
 // Control bytes that no text holds, as browsers tell a binary file from a page.
 bool looksBinary(std::string_view bytes) {
   const std::string_view start = bytes.substr(0, sniffedBytes);
@@ -46,24 +42,24 @@ std::optional<std::pair<std::string, std::string>> readPage(Ui& ui, const std::s
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (!error && size > largestImportedPage) {
-    note(ui, "The file " + path + crlf + "is " + std::to_string(size / bytesPerMegabyte) +
-                 " MB: Ornix imports maps from pages of up to " +
-                 std::to_string(largestImportedPage / bytesPerMegabyte) + " MB.");
+    ui.messageBox(ornixNote("The file " + path + crlf + "is " + std::to_string(size / bytesPerMegabyte) +
+                            " MB: Ornix imports maps from pages of up to " +
+                            std::to_string(largestImportedPage / bytesPerMegabyte) + " MB."));
     return std::nullopt;
   }
   std::optional<std::string> text = readWholeFile(path);
   if (!text) {
-    note(ui, "The file " + path + " could not be read.");
+    ui.messageBox(ornixNote("The file " + path + " could not be read."));
     return std::nullopt;
   }
   std::string charset = pageCharset(*text);
   if (isUtf16(charset)) {
-    note(ui, "The page " + path + crlf + "is written in UTF-16, which Ornix does not read." + crlf + crlf +
-                 "Saved as UTF-8, its maps can be imported.");
+    ui.messageBox(ornixNote("The page " + path + crlf + "is written in UTF-16, which Ornix does not read." + crlf +
+                            crlf + "Saved as UTF-8, its maps can be imported."));
     return std::nullopt;
   }
   if (looksBinary(*text)) {
-    note(ui, "The file " + path + crlf + "is not a web page: it holds bytes that no page holds.");
+    ui.messageBox(ornixNote("The file " + path + crlf + "is not a web page: it holds bytes that no page holds."));
     return std::nullopt;
   }
   return std::pair(std::move(*text), std::move(charset));
@@ -80,7 +76,7 @@ void sayThereIsNoMap(Ui& ui, const PageSurvey& survey) {
     text += crlf + crlf + "The page ends inside a tag or comment that begins at line " +
             std::to_string(survey.cutShortLine) + ".";
   }
-  note(ui, text);
+  ui.messageBox(ornixNote(text));
 }
 
 // The map to import: the page's only one, or the one chosen in "Choose a Map".
@@ -159,7 +155,7 @@ bool showImportedPicture(const ImportedMap& imported, const std::string& path, M
   std::variant<ReadPicture, PictureLoad> read = readPictureFile(ui, path);
   if (const PictureLoad* failed = std::get_if<PictureLoad>(&read)) {
     if (*failed == PictureLoad::unreadable) {
-      note(ui, "The picture " + path + crlf + "could not be loaded, so the map was not imported.");
+      ui.messageBox(ornixNote("The picture " + path + crlf + "could not be loaded, so the map was not imported."));
     }
     return false;
   }
@@ -185,8 +181,9 @@ bool importMapFile(const MapWorkspace& workspace, Ui& ui, const std::string& pat
   if (!chosen) return false;
   const PageMap& map = survey.maps[*chosen];
   if (!map.closed && survey.cutShortLine >= map.line) {
-    note(ui, "The page ends inside a tag or comment that begins at line " + std::to_string(survey.cutShortLine) + "," +
-                 crlf + "within the map \"" + map.name + "\", so the map was not imported.");
+    ui.messageBox(ornixNote("The page ends inside a tag or comment that begins at line " +
+                            std::to_string(survey.cutShortLine) + "," + crlf + "within the map \"" + map.name +
+                            "\", so the map was not imported."));
     return false;
   }
   ImportedMap imported = importMap(text, map, charset);
@@ -202,15 +199,9 @@ bool importMapFile(const MapWorkspace& workspace, Ui& ui, const std::string& pat
 }
 
 void importWithDialog(EditorWindow& window, Ui& ui) {
-  if (window.isMinimized()) window.showNormal();
-  window.ignoreNextReleaseOnPicture();
-  if (window.map().unsaved() && wantsToSaveFirst(window, ui)) return;
-  const std::string path = askForPageToImport(ui, dialogStartPath(window.map()));
-  if (path.empty()) return;
-  importMapFile(workspaceOf(window), ui, path);
-  ui.processEvents();
-  window.focusPicture();
-  window.acceptReleasesOnPicture();
+  openChosenFile(
+      window, ui, [&ui](const std::string& start) { return askForPageToImport(ui, start); },
+      [&window, &ui](const std::string& path) { importMapFile(workspaceOf(window), ui, path); });
 }
 
 }  // namespace ornix

@@ -17,10 +17,6 @@
 namespace ornix {
 namespace {
 
-void note(Ui& ui, const std::string& text) {
-  ui.messageBox({"Ornix Note:", text, MessageIcon::exclamation, MessageButtons::ok});
-}
-
 // A file that holds no whole map block says which parts it lacks.
 bool blockComplete(const std::string& text, QWidget* dialogParent, Ui& ui) {
   const std::string problems = missingBlockParts(text);
@@ -39,7 +35,7 @@ bool showMapPicture(const SplitPage& page, const std::string& path, const MapWor
   if (picture.empty()) return false;
   const PictureLoad load = loadImage(workspace.document, ui, picture);
   if (load == PictureLoad::unreadable) {
-    note(ui, "The picture " + picture + crlf + "could not be loaded, so the map was not opened.");
+    ui.messageBox(ornixNote("The picture " + picture + crlf + "could not be loaded, so the map was not opened."));
   }
   return load == PictureLoad::loaded;
 }
@@ -61,7 +57,7 @@ bool reportReading(const MapReading& reading, MapDocument& document, Ui& ui) {
 bool openMapFile(const MapWorkspace& workspace, Ui& ui, const std::string& path, const std::string& extension) {
   const std::optional<std::string> text = readWholeFile(path);
   if (!text) {
-    note(ui, "The file " + path + " could not be read.");
+    ui.messageBox(ornixNote("The file " + path + " could not be read."));
     return false;
   }
   if (!blockComplete(*text, workspace.dialogParent, ui)) return false;

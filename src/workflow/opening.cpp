@@ -4,7 +4,6 @@
 #include <QMimeData>
 #include <QUrl>
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -59,22 +58,28 @@ bool openFile(EditorWindow& window, Ui& ui, const std::string& path) {
   const PictureLoad load = loadImage(window.document(), ui, path);
   if (load == PictureLoad::loaded) window.document().forgetHistory();
   if (load == PictureLoad::unreadable) {
-    ui.messageBox({"Ornix Note:", "The picture " + path + crlf + "could not be loaded, so it was not opened.",
-                   MessageIcon::exclamation});
+    ui.messageBox(ornixNote("The picture " + path + crlf + "could not be loaded, so it was not opened."));
   }
   return load == PictureLoad::loaded;
 }
 
-void openWithDialog(EditorWindow& window, Ui& ui) {
+void openChosenFile(EditorWindow& window, Ui& ui, const std::function<std::string(const std::string&)>& askForPath,
+                    const std::function<void(const std::string&)>& open) {
   showNormally(window);
   window.ignoreNextReleaseOnPicture();
   if (window.map().unsaved() && wantsToSaveFirst(window, ui)) return;
-  const std::string path = askForFileToOpen(ui, OpenPurpose::anything, dialogStartPath(window.map()));
+  const std::string path = askForPath(dialogStartPath(window.map()));
   if (path.empty()) return;
-  openFile(window, ui, path);
+  open(path);
   ui.processEvents();
   window.focusPicture();
   window.acceptReleasesOnPicture();
+}
+
+void openWithDialog(EditorWindow& window, Ui& ui) {
+  openChosenFile(
+      window, ui, [&ui](const std::string& start) { return askForFileToOpen(ui, OpenPurpose::anything, start); },
+      [&window, &ui](const std::string& path) { openFile(window, ui, path); });
 }
 
 void openDropped(EditorWindow& window, Ui& ui, const QMimeData& data) {
@@ -84,7 +89,7 @@ void openDropped(EditorWindow& window, Ui& ui, const QMimeData& data) {
   const bool files =
       !urls.isEmpty() && std::all_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
   if (!files) {
-    ui.messageBox({"Ornix Note:", "Unknown filetype.", MessageIcon::exclamation});
+    ui.messageBox(ornixNote("Unknown filetype."));
     return;
   }
   if (urls.size() > 1) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "map_workspace.h"
@@ -26,6 +27,12 @@ bool wantsToSaveFirst(EditorWindow& window, Ui& ui);
 // A picture that does not load leaves the map as it was and says why. True
 // when the file was opened whole.
 bool openFile(EditorWindow& window, Ui& ui, const std::string& path);
+
+// The steps of a command that opens a file the user picks: a normal window,
+// the unsaved-map question, `askForPath` from the folder the dialogs start
+// in, then `open` on the path chosen, after which the picture has the focus.
+void openChosenFile(EditorWindow& window, Ui& ui, const std::function<std::string(const std::string&)>& askForPath,
+                    const std::function<void(const std::string&)>& open);
 
 // The Open command: asks about an unsaved map, then for a file, and opens it.
 void openWithDialog(EditorWindow& window, Ui& ui);
