@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/map_import.h"
+#include "plain_scan.h"
 
 namespace ornix::bench {
 namespace {
@@ -51,17 +52,8 @@ void plainPageScan(benchmark::State& state) {
   const std::string text = handWrittenPage(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
   const std::string_view page(text);
   for (auto _ : state) {
-    std::vector<std::string> values;
-    for (std::size_t at = page.find("<area"); at != std::string_view::npos; at = page.find("<area", at)) {
-      const std::size_t close = page.find('>', at);
-      for (const std::string_view key : {"shape=\"", "coords=\"", "href=\"", "alt=\"", "title=\"", "data-room=\""}) {
-        const std::size_t found = page.substr(at, close - at).find(key);
-        if (found == std::string_view::npos) continue;
-        const std::size_t from = at + found + key.size();
-        values.emplace_back(page.substr(from, page.find('"', from) - from));
-      }
-      at = close;
-    }
+    const std::vector<std::string> values = plainTagValues(
+        page, 0, page.size(), "<area", {"shape=\"", "coords=\"", "href=\"", "alt=\"", "title=\"", "data-room=\""});
     benchmark::DoNotOptimize(values.data());
   }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));

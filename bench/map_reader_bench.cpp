@@ -14,6 +14,7 @@
 #include "model/map_format.h"
 #include "model/map_reader.h"
 #include "model/map_writer.h"
+#include "plain_scan.h"
 #include "platform/ui.h"
 #include "workflow/map_opening.h"
 #include "workflow/opening.h"
@@ -98,19 +99,9 @@ void plainScan(benchmark::State& state) {
   const std::string text = page(static_cast<std::size_t>(state.range(0)));
   const std::string_view all(text);
   for (auto _ : state) {
-    std::vector<std::string> values;
-    std::size_t at = all.find("<!-- Ornix start");
-    const std::size_t end = all.find("<!-- end Ornix", at);
-    while ((at = all.find("<AREA", at)) < end) {
-      const std::size_t close = all.find('>', at);
-      for (const std::string_view key : {"COORDS=\"", "HREF=\"", "Target=\"", "ALT=\""}) {
-        const std::size_t found = all.substr(at, close - at).find(key);
-        if (found == std::string_view::npos) continue;
-        const std::size_t from = at + found + key.size();
-        values.emplace_back(all.substr(from, all.find('"', from) - from));
-      }
-      at = close;
-    }
+    const std::size_t start = all.find(startMarker);
+    const std::vector<std::string> values = plainTagValues(all, start, all.find(endMarker, start), "<AREA",
+                                                           {"COORDS=\"", "HREF=\"", "Target=\"", "ALT=\""});
     benchmark::DoNotOptimize(values.data());
   }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
