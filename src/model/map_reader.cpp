@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "ascii_case.h"
 #include "html_tokenizer.h"
 #include "map_format.h"
 #include "numbers.h"

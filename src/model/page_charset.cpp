@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ascii_case.h"
 #include "html_tokenizer.h"
 
 namespace ornix {

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/notice.h"
